@@ -1,0 +1,45 @@
+#include "core/cells.h"
+
+namespace gw {
+
+const char *const kBlueBase = "Blue_Base";
+
+const std::array<Terrain, 11> &terrains()
+{
+    static const std::array<Terrain, 11> table = {{
+        {"Grass", "Gras", 50, 10},
+        {"Sand", "Sand", 50, 10},
+        {"Forest", "Wald", 50, 10},
+        {"Road", "Strasse", 50, 10},
+        {"Wood", "Holz", 100, 50},
+        {"Flowers", "Blumen", 100, 50},
+        {"Water", "Wasser", 100, 50},
+        {"Heliport", "Heliport", 150, 75},
+        {"Oasis", "Oase", 250, 100},
+        {"Farm", "Getreidefeld", 250, 100},
+        {"SkyScraper", "Wolkenkratzer", 500, 250},
+    }};
+    return table;
+}
+
+std::string freeState(const Terrain &t) { return std::string("None_") + t.word; }
+std::string playerState(const Terrain &t) { return std::string("Red_") + t.word; }
+std::string opponentState(const Terrain &t) { return std::string("Blue_") + t.word; }
+
+const Terrain *freeTerrain(const std::string &state)
+{
+    if (state.compare(0, 5, "None_") != 0)
+        return nullptr;
+    for (const Terrain &t : terrains()) {
+        if (state.compare(5, std::string::npos, t.word) == 0)
+            return &t;
+    }
+    return nullptr;
+}
+
+std::string cellPicturePath(const std::string &state)
+{
+    return "images\\" + state + ".bmp";
+}
+
+} // namespace gw

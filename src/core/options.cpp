@@ -1,0 +1,32 @@
+#include "core/options.h"
+
+#include "core/strtoint.h"
+#include "core/textfile.h"
+
+namespace gw {
+
+const char *const OptionsFile::kPath = "options.cfg";
+
+void OptionsFile::load(const std::string &path)
+{
+    lines_.replace(readLines(path));
+}
+
+int32_t OptionsFile::musicSwitch() const { return strtoint(lines_.line(1)); }
+int32_t OptionsFile::soundSwitch() const { return strtoint(lines_.line(2)); }
+
+void OptionsFile::save(const std::string &mapName, int32_t musicon, int32_t soundon,
+                       const std::string &path)
+{
+    // A file shorter than three lines grows so the switches have their place.
+    std::vector<std::string> lines = lines_.lines();
+    if (lines.size() < 3)
+        lines.resize(3);
+    lines[0] = mapName;
+    lines[1] = std::to_string(musicon);
+    lines[2] = std::to_string(soundon);
+    lines_.replace(std::move(lines));
+    writeLines(path, lines_.lines());
+}
+
+} // namespace gw

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/linelist.h"
+
+#include <cstdint>
+#include <string>
+
+namespace gw {
+
+// The options file "options.cfg": line 0 the chosen map's name, line 1 the
+// music switch, line 2 the sound switch, further lines kept as they are.
+class OptionsFile {
+public:
+    static const char *const kPath; // "options.cfg"
+
+    // Starts with 50 empty lines, which a save writes when no file was read.
+    OptionsFile() : lines_(50) {}
+
+    // Replaces the lines by the file's. Throws GameError when it cannot be
+    // read; the lines then stay as they were.
+    void load(const std::string &path = kPath);
+
+    // The switches as numbers; throws GameError ("'%s' ist kein gültiger
+    // Integerwert") for a line that is not an integer (a missing line is "").
+    int32_t musicSwitch() const;
+    int32_t soundSwitch() const;
+
+    // Line 0 := map name, lines 1 and 2 := the switches, then writes every
+    // line. Throws GameError::cannotCreate on failure; the lines are updated
+    // in memory either way.
+    void save(const std::string &mapName, int32_t musicon, int32_t soundon,
+              const std::string &path = kPath);
+
+    const LineList &lines() const { return lines_; }
+
+private:
+    LineList lines_;
+};
+
+} // namespace gw

@@ -1,0 +1,74 @@
+#include "map/mapfile.h"
+
+#include "core/gamestate.h"
+#include "core/strtoint.h"
+#include "core/textfile.h"
+
+namespace gw {
+
+namespace {
+const std::string &lineOf(const std::vector<std::string> &lines, std::size_t n)
+{
+    static const std::string empty;
+    return n < lines.size() ? lines[n] : empty;
+}
+} // namespace
+
+const std::string &LoadedMap::cell(int n) const
+{
+    return lineOf(lines, static_cast<std::size_t>(n));
+}
+
+std::string mapPath(const std::string &name)
+{
+    return "maps\\skirmish\\" + name + ".gwm";
+}
+
+std::string mapPreviewPath(const std::string &name)
+{
+    return "maps\\skirmish\\" + name + ".bmp";
+}
+
+const std::vector<std::string> &shippedMapNames()
+{
+    static const std::vector<std::string> names = {"Mittelmeer", "Big City Crisis", "Gestrandet"};
+    return names;
+}
+
+LoadedMap parseMap(const std::string &path, std::vector<std::string> lines)
+{
+    LoadedMap map;
+    map.path = path;
+    map.taxes = strtoint(lineOf(lines, 230));
+    map.enemytaxes = strtoint(lineOf(lines, 231));
+    map.lines = std::move(lines);
+    return map;
+}
+
+LoadedMap readMap(const std::string &name)
+{
+    const std::string path = mapPath(name);
+    return parseMap(path, readLines(path));
+}
+
+void applyMap(GameState &s, const LoadedMap &map)
+{
+    s.rounds = 0;
+    s.taxes = map.taxes;
+    s.enemytaxes = map.enemytaxes;
+    s.cash = s.enemycash = 1000;
+    s.basehp = s.enemybasehp = 100;
+
+    s.recruits = s.rifles = s.mgs = s.mortars = s.specpacks = 0;
+    s.infantry = s.snipers = s.mortarcrews = s.specialunits = 0;
+    s.towers = s.bunkers = s.minefields = 0;
+    s.enemyrecruits = s.enemyrifles = s.enemymgs = s.enemymortars = s.enemyspecpacks = 0;
+    s.enemyinfantry = s.enemysnipers = s.enemymortarcrews = s.enemyspecialunits = 0;
+    s.enemytowers = s.enemybunkers = s.enemyminefields = 0;
+
+    s.memtemp.replace(map.lines);
+    s.memgame.replace(map.lines);
+    s.fieldactive = 1;
+}
+
+} // namespace gw

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace gw {
+
+// The four sound players.
+enum class Sound { BgMusic, FightBg, Fight, Defend };
+
+// The game screen's value labels that the rules write.
+enum class CounterLabel {
+    Cash,         // labcash
+    Taxes,        // labtaxes
+    Recruits,     // labrecruits
+    Mgs,          // labmg (machine guns)
+    Rifles,       // labsniper (sniper rifles)
+    Mortars,      // labmorse
+    Specpacks,    // labspecial
+    Infantry,     // labmgs
+    Snipers,      // labsnipers
+    Mortarcrews,  // labmorses
+    Specialunits, // labspecials
+};
+
+// How the rules talk to the screen. The main window implements it; tests use
+// a recording fake. Every call happens at the moment the rules reach that step.
+class Screen {
+public:
+    virtual ~Screen() = default;
+
+    // Writes the value as decimal text into the label.
+    virtual void showCounter(CounterLabel label, int32_t value) = 0;
+    // A modal box with an OK button only; returns when it is closed.
+    virtual void message(const std::string &text, const std::string &caption) = 0;
+    virtual void playSound(Sound sound) = 0;
+    virtual void stopSound(Sound sound) = 0;
+    // labwin := text, then panwin shown.
+    virtual void showVictory(const std::string &text) = 0;
+    // lablose := text, then panlose shown.
+    virtual void showDefeat(const std::string &text) = 0;
+    // Switches the field redraw timer on (no restart when it already runs).
+    virtual void enableRedraw() = 0;
+};
+
+} // namespace gw
