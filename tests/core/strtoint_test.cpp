@@ -1,0 +1,93 @@
+#include "core/gameerror.h"
+#include "core/strtoint.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Accepted {
+    const char *text;
+    int32_t value;
+};
+
+TEST(TextToInteger, AcceptsTheRuleForms)
+{
+    const Accepted cases[] = {
+        {"0", 0},
+        {"120", 120},
+        {" 120", 120},
+        {"   7", 7},
+        {"+5", 5},
+        {"-50", -50},
+        {"007", 7},
+        {"$64", 100},
+        {"x64", 100},
+        {"X64", 100},
+        {"0x64", 100},
+        {"0X64", 100},
+        {"$aB", 0xAB},
+        {" $10", 16},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"+2147483647", 2147483647},
+        {"0000000000000000012", 12},
+        {"$7FFFFFFF", 2147483647},
+        {"$80000000", INT32_MIN},   // eight hex digits are a 32-bit pattern
+        {"$FFFFFFFF", -1},
+        {"0xffffffff", -1},
+        {"$00000001", 1},
+    };
+    for (const Accepted &c : cases) {
+        int32_t v = 12345;
+        EXPECT_TRUE(gw::tryStrtoint(c.text, v)) << '"' << c.text << '"';
+        EXPECT_EQ(v, c.value) << '"' << c.text << '"';
+        EXPECT_EQ(gw::strtoint(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(TextToInteger, RefusesEverythingElse)
+{
+    const char *refused[] = {
+        "", " ", "   ", "120 ", "12 0", "\t12", "12\r", "+", "-", "--5", "+-5", "-$10",
+        "$", "x", "0x", "$G", "0x1G", "$123456789", "$000000001", "1e3", "1.0", "abc",
+        "2147483648", "-2147483649", "99999999999999999999", "\xff", "1,000", "0b101",
+    };
+    for (const char *text : refused) {
+        int32_t v = 77;
+        EXPECT_FALSE(gw::tryStrtoint(text, v)) << '"' << text << '"';
+        EXPECT_EQ(v, 77) << "a refused text must not change the value: \"" << text << '"';
+        EXPECT_THROW(gw::strtoint(text), gw::GameError) << '"' << text << '"';
+    }
+}
+
+TEST(TextToInteger, ErrorNamesTheTextInGerman)
+{
+    try {
+        gw::strtoint("120 ");
+        FAIL() << "no error";
+    } catch (const gw::GameError &e) {
+        EXPECT_EQ(std::string(e.what()), "'120 ' ist kein gültiger Integerwert");
+    }
+    try {
+        gw::strtoint("");
+        FAIL() << "no error";
+    } catch (const gw::GameError &e) {
+        EXPECT_EQ(std::string(e.what()), "'' ist kein gültiger Integerwert");
+    }
+}
+
+TEST(GameErrors, MessagesAreTheGermanTexts)
+{
+    EXPECT_EQ(std::string(gw::GameError::cannotOpen("maps\\skirmish\\X.gwm").what()),
+              "Datei maps\\skirmish\\X.gwm kann nicht geöffnet werden");
+    EXPECT_EQ(std::string(gw::GameError::cannotCreate("options.cfg").what()),
+              "Datei options.cfg kann nicht erstellt werden");
+    EXPECT_EQ(std::string(gw::GameError::invalidBitmap().what()), "Bitmap ist ungültig");
+    // File bytes above 127 are shown as Latin-1, so the message stays valid UTF-8.
+    EXPECT_EQ(std::string(gw::GameError::notAnInteger("\xe4").what()),
+              "'ä' ist kein gültiger Integerwert");
+}
+
+} // namespace
