@@ -9,7 +9,12 @@ const char *const OptionsFile::kPath = "options.cfg";
 
 void OptionsFile::load(const std::string &path)
 {
-    lines_.replace(readLines(path));
+    loadText(readFileBytes(path));
+}
+
+void OptionsFile::loadText(const std::string &bytes)
+{
+    lines_.replace(splitLines(bytes));
 }
 
 int32_t OptionsFile::musicSwitch() const { return strtoint(lines_.line(1)); }

@@ -19,6 +19,8 @@ public:
     // Replaces the lines by the file's. Throws GameError when it cannot be
     // read; the lines then stay as they were.
     void load(const std::string &path = kPath);
+    // The same from the file's bytes already in memory.
+    void loadText(const std::string &bytes);
 
     // The switches as numbers; throws GameError ("'%s' ist kein gültiger
     // Integerwert") for a line that is not an integer (a missing line is "").
