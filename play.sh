@@ -15,8 +15,7 @@ mkdir -p "$run"
 rm -rf "$run/images" "$run/maps" "$run/sound"
 cp -r data/images data/maps data/sound "$run/"
 if [ ! -f "$run/options.cfg" ]; then
-    # Map, music on, sound on; the game keeps the rest of the lines as they are.
-    { printf 'Mittelmeer\r\n1\r\n1\r\n'; for _ in $(seq 4 50); do printf '\r\n'; done; } > "$run/options.cfg"
+    cp dist/default-options.cfg "$run/options.cfg" # map, music on, sound on
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -1,0 +1,29 @@
+# cmake --install: the program, its data, a launcher that gives each player a
+# working directory of their own, and the desktop integration files.
+include(GNUInstallDirs)
+
+set(GRIMSWARD_APP_ID de.grimsward.Grimsward)
+install(TARGETS grimsward RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/grimsward)
+install(DIRECTORY data/images data/maps data/sound DESTINATION ${CMAKE_INSTALL_DATADIR}/grimsward)
+install(FILES dist/default-options.cfg DESTINATION ${CMAKE_INSTALL_DATADIR}/grimsward RENAME options.cfg)
+
+# The launcher finds everything relative to itself, so any prefix works.
+file(RELATIVE_PATH GRIMSWARD_REL_DATADIR
+  ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR})
+file(RELATIVE_PATH GRIMSWARD_REL_LIBEXECDIR
+  ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR})
+configure_file(dist/grimsward.in ${CMAKE_CURRENT_BINARY_DIR}/launcher/grimsward @ONLY)
+install(PROGRAMS ${CMAKE_CURRENT_BINARY_DIR}/launcher/grimsward DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES dist/${GRIMSWARD_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES dist/${GRIMSWARD_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 32 256)
+  set(icon resources/icon.png)
+  if(size EQUAL 256)
+    set(icon resources/icon_256.png)
+  endif()
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${icon})
+    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${GRIMSWARD_APP_ID}.png)
+  endif()
+endforeach()
