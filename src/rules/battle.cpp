@@ -1,0 +1,140 @@
+#include "rules/battle.h"
+
+#include "core/gamestate.h"
+#include "core/random.h"
+#include "core/saturate.h"
+#include "rules/screen.h"
+
+#include <string>
+
+namespace gw {
+
+namespace {
+
+// Die sizes of the defenders, in the order they are met.
+constexpr std::array<int32_t, 8> kDieSizes = {2, 3, 4, 5, 6, 12, 10, 8};
+
+// Damage a stage deals when it finds nobody left to fight.
+constexpr int32_t kStageDamage = 5;
+
+// One side's counters as the battle sees them.
+struct Side {
+    std::array<int32_t *, 5> forces;    // attacking force of stage 1..5
+    std::array<int32_t *, 8> defenders; // in priority order
+    int32_t *basehp;
+};
+
+Side playerSide(GameState &s)
+{
+    return {{&s.recruits, &s.infantry, &s.snipers, &s.mortarcrews, &s.specialunits},
+            {&s.recruits, &s.infantry, &s.snipers, &s.mortarcrews, &s.specialunits,
+             &s.towers, &s.bunkers, &s.minefields},
+            &s.basehp};
+}
+
+Side opponentSide(GameState &s)
+{
+    return {{&s.enemyrecruits, &s.enemyinfantry, &s.enemysnipers, &s.enemymortarcrews,
+             &s.enemyspecialunits},
+            {&s.enemyrecruits, &s.enemyinfantry, &s.enemysnipers, &s.enemymortarcrews,
+             &s.enemyspecialunits, &s.enemytowers, &s.enemybunkers, &s.enemyminefields},
+            &s.enemybasehp};
+}
+
+// The first defender still standing, or -1.
+int firstDefender(const Side &defending)
+{
+    for (int i = 0; i < static_cast<int>(defending.defenders.size()); ++i) {
+        if (*defending.defenders[i] > 0)
+            return i;
+    }
+    return -1;
+}
+
+void fightStage(int stage, int32_t &force, const Side &defending, Random &random,
+                BattleStage &report)
+{
+    report.stage = stage;
+    report.attackersAtStart = force;
+    // A force at 0 or below is spent, including one that a battle earlier in
+    // the same turn left below zero.
+    while (force > 0) {
+        const int d = firstDefender(defending);
+        if (d < 0) {
+            subFrom(*defending.basehp, kStageDamage);
+            report.damage = kStageDamage;
+            return;
+        }
+        const int32_t roll = random.drawbelow(kDieSizes[d]);
+        addTo(report.rolls, 1);
+        if (roll == 0) {
+            const int32_t loss = stage == 1 ? 1 : random.drawbelow(stage) + 1;
+            subFrom(*defending.defenders[d], loss);
+            addTo(report.defendersLost[d], loss);
+        } else {
+            subFrom(force, roll);
+            addTo(report.attackersLost, roll);
+        }
+    }
+}
+
+std::string roundsText(const GameState &state, const char *ending)
+{
+    return "Sie haben in " + std::to_string(state.rounds) + ending;
+}
+
+} // namespace
+
+BattleResult fightBattle(GameState &state, Random &random, bool playerAttacks)
+{
+    const Side attacking = playerAttacks ? playerSide(state) : opponentSide(state);
+    const Side defending = playerAttacks ? opponentSide(state) : playerSide(state);
+
+    BattleResult result;
+    result.attackerIsPlayer = playerAttacks;
+    result.basehpBefore = *defending.basehp;
+    for (int s = 0; s < 5; ++s)
+        fightStage(s + 1, *attacking.forces[s], defending, random, result.stages[s]);
+    result.basehpAfter = *defending.basehp;
+    return result;
+}
+
+BattleResult playerattack(GameState &state, Random &random, Screen &screen)
+{
+    if (state.soundon == 1) {
+        screen.playSound(Sound::FightBg);
+        screen.playSound(Sound::Fight);
+    }
+    BattleResult result = fightBattle(state, random, true);
+    if (state.enemybasehp <= 0) {
+        screen.message("Sie haben die gegnerische Basis zerstört!", "Herzlichen Glückwunsch !!!");
+        screen.showVictory(roundsText(state, " Runden gewonnen!"));
+    }
+    // Shown as the battle left them; the round end that follows clamps them.
+    screen.showCounter(CounterLabel::Recruits, state.recruits);
+    screen.showCounter(CounterLabel::Infantry, state.infantry);
+    screen.showCounter(CounterLabel::Snipers, state.snipers);
+    screen.showCounter(CounterLabel::Mortarcrews, state.mortarcrews);
+    screen.showCounter(CounterLabel::Specialunits, state.specialunits);
+    // The battle noise runs on under the victory box and stops after it.
+    screen.stopSound(Sound::FightBg);
+    return result;
+}
+
+BattleResult enemyattack(GameState &state, Random &random, Screen &screen)
+{
+    if (state.soundon == 1) {
+        screen.playSound(Sound::FightBg);
+        screen.playSound(Sound::Defend);
+    }
+    BattleResult result = fightBattle(state, random, false);
+    // Unlike the victory, the defeat box comes after the noise has stopped.
+    screen.stopSound(Sound::FightBg);
+    if (state.basehp <= 0) {
+        screen.message("Ihre Basis wurde zerstört!", "Niederlage !");
+        screen.showDefeat(roundsText(state, " Runden verloren!"));
+    }
+    return result;
+}
+
+} // namespace gw

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace gw {
+
+class Random;
+class Screen;
+struct GameState;
+
+// What one battle did, stage by stage, so a report can show it.
+struct BattleStage {
+    int stage = 0;                 // 1..5: recruits, infantry, snipers, mortar crews, special units
+    int32_t attackersAtStart = 0;  // the attacking force when the stage began
+    int32_t attackersLost = 0;     // summed losses of the attacking force
+    std::array<int32_t, 8> defendersLost{}; // per defender in priority order
+    int32_t rolls = 0;             // dice rolled in this stage
+    int32_t damage = 0;            // 0 or 5, dealt to the defending base
+};
+
+struct BattleResult {
+    bool attackerIsPlayer = true;
+    int32_t basehpBefore = 0;      // the defending base
+    int32_t basehpAfter = 0;
+    std::array<BattleStage, 5> stages{};
+    bool baseDestroyed() const { return basehpAfter <= 0; }
+};
+
+// The five-stage battle, the same rules in both directions. Draws every roll
+// and loss from `random` without reseeding it. Counters may go below zero;
+// the round end clamps them afterwards. Base hit points are never clamped.
+BattleResult fightBattle(GameState &state, Random &random, bool playerAttacks);
+
+// The player's attack on the opponent's base: sounds (when soundon is 1),
+// the battle, the victory box and panel when the base is destroyed, the
+// player's force labels, then the fight noise stops.
+BattleResult playerattack(GameState &state, Random &random, Screen &screen);
+
+// The opponent's attack on the player's base (its action 11): sounds, the
+// battle, the fight noise stops, then the defeat box and panel when the
+// player's base is destroyed. Refreshes no labels itself.
+BattleResult enemyattack(GameState &state, Random &random, Screen &screen);
+
+} // namespace gw
