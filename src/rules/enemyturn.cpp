@@ -1,0 +1,221 @@
+#include "rules/enemyturn.h"
+
+#include "core/cells.h"
+#include "core/gamestate.h"
+#include "core/random.h"
+#include "core/saturate.h"
+#include "rules/screen.h"
+
+#include <array>
+#include <cstring>
+
+namespace gw {
+
+namespace {
+
+using Counter = int32_t GameState::*;
+
+// Actions 1..5: with at least `gold`, buy `gain` for `gold`.
+struct BuyTier {
+    int32_t gold;
+    int32_t gain;
+};
+struct BuyAction {
+    Counter stock;
+    std::array<BuyTier, 3> tiers;
+};
+const std::array<BuyAction, 5> kBuyActions = {{
+    {&GameState::enemyrecruits, {{{1000, 100}, {500, 50}, {100, 10}}}},
+    {&GameState::enemymgs, {{{1000, 20}, {500, 10}, {100, 2}}}},
+    {&GameState::enemyrifles, {{{1000, 10}, {500, 5}, {100, 1}}}},
+    {&GameState::enemymortars, {{{1200, 4}, {600, 2}, {300, 1}}}},
+    {&GameState::enemyspecpacks, {{{1500, 3}, {1000, 2}, {500, 1}}}},
+}};
+
+// Actions 6..9: with the gold and at least n pieces of equipment and n
+// recruits, train n units. The equipment is a threshold only and stays.
+struct TrainTier {
+    int32_t gold;
+    int32_t n;
+};
+struct TrainAction {
+    Counter unit;
+    Counter equipment;
+    std::array<TrainTier, 3> tiers;
+};
+const std::array<TrainAction, 4> kTrainActions = {{
+    {&GameState::enemyinfantry, &GameState::enemymgs, {{{1000, 40}, {500, 20}, {100, 4}}}},
+    {&GameState::enemysnipers, &GameState::enemyrifles, {{{1000, 20}, {500, 10}, {100, 2}}}},
+    {&GameState::enemymortarcrews, &GameState::enemymortars, {{{1200, 8}, {600, 4}, {300, 2}}}},
+    {&GameState::enemyspecialunits, &GameState::enemyspecpacks, {{{1200, 4}, {600, 2}, {300, 1}}}},
+}};
+
+// Action 10: the dearest building the gold reaches, at the player's prices.
+struct BuildTier {
+    int32_t gold;
+    Counter building;
+};
+const std::array<BuildTier, 3> kBuildTiers = {{
+    {2000, &GameState::enemytowers},
+    {1500, &GameState::enemybunkers},
+    {1000, &GameState::enemyminefields},
+}};
+
+// Action 12 looks the target cell up in this order, at the land prices.
+const std::array<const char *, 11> kExpansionOrder = {
+    "Grass", "Sand", "Water", "Oasis", "Farm", "Flowers",
+    "Road", "Forest", "SkyScraper", "Wood", "Heliport",
+};
+
+const Terrain &terrainNamed(const char *word)
+{
+    for (const Terrain &t : terrains()) {
+        if (std::strcmp(t.word, word) == 0)
+            return t;
+    }
+    return terrains().front(); // unreachable: every word is in the land table
+}
+
+void buy(GameState &state, const BuyAction &action, EnemyTurnResult &result)
+{
+    for (std::size_t i = 0; i < action.tiers.size(); ++i) {
+        const BuyTier &tier = action.tiers[i];
+        if (state.enemycash >= tier.gold) {
+            addTo(state.*action.stock, tier.gain);
+            subFrom(state.enemycash, tier.gold);
+            result.tier = static_cast<int>(i) + 1;
+            result.amount = tier.gain;
+            result.gold = tier.gold;
+            return;
+        }
+    }
+}
+
+void trainUnits(GameState &state, const TrainAction &action, EnemyTurnResult &result)
+{
+    for (std::size_t i = 0; i < action.tiers.size(); ++i) {
+        const TrainTier &tier = action.tiers[i];
+        if (state.enemycash >= tier.gold && state.*action.equipment >= tier.n
+            && state.enemyrecruits >= tier.n) {
+            addTo(state.*action.unit, tier.n);
+            subFrom(state.enemyrecruits, tier.n);
+            subFrom(state.enemycash, tier.gold);
+            result.tier = static_cast<int>(i) + 1;
+            result.amount = tier.n;
+            result.gold = tier.gold;
+            return;
+        }
+    }
+}
+
+void buildDefence(GameState &state, EnemyTurnResult &result)
+{
+    for (std::size_t i = 0; i < kBuildTiers.size(); ++i) {
+        const BuildTier &tier = kBuildTiers[i];
+        if (state.enemycash >= tier.gold) {
+            addTo(state.*tier.building, 1);
+            subFrom(state.enemycash, tier.gold);
+            result.tier = static_cast<int>(i) + 1;
+            result.amount = 1;
+            result.gold = tier.gold;
+            return;
+        }
+    }
+}
+
+void expand(GameState &state, Random &random, Screen &screen, EnemyTurnResult &result)
+{
+    // The redraw runs from now on, whether or not a cell changes.
+    screen.enableRedraw();
+    const int32_t target = random.drawbelow(kCells) + 1;
+    state.enemytarget = target;
+    result.target = target;
+
+    const std::string cell = state.memgame.line(static_cast<std::size_t>(target));
+    for (const char *word : kExpansionOrder) {
+        const Terrain &t = terrainNamed(word);
+        // The opponent needs the price in hand but does not pay it.
+        if (cell == freeState(t) && state.enemycash >= t.price) {
+            state.memgame.setLine(static_cast<std::size_t>(target), opponentState(t));
+            addTo(state.enemytaxes, t.tax);
+            result.cellTaken = true;
+            break;
+        }
+    }
+    result.newState = state.memgame.line(static_cast<std::size_t>(target));
+}
+
+// Sets a counter below zero back to 0.
+void clamp(int32_t &counter)
+{
+    if (counter < 0)
+        counter = 0;
+}
+
+} // namespace
+
+EnemyTurnResult enemyaction(GameState &state, Random &random, Screen &screen, int action)
+{
+    EnemyTurnResult result;
+    result.action = action;
+    if (action >= 1 && action <= 5)
+        buy(state, kBuyActions[static_cast<std::size_t>(action - 1)], result);
+    else if (action >= 6 && action <= 9)
+        trainUnits(state, kTrainActions[static_cast<std::size_t>(action - 6)], result);
+    else if (action == 10)
+        buildDefence(state, result);
+    else if (action == 11)
+        result.battle = enemyattack(state, random, screen);
+    else if (action == 12)
+        expand(state, random, screen, result);
+    return result;
+}
+
+EnemyTurnResult enemyturn(GameState &state, Random &random, Screen &screen)
+{
+    addTo(state.rounds, 1);
+    // The player's income arrives before the opponent acts.
+    addTo(state.cash, state.taxes);
+    screen.showCounter(CounterLabel::Cash, state.cash);
+
+    // Field clicks that arrive while a box of this round end is open are ignored.
+    state.fieldactive = 0;
+    const int action = random.drawbelow(12) + 1;
+    state.fieldmode = 0;
+    EnemyTurnResult result = enemyaction(state, random, screen, action);
+
+    // The opponent's income arrives after its action, with any taxes it
+    // gained in that action.
+    addTo(state.enemycash, state.enemytaxes);
+    state.fieldactive = 1;
+
+    // Battles may have driven counters below zero. Equipment, base hit
+    // points, taxes and rounds are left as they are.
+    clamp(state.cash);
+    screen.showCounter(CounterLabel::Cash, state.cash);
+    clamp(state.enemycash);
+    clamp(state.recruits);
+    screen.showCounter(CounterLabel::Recruits, state.recruits);
+    clamp(state.enemyrecruits);
+    clamp(state.infantry);
+    screen.showCounter(CounterLabel::Infantry, state.infantry);
+    clamp(state.enemyinfantry);
+    clamp(state.snipers);
+    screen.showCounter(CounterLabel::Snipers, state.snipers);
+    clamp(state.enemysnipers);
+    clamp(state.mortarcrews);
+    screen.showCounter(CounterLabel::Mortarcrews, state.mortarcrews);
+    clamp(state.enemymortarcrews);
+    clamp(state.specialunits);
+    screen.showCounter(CounterLabel::Specialunits, state.specialunits);
+    clamp(state.enemyspecialunits);
+    clamp(state.towers);
+    clamp(state.enemytowers);
+    clamp(state.bunkers);
+    clamp(state.enemybunkers);
+    clamp(state.minefields);
+    clamp(state.enemyminefields);
+    return result;
+}
+
+} // namespace gw
