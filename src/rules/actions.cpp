@@ -1,0 +1,214 @@
+#include "rules/actions.h"
+
+#include "core/cells.h"
+#include "core/gamestate.h"
+#include "core/saturate.h"
+
+namespace gw {
+
+namespace {
+
+const std::string &fieldLine(const GameState &state, int n)
+{
+    static const std::string none;
+    return n < 0 ? none : state.memgame.line(static_cast<std::size_t>(n));
+}
+
+template <std::size_t N>
+bool countsInRange(const std::array<int32_t, N> &counts)
+{
+    for (int32_t c : counts) {
+        if (c < 0 || c > kMaxOrderCount)
+            return false;
+    }
+    return true;
+}
+
+template <std::size_t N>
+int64_t orderTotal(const std::array<int32_t, N> &counts, const std::array<int32_t, N> &prices)
+{
+    int64_t total = 0;
+    for (std::size_t i = 0; i < N; ++i)
+        total += static_cast<int64_t>(counts[i]) * prices[i];
+    return total;
+}
+
+} // namespace
+
+// ---- Field clicks --------------------------------------------------------
+
+FieldClick classifyFieldClick(GameState &state, int n)
+{
+    state.cellstate = fieldLine(state, n);
+    if (state.fieldactive != 1)
+        return FieldClick::Ignored;
+    if (state.fieldmode == 1) {
+        const Terrain *t = freeTerrain(state.cellstate);
+        if (!t)
+            return FieldClick::Ignored; // owned land or a base: not even a message
+        if (state.cash < t->price)
+            return FieldClick::NotEnoughGold;
+        return FieldClick::BuyLand;
+    }
+    if (state.fieldmode == 2)
+        return state.cellstate == kBlueBase ? FieldClick::Attack : FieldClick::NotAttackable;
+    return FieldClick::Ignored;
+}
+
+std::string boughtLandState(const GameState &state)
+{
+    const Terrain *t = freeTerrain(state.cellstate);
+    return t ? playerState(*t) : std::string();
+}
+
+std::string buyLand(GameState &state, int n)
+{
+    const std::string current = fieldLine(state, n);
+    const Terrain *t = freeTerrain(current);
+    if (!t || state.cash < t->price)
+        return current;
+    const std::string bought = playerState(*t);
+    state.memgame.setLine(static_cast<std::size_t>(n), bought);
+    addTo(state.taxes, t->tax);
+    subFrom(state.cash, t->price);
+    return bought;
+}
+
+// ---- Equipment purchase --------------------------------------------------
+
+int64_t purchaseTotal(const PurchaseOrder &order)
+{
+    return orderTotal(order, kPurchasePrices);
+}
+
+void setPurchaseSlots(GameState &state, const PurchaseOrder &order)
+{
+    int32_t *slots[] = {&state.costslot1, &state.costslot2, &state.costslot3, &state.costslot4,
+                        &state.costslot5};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        *slots[i] = satMul(order[i], kPurchasePrices[i]);
+}
+
+bool bookPurchase(GameState &state, const PurchaseOrder &order)
+{
+    if (!countsInRange(order))
+        return false;
+    // The total comes from the counts as they are now, not from a display.
+    const int64_t total = purchaseTotal(order);
+    if (total > state.cash)
+        return false;
+    subFrom(state.cash, total);
+    addTo(state.recruits, order[0]);
+    addTo(state.mgs, order[1]);
+    addTo(state.rifles, order[2]);
+    addTo(state.mortars, order[3]);
+    addTo(state.specpacks, order[4]);
+    setPurchaseSlots(state, PurchaseOrder{});
+    return true;
+}
+
+// ---- Training ------------------------------------------------------------
+
+int64_t trainingTotal(const TrainingOrder &order)
+{
+    return orderTotal(order, kTrainingFees);
+}
+
+void setTrainingSlots(GameState &state, const TrainingOrder &order)
+{
+    int32_t *slots[] = {&state.traincostslot1, &state.traincostslot2, &state.traincostslot3,
+                        &state.traincostslot4};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        *slots[i] = satMul(order[i], kTrainingFees[i]);
+}
+
+int32_t equipmentFor(const GameState &state, int kind)
+{
+    switch (kind) {
+    case 0: return state.mgs;
+    case 1: return state.rifles;
+    case 2: return state.mortars;
+    case 3: return state.specpacks;
+    default: return 0;
+    }
+}
+
+const std::string &shortageMessage(int kind)
+{
+    static const std::array<std::string, 4> messages = {
+        "Nicht genügend MGs vorhanden !",
+        "Nicht genügend Sniper vorhanden !",
+        "Nicht genügend Mörser vorhanden !",
+        "Nicht genügend Spezialausrüstung vorhanden !",
+    };
+    static const std::string none;
+    return kind >= 0 && kind < 4 ? messages[static_cast<std::size_t>(kind)] : none;
+}
+
+bool train(GameState &state, const TrainingOrder &order)
+{
+    if (!countsInRange(order))
+        return false;
+    const int64_t total = trainingTotal(order);
+    if (total > state.cash)
+        return false;
+    int64_t units = 0;
+    for (int32_t c : order)
+        units += c;
+    if (units > state.recruits)
+        return false;
+
+    subFrom(state.cash, total);
+    int32_t *unitCounters[] = {&state.infantry, &state.snipers, &state.mortarcrews,
+                               &state.specialunits};
+    int32_t *equipment[] = {&state.mgs, &state.rifles, &state.mortars, &state.specpacks};
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        addTo(*unitCounters[k], order[k]);
+        subFrom(*equipment[k], order[k]);
+    }
+    subFrom(state.recruits, units);
+    setTrainingSlots(state, TrainingOrder{});
+    return true;
+}
+
+// ---- Construction --------------------------------------------------------
+
+int32_t buildingPrice(Building b)
+{
+    switch (b) {
+    case Building::Tower: return 2000;
+    case Building::Bunker: return 1500;
+    case Building::Minefield: return 1000;
+    }
+    return 0;
+}
+
+bool build(GameState &state, Building b)
+{
+    const int32_t price = buildingPrice(b);
+    if (state.cash < price)
+        return false;
+    subFrom(state.cash, price);
+    switch (b) {
+    case Building::Tower: addTo(state.towers, 1); break;
+    case Building::Bunker: addTo(state.bunkers, 1); break;
+    case Building::Minefield: addTo(state.minefields, 1); break;
+    }
+    return true;
+}
+
+// ---- Information ---------------------------------------------------------
+
+void computeStrength(GameState &state)
+{
+    state.offense = saturate(2 * static_cast<int64_t>(state.infantry) + state.recruits
+                             + 3 * static_cast<int64_t>(state.snipers)
+                             + 4 * static_cast<int64_t>(state.mortarcrews)
+                             + 5 * static_cast<int64_t>(state.specialunits));
+    state.defense = saturate(static_cast<int64_t>(state.offense) + state.basehp
+                             + 12 * static_cast<int64_t>(state.towers)
+                             + 10 * static_cast<int64_t>(state.bunkers)
+                             + 8 * static_cast<int64_t>(state.minefields));
+}
+
+} // namespace gw
