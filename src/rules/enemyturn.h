@@ -20,7 +20,7 @@ struct EnemyTurnResult {
     int32_t gold = 0;    // gold the action spent
     int32_t target = 0;  // action 12: the cell drawn
     bool cellTaken = false;          // action 12: the cell became the opponent's
-    std::string newState;            // action 12: the cell's new state
+    std::string newState;            // action 12: the target cell's state afterwards (unchanged when not taken)
     std::optional<BattleResult> battle; // action 11
 };
 
