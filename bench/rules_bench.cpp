@@ -1,0 +1,112 @@
+// Benchmarks of the rules: one round end per opponent action, battles of
+// large armies, and reading and applying a map.
+#include "core/gamestate.h"
+#include "core/random.h"
+#include "core/textfile.h"
+#include "map/mapfile.h"
+#include "rules/battle.h"
+#include "rules/enemyturn.h"
+#include "rules/screen.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+struct QuietScreen : gw::Screen {
+    void showCounter(gw::CounterLabel, int32_t) override {}
+    void message(const std::string &, const std::string &) override {}
+    void playSound(gw::Sound) override {}
+    void stopSound(gw::Sound) override {}
+    void showVictory(const std::string &) override {}
+    void showDefeat(const std::string &) override {}
+    void enableRedraw() override {}
+};
+
+std::string dataDir() { return std::string(GRIMSWARD_SOURCE_DIR) + "/data"; }
+
+gw::GameState startedGame()
+{
+    gw::GameState s;
+    gw::applyMap(s, gw::parseMap("m", gw::readLines(dataDir() + "/maps/skirmish/Mittelmeer.gwm")));
+    return s;
+}
+
+// Every force and every defence of both sides at `count`.
+void arm(gw::GameState &s, int32_t count)
+{
+    s.recruits = s.infantry = s.snipers = s.mortarcrews = s.specialunits = count;
+    s.towers = s.bunkers = s.minefields = count;
+    s.enemyrecruits = s.enemyinfantry = s.enemysnipers = s.enemymortarcrews = s.enemyspecialunits = count;
+    s.enemytowers = s.enemybunkers = s.enemyminefields = count;
+    s.basehp = s.enemybasehp = 100;
+}
+
+void BM_OpponentAction(benchmark::State &st)
+{
+    const int action = static_cast<int>(st.range(0));
+    gw::GameState start = startedGame();
+    start.enemycash = 5000;
+    start.enemymgs = start.enemyrifles = start.enemymortars = start.enemyspecpacks = 100;
+    start.enemyrecruits = 100;
+    arm(start, 20);
+    gw::Random rng(1);
+    QuietScreen screen;
+    for (auto _ : st) {
+        gw::GameState s = start;
+        benchmark::DoNotOptimize(gw::enemyaction(s, rng, screen, action));
+    }
+}
+BENCHMARK(BM_OpponentAction)->DenseRange(1, 12);
+
+void BM_RoundEnd(benchmark::State &st)
+{
+    const gw::GameState start = startedGame();
+    gw::Random rng(7);
+    QuietScreen screen;
+    for (auto _ : st) {
+        gw::GameState s = start;
+        benchmark::DoNotOptimize(gw::enemyturn(s, rng, screen));
+    }
+}
+BENCHMARK(BM_RoundEnd);
+
+void BM_BattleLargeArmies(benchmark::State &st)
+{
+    gw::GameState start = startedGame();
+    arm(start, 999);
+    gw::Random rng(3);
+    for (auto _ : st) {
+        gw::GameState s = start;
+        benchmark::DoNotOptimize(gw::fightBattle(s, rng, true));
+    }
+}
+BENCHMARK(BM_BattleLargeArmies);
+
+void BM_BattleHundredThousandRecruits(benchmark::State &st)
+{
+    gw::GameState start = startedGame();
+    start.recruits = start.enemyrecruits = 100000;
+    gw::Random rng(5);
+    for (auto _ : st) {
+        gw::GameState s = start;
+        benchmark::DoNotOptimize(gw::fightBattle(s, rng, true));
+    }
+}
+BENCHMARK(BM_BattleHundredThousandRecruits);
+
+void BM_ReadAndApplyMap(benchmark::State &st)
+{
+    std::filesystem::current_path(dataDir());
+    gw::GameState s;
+    for (auto _ : st) {
+        gw::applyMap(s, gw::readMap("Big City Crisis"));
+        benchmark::DoNotOptimize(s.taxes);
+    }
+}
+BENCHMARK(BM_ReadAndApplyMap);
+
+} // namespace
+
+BENCHMARK_MAIN();
