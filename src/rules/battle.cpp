@@ -67,6 +67,7 @@ void fightStage(int stage, int32_t &force, const Side &defending, Random &random
         }
         const int32_t roll = random.drawbelow(kDieSizes[d]);
         addTo(report.rolls, 1);
+        addTo(report.rollsAgainst[d], 1);
         if (roll == 0) {
             const int32_t loss = stage == 1 ? 1 : random.drawbelow(stage) + 1;
             subFrom(*defending.defenders[d], loss);
