@@ -224,6 +224,14 @@ QImage titleBackground()
         p.setBrush(QColor(54, 30, 48));
         p.drawPath(ridge(1024, 610, 120, 120, 4, 768));
         p.drawImage(0, 0, smoke(size));
+        // Mist in the valley in front of the far hills.
+        QImage mist(size, QImage::Format_ARGB32);
+        eachPixel(mist, 1.0, [&](double x, double y, QColor &c) {
+            const double band = std::exp(-std::pow((y - 600) / 45.0, 2));
+            const double n = fbm(x / 140.0, y / 30.0, 23, 4);
+            c = QColor(150, 96, 110, int(150 * band * smoothstep(0.35, 0.8, n)));
+        });
+        p.drawImage(0, 0, mist);
         const QColor ink(14, 10, 16);
         paintFortress(p, ink);
         p.setBrush(ink);
@@ -234,6 +242,15 @@ QImage titleBackground()
         near.closeSubpath();
         p.drawPath(near);
         paintArmy(p, ink);
+        // The near ground is not flat black: a faint glow of the fires
+        // catches its rises.
+        QImage ground(size, QImage::Format_ARGB32);
+        eachPixel(ground, 1.0, [&](double x, double y, QColor &c) {
+            const double n = fbm(x / 90.0, y / 25.0, 29, 4);
+            const double a = smoothstep(660, 768, y) * smoothstep(0.45, 0.75, n);
+            c = QColor(70, 34, 30, int(110 * a));
+        });
+        p.drawImage(0, 0, ground);
         // Embers drifting up from the battle.
         Rng rng(17);
         p.setPen(Qt::NoPen);

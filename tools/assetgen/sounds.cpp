@@ -56,11 +56,12 @@ Samples radioCall(const QString &text, const QString &tmp, uint32_t seed)
     };
     staticBurst(0.12);
     HighPass low(320, rate);
-    LowPass high(3200, rate), high2(3200, rate);
+    LowPass high(3200, rate), high2(3200, rate), afterDrive(3800, rate);
     for (float s : voice) {
         const float band = high2.step(high.step(low.step(s * 2.2f)));
-        const float driven = float(std::tanh(band * 2.5));
-        out.push_back(driven + float(rng.uniform() * 2 - 1) * 0.015f);
+        // The overdrive adds grit; the last filter keeps it from hissing.
+        const float driven = afterDrive.step(float(std::tanh(band * 2.5)));
+        out.push_back(driven + float(rng.uniform() * 2 - 1) * 0.01f);
     }
     staticBurst(0.10);
     // Headroom: the encoder overshoots a little on the hard consonants.
