@@ -1,0 +1,78 @@
+// Idle cost of the window: CPU time per second of wall time and peak memory
+// while the game sits on one screen, and the time from start to the main
+// menu. "bare" measures an empty Qt window of the same size started the
+// same way, as the yardstick.
+//   bench_idle bare|menu|game [seconds]
+#include "scratchdir.h"
+#include "ui/tgw.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+long peakKiB()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const char *mode = argc > 1 ? argv[1] : "menu";
+    const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(makeRunDirectory(dir));
+
+    std::unique_ptr<QWidget> window;
+    if (std::strcmp(mode, "bare") == 0) {
+        window = std::make_unique<QWidget>();
+        window->setFixedSize(799, 595);
+    } else {
+        auto tgw = std::make_unique<gw::Tgw>(); // the real sound players
+        if (std::strcmp(mode, "game") == 0) {
+            tgw->btnskirmishClick();
+            tgw->btnskirmishstartClick();
+            tgw->enableRedraw(); // as after the opponent's first expansion
+        }
+        window = std::move(tgw);
+    }
+    window->show();
+    app.processEvents();
+    const double startupMs = static_cast<double>(sinceStart.nsecsElapsed()) / 1e6;
+
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+    app.exec();
+    const double cpu = cpuSeconds() - cpuBefore;
+    const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    std::printf("%s: start-up %.0f ms, CPU %.3f%% of one core over %.1f s, peak memory %.1f MB\n", mode,
+                startupMs, 100.0 * cpu / wallSeconds, wallSeconds, static_cast<double>(peakKiB()) / 1024.0);
+    return 0;
+}

@@ -1,0 +1,55 @@
+// Benchmarks of the window: the skirmish start with all 220 pictures, and
+// one tick of the field redraw.
+#include "audio/soundsystem.h"
+#include "scratchdir.h"
+#include "ui/tgw.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct SilentSound : gw::SoundSystem {
+    void open(gw::Sound) override {}
+    void play(gw::Sound) override {}
+    void stop(gw::Sound) override {}
+    void rewind(gw::Sound) override {}
+    void close(gw::Sound) override {}
+};
+
+void BM_SkirmishStart(benchmark::State &st)
+{
+    gw::Tgw window(std::make_unique<SilentSound>());
+    window.btnskirmishClick();
+    for (auto _ : st) {
+        window.btnskirmishstartClick();
+        window.btnendgameClick();
+        window.btnskirmishClick();
+    }
+}
+BENCHMARK(BM_SkirmishStart)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawTick(benchmark::State &st)
+{
+    gw::Tgw window(std::make_unique<SilentSound>());
+    window.btnskirmishClick();
+    window.btnskirmishstartClick();
+    for (auto _ : st)
+        window.tfieldactTimer();
+}
+BENCHMARK(BM_RedrawTick)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(makeRunDirectory(dir));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
