@@ -1,0 +1,38 @@
+#pragma once
+
+#include "rules/screen.h"
+
+#include <memory>
+#include <string>
+
+namespace gw {
+
+// The four sound players of the window. Open checks and binds a player's
+// file; Play starts it (from the start when it had run to its end), Stop
+// halts it and keeps the position, Rewind moves it back to the start and
+// ends a playback in progress, Close releases the file.
+class SoundSystem {
+public:
+    virtual ~SoundSystem() = default;
+
+    // Throws GameError when the file cannot be opened or holds no audio.
+    virtual void open(Sound sound) = 0;
+    virtual void play(Sound sound) = 0;
+    virtual void stop(Sound sound) = 0;
+    virtual void rewind(Sound sound) = 0;
+    virtual void close(Sound sound) = 0;
+};
+
+// All four players in the order the window opens them.
+constexpr Sound kAllSounds[] = {Sound::FightBg, Sound::Fight, Sound::Defend, Sound::BgMusic};
+
+// "sound\bgmusic.mp3" and its siblings, as the program writes them.
+std::string soundFilePath(Sound sound);
+
+// The player's name in the window: "sbgmusic", "sfightbg", "sfight", "sdefend".
+const char *soundPlayerName(Sound sound);
+
+// The players the game uses: Qt Multimedia, one media player per file.
+std::unique_ptr<SoundSystem> makeMediaSoundSystem();
+
+} // namespace gw

@@ -1,0 +1,112 @@
+#include "ui/layoutkit.h"
+
+#include "ui/spinbuttons.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace gw {
+
+namespace {
+
+void setTextColour(QWidget *w, const QColor &colour)
+{
+    if (!colour.isValid())
+        return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
+PictureBox *makePicture(QWidget *parent, const QString &name, const QRect &place, PictureBox::Fit fit)
+{
+    auto *p = new PictureBox(parent, fit);
+    p->setObjectName(name);
+    p->setGeometry(place);
+    return p;
+}
+
+TextLabel *makeFixedLabel(QWidget *parent, const QString &name, const QRect &place, const QString &text,
+                          const QFont &font, const QColor &colour)
+{
+    auto *l = new TextLabel(parent, TextLabel::Anchor::Fixed);
+    l->setObjectName(name);
+    l->setFont(font);
+    setTextColour(l, colour);
+    l->setGeometry(place);
+    l->setCaption(text);
+    return l;
+}
+
+TextLabel *makeLabel(QWidget *parent, const QString &name, int x, int y, const QString &text,
+                     const QFont &font, const QColor &colour, TextLabel::Anchor anchor, int height)
+{
+    auto *l = new TextLabel(parent, anchor);
+    l->setObjectName(name);
+    l->setFont(font);
+    setTextColour(l, colour);
+    l->setText(text);
+    l->place(x, y, height);
+    return l;
+}
+
+Panel *makePanel(QWidget *parent, const QString &name, const QRect &place, const QColor &colour)
+{
+    auto *p = new Panel(parent, colour);
+    p->setObjectName(name);
+    p->setGeometry(place);
+    p->hide();
+    return p;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &place, const QString &caption,
+                        const QFont &font)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    // Buttons keep the desktop's colours, not those of the panel they sit on.
+    QPalette p = QApplication::palette(b);
+    p.setResolveMask(~QPalette::ResolveMask(0));
+    b->setPalette(p);
+    b->setFont(font);
+    b->setGeometry(place);
+    return b;
+}
+
+QLineEdit *makeCountEntry(QWidget *parent, const QString &name, const QRect &place)
+{
+    auto *e = new QLineEdit(QStringLiteral("0"), parent);
+    e->setObjectName(name);
+    e->setGeometry(place);
+    e->setMaxLength(3);
+    // Counts are whole numbers 0..999; anything else never reaches the field.
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), e));
+    return e;
+}
+
+SpinButtons *makeSpinButtons(QWidget *parent, const QString &name, const QRect &place, QLineEdit *buddy)
+{
+    auto *s = new SpinButtons(parent, buddy, 0, 999);
+    s->setObjectName(name);
+    s->setGeometry(place);
+    return s;
+}
+
+void stackWindowedOnTop(QWidget *parent)
+{
+    // raise() reorders the list, so walk a copy of it.
+    const QObjectList children = parent->children();
+    for (QObject *child : children) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (!w || qobject_cast<PictureBox *>(w) || qobject_cast<QLabel *>(w) || qobject_cast<Bevel *>(w))
+            continue;
+        w->raise();
+    }
+}
+
+} // namespace gw

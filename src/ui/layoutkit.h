@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ui/framewidgets.h"
+#include "ui/picturebox.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+
+namespace gw {
+
+class SpinButtons;
+
+// The colours of the layout.
+namespace colour {
+const QColor black(0x00, 0x00, 0x00);
+const QColor maroon(0x80, 0x00, 0x00);
+const QColor green(0x00, 0x80, 0x00);
+const QColor navy(0x00, 0x00, 0x80);
+const QColor gray(0x80, 0x80, 0x80);
+const QColor red(0xFF, 0x00, 0x00);
+const QColor yellow(0xFF, 0xFF, 0x00);
+const QColor moneyGreen(0xC0, 0xDC, 0xC0);
+const QColor skyBlue(0xA6, 0xCA, 0xF0);
+} // namespace colour
+
+// Small factories for the absolutely placed widgets of the layout. Each sets
+// the object name, the place and the look; an invalid colour keeps the
+// inherited one.
+PictureBox *makePicture(QWidget *parent, const QString &name, const QRect &place,
+                        PictureBox::Fit fit = PictureBox::Fit::Natural);
+// A label with the size the layout gives it.
+TextLabel *makeFixedLabel(QWidget *parent, const QString &name, const QRect &place, const QString &text,
+                          const QFont &font, const QColor &colour = QColor());
+// A label that sizes itself to its text; x is its left edge, or its right
+// edge for Anchor::Right.
+TextLabel *makeLabel(QWidget *parent, const QString &name, int x, int y, const QString &text,
+                     const QFont &font, const QColor &colour = QColor(),
+                     TextLabel::Anchor anchor = TextLabel::Anchor::Left, int height = -1);
+Panel *makePanel(QWidget *parent, const QString &name, const QRect &place, const QColor &colour);
+QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &place, const QString &caption,
+                        const QFont &font);
+// A one-line entry for a count: at most three digits, text "0".
+QLineEdit *makeCountEntry(QWidget *parent, const QString &name, const QRect &place);
+SpinButtons *makeSpinButtons(QWidget *parent, const QString &name, const QRect &place, QLineEdit *buddy);
+
+// Puts the parent's windowed children (panels, buttons, entries, lists,
+// spin buttons) above its pictures, labels and bevels, keeping the creation
+// order within each group.
+void stackWindowedOnTop(QWidget *parent);
+
+} // namespace gw

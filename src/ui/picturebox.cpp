@@ -1,0 +1,62 @@
+#include "ui/picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace gw {
+
+PictureBox::PictureBox(QWidget *parent, Fit fit) : QWidget(parent), fit_(fit) {}
+
+void PictureBox::setPicture(const QImage &picture)
+{
+    picture_ = picture;
+    update();
+}
+
+QRect PictureBox::pictureRect() const
+{
+    if (picture_.isNull())
+        return {};
+    switch (fit_) {
+    case Fit::Natural:
+        return QRect(0, 0, picture_.width(), picture_.height());
+    case Fit::Stretch:
+        return rect();
+    case Fit::Proportional: {
+        // Integer arithmetic truncates like the original: 798 x 435 in a
+        // 265-wide box gives 265 x 144.
+        const qint64 w = width(), h = height();
+        const qint64 pw = picture_.width(), ph = picture_.height();
+        if (w * ph <= h * pw)
+            return QRect(0, 0, int(w), int(w * ph / pw));
+        return QRect(0, 0, int(h * pw / ph), int(h));
+    }
+    }
+    return {};
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.setClipRect(rect());
+    if (fit_ != Fit::Natural)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(pictureRect(), picture_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace gw

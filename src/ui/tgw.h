@@ -1,0 +1,133 @@
+#pragma once
+
+#include "audio/soundsystem.h"
+#include "core/gamestate.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "rules/screen.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace gw {
+
+class Panel;
+class PictureBox;
+class TextLabel;
+
+// The main window "gw": the menus, the options and skirmish screens and the
+// game screen are its panels and pictures, shown and hidden by the handlers
+// below. It owns the one game-state record and the game's random generator,
+// and it is the screen the rules report to.
+class Tgw : public QWidget, public Screen {
+    Q_OBJECT
+public:
+    // Builds the layout and opens the four sound players (throws GameError
+    // when one cannot be opened), then runs FormCreate. Without a sound
+    // system the Qt Multimedia players are used.
+    explicit Tgw(std::unique_ptr<SoundSystem> sound = nullptr, QWidget *parent = nullptr);
+    ~Tgw() override;
+
+    GameState &state() { return state_; }
+    Random &random() { return random_; }
+    const OptionsFile &options() const { return options_; }
+
+    // Screen
+    void showCounter(CounterLabel label, int32_t value) override;
+    void message(const std::string &text, const std::string &caption) override;
+    void playSound(Sound sound) override;
+    void stopSound(Sound sound) override;
+    void showVictory(const std::string &text) override;
+    void showDefeat(const std::string &text) override;
+    void enableRedraw() override;
+
+    // The handlers. They may throw GameError; the widgets' signals reach them
+    // through a guard that shows such an error in a "Grimsward" box.
+    void FormCreate();
+    void mainmenuslideTimer();
+    void btnskirmishClick();
+    void btnoptionsClick();
+    void btnendClick();
+    void btnmusicClick();
+    void btnsoundClick();
+    void btnoptionsbackClick();
+    void maplistChange();
+    void btnskirmishbackClick();
+    void btnskirmishstartClick();
+    void btnendgameClick();
+    void tmusicrewindTimer();
+    void tfieldactTimer();
+
+    // Shows an error the way an escaping handler error is shown.
+    void showError(const QString &text);
+
+private:
+    // Runs a handler; an error escaping it is shown and the program goes on.
+    void guarded(const std::function<void()> &handler);
+    // Connects the click of a button or picture to a guarded handler.
+    void onClick(QWidget *widget, std::function<void()> handler);
+
+    // Building the layout (tgw_layout.cpp and its siblings).
+    void buildWindow();
+    void buildOptionsScreen();
+    void buildSkirmishScreen();
+    void buildGameScreen();
+    void buildStatusStrip();
+    void buildField();
+    void buildPurchasePanel();
+    void buildTrainingPanel();
+    void buildConstructionPanel();
+    void buildFightPanel();
+    void buildInformationPanels();
+    void buildTaxPanel();
+    void buildResultPanels();
+    void buildTimers();
+    void openSounds();
+
+    void returnToMainMenu();
+    void showMapChoice();
+    void setSwitchCaption(QPushButton *button, int32_t value);
+    void hideGamePanels();
+    void resetEntries();
+
+    std::unique_ptr<SoundSystem> sound_;
+    GameState state_;
+    Random random_;
+    OptionsFile options_;
+    // The entry of the map list that is in force (see showMapChoice).
+    int mapChoice_ = 0;
+    // Field pictures that already failed during this game's redraw.
+    std::set<std::string> reportedPictures_;
+
+    PictureBox *bground_ = nullptr, *btnskirmish_ = nullptr, *btnoptions_ = nullptr, *btnend_ = nullptr;
+    Panel *panoptions_ = nullptr, *panskirmish_ = nullptr, *pangame_ = nullptr;
+    QTimer *mainmenuslide_ = nullptr, *tfieldact_ = nullptr, *tmusicrewind_ = nullptr;
+
+    QPushButton *btnmusic_ = nullptr, *btnsound_ = nullptr;
+    PictureBox *mappreview_ = nullptr;
+    QComboBox *maplist_ = nullptr;
+
+    Panel *panfield_ = nullptr, *panbuy_ = nullptr, *pantrain_ = nullptr, *panbuild_ = nullptr,
+          *panfight_ = nullptr, *panenemyinfo_ = nullptr, *paninfo_ = nullptr, *pantax_ = nullptr,
+          *panlose_ = nullptr, *panwin_ = nullptr;
+    std::array<PictureBox *, 221> cells_{}; // cells_[n] is Image n, 1..220
+    std::array<TextLabel *, 11> counters_{}; // by CounterLabel
+    std::array<QLineEdit *, 5> purchaseEntries_{};
+    std::array<QLineEdit *, 4> trainingEntries_{};
+    TextLabel *labcosts_ = nullptr, *labtraincosts_ = nullptr;
+    TextLabel *labwin_ = nullptr, *lablose_ = nullptr;
+    std::array<TextLabel *, 6> infoLines_{};      // labtow .. labbase
+    std::array<TextLabel *, 6> enemyInfoLines_{}; // labrecb .. labhp
+};
+
+} // namespace gw

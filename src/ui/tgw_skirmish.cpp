@@ -1,0 +1,116 @@
+// Starting a skirmish and redrawing the field.
+#include "ui/tgw.h"
+
+#include "core/cells.h"
+#include "core/gameerror.h"
+#include "map/mapfile.h"
+#include "ui/framewidgets.h"
+#include "ui/pictures.h"
+#include "ui/picturebox.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+#include <map>
+#include <vector>
+
+namespace gw {
+
+namespace {
+
+// Loads a field picture once per call site and pass, however many cells show it.
+class PictureCache {
+public:
+    const QImage &load(const std::string &path)
+    {
+        auto it = pictures_.find(path);
+        if (it == pictures_.end())
+            it = pictures_.emplace(path, loadBitmapFile(path)).first;
+        return it->second;
+    }
+
+private:
+    std::map<std::string, QImage> pictures_;
+};
+
+} // namespace
+
+void Tgw::btnskirmishstartClick()
+{
+    // Everything that can fail comes first: the map, its two tax lines and
+    // all 220 pictures. Only then does the game or the screen change.
+    const LoadedMap map = readMap(state_.memtemp.line(0));
+    PictureCache cache;
+    std::vector<QImage> pictures(kCells + 1);
+    for (int n = 1; n <= kCells; ++n)
+        pictures[static_cast<std::size_t>(n)] = cache.load(cellPicturePath(map.cell(n)));
+
+    applyMap(state_, map);
+    state_.fieldmode = 0;
+    reportedPictures_.clear();
+
+    panskirmish_->hide();
+    hideGamePanels();
+    panwin_->hide();
+    panlose_->hide();
+    resetEntries();
+    for (int n = 1; n <= kCells; ++n)
+        cells_[static_cast<std::size_t>(n)]->setPicture(pictures[static_cast<std::size_t>(n)]);
+
+    showCounter(CounterLabel::Cash, state_.cash);
+    const CounterLabel forces[] = {CounterLabel::Recruits, CounterLabel::Rifles, CounterLabel::Mgs,
+                                   CounterLabel::Mortars, CounterLabel::Specpacks, CounterLabel::Infantry,
+                                   CounterLabel::Snipers, CounterLabel::Mortarcrews, CounterLabel::Specialunits};
+    for (CounterLabel l : forces)
+        showCounter(l, 0);
+    showCounter(CounterLabel::Taxes, state_.taxes);
+    pangame_->show();
+}
+
+void Tgw::hideGamePanels()
+{
+    for (Panel *p : {panbuy_, pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_})
+        p->hide();
+}
+
+void Tgw::resetEntries()
+{
+    for (QLineEdit *e : purchaseEntries_)
+        e->setText("0");
+    for (QLineEdit *e : trainingEntries_)
+        e->setText("0");
+    for (int32_t *slot : {&state_.costslot1, &state_.costslot2, &state_.costslot3, &state_.costslot4,
+                          &state_.costslot5, &state_.traincostslot1, &state_.traincostslot2,
+                          &state_.traincostslot3, &state_.traincostslot4})
+        *slot = 0;
+    labcosts_->setCaption("0");
+    labtraincosts_->setCaption("0");
+}
+
+void Tgw::tfieldactTimer()
+{
+    // A picture that fails is reported once per game; its cell keeps the
+    // picture it had, and the other cells are drawn all the same.
+    std::vector<std::string> newFailures;
+    std::map<std::string, QImage> loaded;
+    for (int n = 1; n <= kCells; ++n) {
+        const std::string path = cellPicturePath(state_.memgame.line(static_cast<std::size_t>(n)));
+        auto it = loaded.find(path);
+        if (it == loaded.end()) {
+            QImage picture;
+            try {
+                picture = loadBitmapFile(path);
+            } catch (const GameError &e) {
+                if (reportedPictures_.insert(path).second)
+                    newFailures.emplace_back(e.what());
+            }
+            it = loaded.emplace(path, picture).first;
+        }
+        if (!it->second.isNull())
+            cells_[static_cast<std::size_t>(n)]->setPicture(it->second);
+    }
+    for (const std::string &text : newFailures)
+        showError(QString::fromStdString(text));
+}
+
+} // namespace gw
