@@ -18,6 +18,7 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     random_.clockreseed();
     buildWindow();
     buildTimers();
+    wireGameScreen();
     openSounds();
     // The timers the layout starts with.
     mainmenuslide_->start();

@@ -24,6 +24,7 @@ namespace gw {
 class Panel;
 class PictureBox;
 class TextLabel;
+enum class Building;
 
 // The main window "gw": the menus, the options and skirmish screens and the
 // game screen are its panels and pictures, shown and hidden by the handlers
@@ -68,6 +69,44 @@ public:
     void tmusicrewindTimer();
     void tfieldactTimer();
 
+    // The game screen (tgw_turn.cpp, tgw_orders.cpp, tgw_info.cpp).
+    void btnendtryClick();
+    void btnwinClick();
+    void btnloseClick();
+    // Image1Click .. Image220Click: the click on cell n.
+    void ImageClick(int n);
+    void btnfightClick();
+    void btnletsfightClick();
+
+    void btnbuyzoneClick();
+    void edrecChange();
+    void edmgsChange();
+    void edsnipsChange();
+    void edmortsChange();
+    void edspecsChange();
+    void btnletsbuyClick();
+    void btncancelClick();
+    void btnbuylandClick();
+
+    void btntrainingClick();
+    void edinfChange();
+    void edsniperChange();
+    void edmortarChange();
+    void edspecialChange();
+    void btntrainClick();
+    void btntraincancelClick();
+
+    void btnbuildClick();
+    void btntowerClick();
+    void btnbunkerClick();
+    void btnminesClick();
+    void btncancelbuildClick();
+
+    void btninfoClick();
+    void btnfieldinfoClick();
+    void btnenemyinfoClick();
+    void btncloseinfoClick();
+
     // Shows an error the way an escaping handler error is shown.
     void showError(const QString &text);
 
@@ -93,12 +132,22 @@ private:
     void buildResultPanels();
     void buildTimers();
     void openSounds();
+    // Connects the game screen's buttons, entries and cells to their handlers.
+    void wireGameScreen();
 
     void returnToMainMenu();
     void showMapChoice();
     void setSwitchCaption(QPushButton *button, int32_t value);
     void hideGamePanels();
     void resetEntries();
+    void resetPurchaseEntries();
+    void resetTrainingEntries();
+    void purchaseEntryChange();
+    void trainingEntryChange(int kind);
+    void showPurchaseTotal();
+    void showTrainingTotal();
+    void construct(Building building);
+    void roundEnd();
 
     std::unique_ptr<SoundSystem> sound_;
     GameState state_;

@@ -8,7 +8,6 @@
 #include "ui/pictures.h"
 #include "ui/picturebox.h"
 
-#include <QLineEdit>
 #include <QTimer>
 
 #include <map>
@@ -71,20 +70,6 @@ void Tgw::hideGamePanels()
 {
     for (Panel *p : {panbuy_, pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_})
         p->hide();
-}
-
-void Tgw::resetEntries()
-{
-    for (QLineEdit *e : purchaseEntries_)
-        e->setText("0");
-    for (QLineEdit *e : trainingEntries_)
-        e->setText("0");
-    for (int32_t *slot : {&state_.costslot1, &state_.costslot2, &state_.costslot3, &state_.costslot4,
-                          &state_.costslot5, &state_.traincostslot1, &state_.traincostslot2,
-                          &state_.traincostslot3, &state_.traincostslot4})
-        *slot = 0;
-    labcosts_->setCaption("0");
-    labtraincosts_->setCaption("0");
 }
 
 void Tgw::tfieldactTimer()
