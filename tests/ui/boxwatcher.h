@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class QMessageBox;
@@ -45,3 +46,7 @@ private:
 
 // Runs the event loop for the given time, as a user would wait.
 void pump(int milliseconds);
+
+// Runs the event loop until the condition holds or the time is up; returns
+// whether it holds.
+bool waitUntil(const std::function<bool()> &condition, int milliseconds);

@@ -218,25 +218,22 @@ TEST(MainMenu, PicturesFollowTheMenuStateAtTheNextTick)
     auto *slide = h.gw->findChild<QTimer *>("mainmenuslide");
     h.click("btnoptions");
     EXPECT_TRUE(menuPicturesShown(h)) << "not before the tick";
-    pump(80);
-    EXPECT_FALSE(menuPicturesShown(h));
+    EXPECT_TRUE(waitUntil([&] { return !menuPicturesShown(h); }, 1000));
     EXPECT_FALSE(slide->isActive());
     h.click("btnoptionsback");
     EXPECT_TRUE(slide->isActive());
-    pump(80);
-    EXPECT_TRUE(menuPicturesShown(h));
+    EXPECT_TRUE(waitUntil([&] { return menuPicturesShown(h); }, 1000));
+    pump(60);
     EXPECT_TRUE(slide->isActive()) << "keeps ticking on the main menu";
 
     h.click("btnskirmish");
     EXPECT_EQ(h.gw->state().menustate, 2);
     EXPECT_FALSE(h.widget("panskirmish")->isHidden());
-    pump(80);
-    EXPECT_FALSE(menuPicturesShown(h));
+    EXPECT_TRUE(waitUntil([&] { return !menuPicturesShown(h); }, 1000));
     h.click("btnskirmishback");
     EXPECT_EQ(h.gw->state().menustate, 0);
     EXPECT_TRUE(h.widget("panskirmish")->isHidden());
-    pump(80);
-    EXPECT_TRUE(menuPicturesShown(h));
+    EXPECT_TRUE(waitUntil([&] { return menuPicturesShown(h); }, 1000));
 }
 
 TEST(MainMenu, QuitQuestionAnsweredNoKeepsTheWindowAndYesClosesIt)

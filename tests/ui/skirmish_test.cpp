@@ -116,8 +116,7 @@ TEST_F(Skirmish, ReturnToTheMainMenuStopsTheRedrawAndResetsNothing)
     EXPECT_TRUE(h.gw->findChild<QTimer *>("mainmenuslide")->isActive());
     EXPECT_FALSE(h.gw->findChild<QTimer *>("tfieldact")->isActive());
     EXPECT_EQ(h.gw->state().cash, 777);
-    pump(60);
-    EXPECT_FALSE(h.widget("btnskirmish")->isHidden());
+    EXPECT_TRUE(waitUntil([&] { return !h.widget("btnskirmish")->isHidden(); }, 1000));
 }
 
 TEST_F(Skirmish, ANewSkirmishStartsClean)
@@ -285,12 +284,14 @@ TEST_F(Skirmish, RedrawShowsTheOpponentsCellAtTheNextTickNotBefore)
     ASSERT_NE(target, 0);
     const QImage before = cellPicture(h, target);
     h.gw->state().memgame.setLine(static_cast<std::size_t>(target), "Blue_Grass");
+    auto *redraw = h.gw->findChild<QTimer *>("tfieldact");
     h.gw->enableRedraw();
     EXPECT_EQ(cellPicture(h, target), before) << "nothing drawn at once";
-    pump(600);
-    EXPECT_EQ(cellPicture(h, target), before);
-    h.gw->enableRedraw(); // must not restart the rhythm
-    pump(700);
+    pump(300);
+    EXPECT_EQ(cellPicture(h, target), before) << "not before the tick";
+    h.gw->enableRedraw();
+    EXPECT_LT(redraw->remainingTime(), 900) << "enabling a running timer must not restart its rhythm";
+    EXPECT_TRUE(waitUntil([&] { return cellPicture(h, target) != before; }, 3000));
     EXPECT_EQ(cellPicture(h, target), fileOfState(h.dir, "Blue_Grass"));
     EXPECT_TRUE(h.boxes.boxes().empty());
 }

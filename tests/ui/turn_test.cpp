@@ -92,7 +92,7 @@ TEST_F(Turn, OpponentsExpansionShowsAtTheNextRedrawTick)
     ASSERT_EQ(taken.rfind("Blue_", 0), 0u) << taken;
     EXPECT_TRUE(h.gw->findChild<QTimer *>("tfieldact")->isActive());
     EXPECT_EQ(pictureOf(h, target), before) << "not drawn before the tick";
-    pump(1150);
+    EXPECT_TRUE(waitUntil([&] { return pictureOf(h, target) != before; }, 3000));
     EXPECT_EQ(pictureOf(h, target), stateFile(h, taken));
 }
 
