@@ -116,7 +116,7 @@ private:
     // Connects the click of a button or picture to a guarded handler.
     void onClick(QWidget *widget, std::function<void()> handler);
 
-    // Building the layout (tgw_layout.cpp and its siblings).
+    // Building the layout (tgw_layout_menu.cpp, tgw_layout_game.cpp, tgw_layout_panels.cpp).
     void buildWindow();
     void buildOptionsScreen();
     void buildSkirmishScreen();

@@ -61,18 +61,14 @@ void Tgw::buildGameScreen()
     panfield_->show();
     buildField();
 
-    QPushButton *buyzone = makeGlyphButton(p, "btnbuyzone", {272, 456, 137, 41}, "Kaufen", "btn_buy.bmp");
-    QPushButton *training = makeGlyphButton(p, "btntraining", {424, 456, 121, 41}, "Ausbilden", "btn_train.bmp");
-    QPushButton *fight = makeGlyphButton(p, "btnfight", {680, 456, 105, 41}, "Angreifen", "btn_fight.bmp");
-    QPushButton *build = makeGlyphButton(p, "btnbuild", {560, 456, 105, 41}, "Bauen", "btn_build.bmp");
-    QPushButton *endgame = makeButton(p, "btnendgame", {712, 568, 75, 25}, "Beenden", windowFont());
+    // The buttons of the game screen are connected in wireGameScreen().
+    makeGlyphButton(p, "btnbuyzone", {272, 456, 137, 41}, "Kaufen", "btn_buy.bmp");
+    makeGlyphButton(p, "btntraining", {424, 456, 121, 41}, "Ausbilden", "btn_train.bmp");
+    makeGlyphButton(p, "btnfight", {680, 456, 105, 41}, "Angreifen", "btn_fight.bmp");
+    makeGlyphButton(p, "btnbuild", {560, 456, 105, 41}, "Bauen", "btn_build.bmp");
+    makeButton(p, "btnendgame", {712, 568, 75, 25}, "Beenden", windowFont());
     QPushButton *endtry = makeGlyphButton(p, "btnendtry", {744, 512, 41, 41}, QString(), "btn_endturn.bmp");
     endtry->setToolTip("Runde beenden");
-    onClick(endgame, [this] { btnendgameClick(); });
-    (void)buyzone;
-    (void)training;
-    (void)fight;
-    (void)build;
 
     panbuy_ = makePanel(p, "panbuy", {552, 16, 225, 417}, colour::gray);
     buildPurchasePanel();

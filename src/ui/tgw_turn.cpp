@@ -83,6 +83,7 @@ void Tgw::wireGameScreen()
     auto button = [this](const char *name) { return findChild<QPushButton *>(name); };
     const std::pair<const char *, void (Tgw::*)()> clicks[] = {
         {"btnendtry", &Tgw::btnendtryClick},
+        {"btnendgame", &Tgw::btnendgameClick},
         {"btnwin", &Tgw::btnwinClick},
         {"btnlose", &Tgw::btnloseClick},
         {"btnfight", &Tgw::btnfightClick},
