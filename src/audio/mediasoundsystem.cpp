@@ -25,21 +25,20 @@ public:
 
     void open(Sound sound) override
     {
+        // The file is checked now; the decoder is made on first use, so a
+        // sound that never plays costs no memory (four idle pipelines would
+        // more than double the program's footprint).
         const std::string path = soundFilePath(sound);
         checkSoundFile(path);
         Player &p = player(sound);
-        if (!p.media) {
-            p.media = std::make_unique<QMediaPlayer>();
-            p.output = std::make_unique<QAudioOutput>();
-            p.media->setAudioOutput(p.output.get());
-        }
-        const QString local = QFileInfo(QString::fromStdString(nativePath(path))).absoluteFilePath();
-        p.media->setSource(QUrl::fromLocalFile(local));
+        p.file = QFileInfo(QString::fromStdString(nativePath(path))).absoluteFilePath();
+        p.media.reset();
+        p.output.reset();
     }
 
     void play(Sound sound) override
     {
-        QMediaPlayer *m = player(sound).media.get();
+        QMediaPlayer *m = media(sound);
         if (!m || m->playbackState() == QMediaPlayer::PlayingState)
             return;
         if (m->mediaStatus() == QMediaPlayer::EndOfMedia)
@@ -57,6 +56,7 @@ public:
 
     void rewind(Sound sound) override
     {
+        // A player not made yet is at the start anyway.
         QMediaPlayer *m = player(sound).media.get();
         if (!m)
             return;
@@ -71,13 +71,28 @@ public:
             p.media->stop();
         p.media.reset();
         p.output.reset();
+        p.file.clear();
     }
 
 private:
     struct Player {
+        QString file; // empty until opened
         std::unique_ptr<QMediaPlayer> media;
         std::unique_ptr<QAudioOutput> output;
     };
+
+    // The player's decoder, made when it is first needed.
+    QMediaPlayer *media(Sound sound)
+    {
+        Player &p = player(sound);
+        if (!p.media && !p.file.isEmpty()) {
+            p.media = std::make_unique<QMediaPlayer>();
+            p.output = std::make_unique<QAudioOutput>();
+            p.media->setAudioOutput(p.output.get());
+            p.media->setSource(QUrl::fromLocalFile(p.file));
+        }
+        return p.media.get();
+    }
 
     Player &player(Sound sound) { return players_[static_cast<std::size_t>(sound)]; }
 

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs the game into a temporary prefix, checks the desktop files, then
+# starts the installed launcher from an unrelated directory and checks that it
+# runs, finds its data and keeps the options file in the per-user directory.
+#   install_test.sh BUILD_DIR
+set -euo pipefail
+build=$(readlink -f "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for f in bin/grimsward libexec/grimsward/grimsward \
+         share/grimsward/images/Blue_Base.bmp "share/grimsward/maps/skirmish/Big City Crisis.gwm" \
+         share/grimsward/sound/bgmusic.mp3 share/grimsward/options.cfg \
+         share/applications/de.grimsward.Grimsward.desktop \
+         share/metainfo/de.grimsward.Grimsward.metainfo.xml \
+         share/icons/hicolor/32x32/apps/de.grimsward.Grimsward.png \
+         share/icons/hicolor/256x256/apps/de.grimsward.Grimsward.png; do
+    [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix/share/applications/de.grimsward.Grimsward.desktop"
+else
+    echo "desktop-file-validate not installed: skipped"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/de.grimsward.Grimsward.metainfo.xml" >/dev/null
+else
+    echo "appstreamcli not installed: skipped"
+fi
+
+# Start it from elsewhere, as a desktop menu would. Every error the game shows
+# is also written to standard error, so a quiet run that is still going after
+# a few seconds has reached the main menu.
+elsewhere="$work/elsewhere"
+mkdir -p "$elsewhere"
+export XDG_DATA_HOME="$work/xdg"
+status=0
+(cd "$elsewhere" && QT_QPA_PLATFORM=offscreen timeout 6 "$prefix/bin/grimsward" 2> "$work/stderr") || status=$?
+[ "$status" -eq 124 ] || { cat "$work/stderr" >&2; fail "the game ended by itself with status $status"; }
+if grep -E '^Grimsward:' "$work/stderr"; then
+    fail "the game reported an error"
+fi
+home="$XDG_DATA_HOME/grimsward"
+[ -f "$home/options.cfg" ] || fail "no options.cfg in $home"
+[ -e "$home/images/Red_Base.bmp" ] || fail "no pictures in $home"
+[ -z "$(ls -A "$elsewhere")" ] || fail "files written to the directory it was started from: $(ls -A "$elsewhere")"
+echo "install test passed"
