@@ -4,22 +4,35 @@ namespace gw {
 
 GameError GameError::cannotOpen(const std::string &path)
 {
-    return GameError("Datei " + latin1ToUtf8(path) + " kann nicht ge\xc3\xb6""ffnet werden");
+    return GameError("Datei " + quotedText(path) + " kann nicht ge\xc3\xb6""ffnet werden");
 }
 
 GameError GameError::cannotCreate(const std::string &path)
 {
-    return GameError("Datei " + latin1ToUtf8(path) + " kann nicht erstellt werden");
+    return GameError("Datei " + quotedText(path) + " kann nicht erstellt werden");
 }
 
 GameError GameError::notAnInteger(const std::string &text)
 {
-    return GameError("'" + latin1ToUtf8(text) + "' ist kein g\xc3\xbcltiger Integerwert");
+    return GameError("'" + quotedText(text) + "' ist kein g\xc3\xbcltiger Integerwert");
 }
 
 GameError GameError::invalidBitmap()
 {
     return GameError("Bitmap ist ung\xc3\xbcltig");
+}
+
+std::string quotedText(const std::string &bytes)
+{
+    std::string shown = bytes.substr(0, kMaxQuotedBytes);
+    for (char &c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    }
+    shown = latin1ToUtf8(shown);
+    if (bytes.size() > kMaxQuotedBytes)
+        shown += "...";
+    return shown;
 }
 
 std::string latin1ToUtf8(const std::string &bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -25,5 +26,11 @@ public:
 // Text read from files is 8-bit; messages are UTF-8. Bytes of a file that
 // end up inside a message are taken as Latin-1 so the message stays valid.
 std::string latin1ToUtf8(const std::string &bytes);
+
+// File text as it is put into a message: Latin-1 to UTF-8, control
+// characters (a NUL byte, say) shown as '?', and cut after kMaxQuotedBytes
+// with "..." so a line of a megabyte does not become a box of a megabyte.
+constexpr std::size_t kMaxQuotedBytes = 200;
+std::string quotedText(const std::string &bytes);
 
 } // namespace gw

@@ -21,6 +21,10 @@ std::string nativePath(const std::string &programPath)
 
 std::string readFileBytes(const std::string &programPath, std::size_t maxBytes)
 {
+    // A NUL byte (from a map line, say) would cut the name short and open
+    // some other file.
+    if (programPath.find('\0') != std::string::npos)
+        throw GameError::cannotOpen(programPath);
     const std::string path = nativePath(programPath);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
@@ -54,6 +58,8 @@ std::vector<std::string> readLines(const std::string &programPath)
 
 void writeLines(const std::string &programPath, const std::vector<std::string> &lines)
 {
+    if (programPath.find('\0') != std::string::npos)
+        throw GameError::cannotCreate(programPath);
     const std::string path = nativePath(programPath);
     std::FILE *f = std::fopen(path.c_str(), "wb");
     if (!f)

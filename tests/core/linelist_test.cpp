@@ -168,3 +168,17 @@ TEST_F(OptionsFiles, UnwritableFileKeepsTheNewValuesInMemory)
 }
 
 } // namespace
+
+namespace {
+
+using NulPaths = TempDir;
+
+TEST_F(NulPaths, ANulByteInANameNeverOpensAnotherFile)
+{
+    write("images_None_Gr", "a file whose name is the part before the NUL");
+    const std::string path("images_None_Gr\0ass.bmp", 22);
+    EXPECT_THROW(gw::readFileBytes(path), gw::GameError);
+    EXPECT_THROW(gw::writeLines(path, {"x"}), gw::GameError);
+}
+
+} // namespace

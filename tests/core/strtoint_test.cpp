@@ -91,3 +91,22 @@ TEST(GameErrors, MessagesAreTheGermanTexts)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GameErrors, FileTextInMessagesIsCutAndMadeVisible)
+{
+    // A NUL byte or another control character shows as '?'.
+    EXPECT_EQ(std::string(gw::GameError::notAnInteger(std::string("12\0", 3)).what()),
+              "'12?' ist kein gültiger Integerwert");
+    EXPECT_EQ(std::string(gw::GameError::notAnInteger("a\tb").what()), "'a?b' ist kein gültiger Integerwert");
+    // A very long line is cut, so the box stays readable.
+    const std::string longLine(100000, 'x');
+    const std::string message = gw::GameError::notAnInteger(longLine).what();
+    EXPECT_EQ(message, "'" + std::string(gw::kMaxQuotedBytes, 'x') + "...' ist kein gültiger Integerwert");
+    const std::string exact(gw::kMaxQuotedBytes, 'y');
+    EXPECT_EQ(std::string(gw::GameError::cannotOpen(exact).what()),
+              "Datei " + exact + " kann nicht geöffnet werden");
+}
+
+} // namespace
