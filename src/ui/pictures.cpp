@@ -1,5 +1,6 @@
 #include "ui/pictures.h"
 
+#include "core/bitmapcheck.h"
 #include "core/gameerror.h"
 #include "core/textfile.h"
 #include "ui/jpegdecode.h"
@@ -52,6 +53,8 @@ QImage withTransparentBottomLeft(const QImage &picture)
 QImage loadBitmapFile(const std::string &programPath)
 {
     const std::string bytes = readFileBytes(programPath);
+    if (!bitmapRowsComplete(bytes))
+        throw GameError::invalidBitmap();
     QImage image = QImage::fromData(reinterpret_cast<const uchar *>(bytes.data()),
                                     static_cast<int>(bytes.size()), "BMP");
     if (image.isNull())

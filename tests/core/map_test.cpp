@@ -239,3 +239,45 @@ TEST(GameStateRecord, StartsEmpty)
 }
 
 } // namespace
+
+#include "core/bitmapcheck.h"
+
+namespace {
+
+// A 3 x 2 bitmap at 24 bits: rows of 9 bytes padded to 12.
+std::string bitmap(int32_t width, int32_t height, uint16_t bits, uint32_t compression, std::size_t pixelBytes)
+{
+    std::string b(54, '\0');
+    auto put32 = [&b](std::size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            b[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<uint32_t>(width));
+    put32(22, static_cast<uint32_t>(height));
+    b[26] = 1;
+    b[28] = static_cast<char>(bits);
+    put32(30, compression);
+    return b + std::string(pixelBytes, '\x7f');
+}
+
+TEST(BitmapCheck, UncompressedRowsMustAllBeThere)
+{
+    EXPECT_TRUE(gw::bitmapRowsComplete(bitmap(3, 2, 24, 0, 24)));
+    EXPECT_FALSE(gw::bitmapRowsComplete(bitmap(3, 2, 24, 0, 23)));
+    EXPECT_TRUE(gw::bitmapRowsComplete(bitmap(3, -2, 24, 0, 24))); // top-down rows
+    EXPECT_FALSE(gw::bitmapRowsComplete(bitmap(3, -2, 24, 0, 12)));
+    EXPECT_TRUE(gw::bitmapRowsComplete(bitmap(35, 35, 24, 0, 108 * 35)));
+    EXPECT_FALSE(gw::bitmapRowsComplete(bitmap(35, 35, 24, 0, 108 * 34)));
+    EXPECT_FALSE(gw::bitmapRowsComplete(bitmap(65535, 65535, 24, 0, 100))); // claims a giant picture
+    EXPECT_TRUE(gw::bitmapRowsComplete(bitmap(32, 32, 4, 0, 16 * 32)));
+    // What cannot be checked here is left to the decoder.
+    EXPECT_TRUE(gw::bitmapRowsComplete(bitmap(3, 2, 8, 1, 2))); // run-length coded
+    EXPECT_TRUE(gw::bitmapRowsComplete("BM"));
+    EXPECT_TRUE(gw::bitmapRowsComplete("not a bitmap at all, but long enough to hold a header of fifty-four bytes"));
+}
+
+} // namespace
