@@ -14,12 +14,15 @@ namespace gw {
 
 namespace {
 
-// An error while the window is built ends the program. On a platform
-// without a screen nobody could close the box, so there it goes to the
-// error output alone.
+// An error while the window is built ends the program. It goes to the
+// error output as one line, like every error the window shows; on a
+// platform without a screen nobody could close the box, so there it goes
+// to the error output alone.
 void reportFatal(const QString &text)
 {
-    std::fprintf(stderr, "Anwendungsfehler: %s\n", text.toLocal8Bit().constData());
+    QString line = text;
+    line.replace('\r', ' ').replace('\n', ' ');
+    std::fprintf(stderr, "Grimsward: %s\n", line.toUtf8().constData());
     const QString platform = QGuiApplication::platformName();
     if (platform == "offscreen" || platform == "minimal")
         return;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace gw {
 
 Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
@@ -61,6 +63,10 @@ void Tgw::showError(const QString &text)
     QString shown = text;
     if (!shown.isEmpty() && shown.back().unicode() > u'.')
         shown += '.';
+    // Also on the error output, where a run without a screen leaves a trace.
+    QString line = shown;
+    line.replace('\r', ' ').replace('\n', ' ');
+    std::fprintf(stderr, "Grimsward: %s\n", line.toUtf8().constData());
     QMessageBox box(QMessageBox::Critical, "Grimsward", shown, QMessageBox::Ok, this);
     box.exec();
 }

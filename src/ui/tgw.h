@@ -107,7 +107,8 @@ public:
     void btnenemyinfoClick();
     void btncloseinfoClick();
 
-    // Shows an error the way an escaping handler error is shown.
+    // Shows an error the way an escaping handler error is shown, and writes
+    // it to the error output as one line "Grimsward: <text>".
     void showError(const QString &text);
 
 private:
