@@ -1,6 +1,7 @@
 #include "ui/framewidgets.h"
 
 #include <QPainter>
+#include <QStyle>
 
 namespace gw {
 
@@ -60,12 +61,31 @@ void TextLabel::place(int x, int y, int height)
     refit();
 }
 
+void TextLabel::setTextRaise(int pixels)
+{
+    raise_ = pixels;
+    refit();
+    update();
+}
+
+void TextLabel::paintEvent(QPaintEvent *event)
+{
+    if (raise_ == 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect().translated(0, -raise_),
+                          QStyle::visualAlignment(layoutDirection(), alignment()), palette(), isEnabled(), text(),
+                          foregroundRole());
+}
+
 void TextLabel::refit()
 {
     if (anchor_ == Anchor::Fixed)
         return;
     const QSize hint = sizeHint();
-    const int h = height_ > 0 ? height_ : hint.height();
+    const int h = height_ > 0 ? height_ : hint.height() - raise_;
     const int w = hint.width();
     if (anchor_ == Anchor::Left)
         setGeometry(edge_, top_, w, h);

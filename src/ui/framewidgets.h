@@ -42,10 +42,19 @@ public:
     // For anchored labels: the edge that stays put and the row.
     void place(int x, int y, int height = -1);
 
+    // Draws the text this many pixels higher and makes an anchored label
+    // that much shorter, for faces with much room above their capitals.
+    void setTextRaise(int pixels);
+    int textRaise() const { return raise_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void refit();
 
     Anchor anchor_;
+    int raise_ = 0;
     int edge_ = 0;
     int top_ = 0;
     int height_ = -1;

@@ -3,9 +3,12 @@
 #include "ui/spinbuttons.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+
+#include <algorithm>
 
 namespace gw {
 
@@ -38,7 +41,10 @@ TextLabel *makeFixedLabel(QWidget *parent, const QString &name, const QRect &pla
     l->setObjectName(name);
     l->setFont(font);
     setTextColour(l, colour);
-    l->setGeometry(place);
+    // Never shorter than the font's line height, so no descender is cut.
+    QRect fitted = place;
+    fitted.setHeight(std::max(place.height(), QFontMetrics(font).height()));
+    l->setGeometry(fitted);
     l->setCaption(text);
     return l;
 }

@@ -33,7 +33,8 @@ const QColor skyBlue(0xA6, 0xCA, 0xF0);
 // inherited one.
 PictureBox *makePicture(QWidget *parent, const QString &name, const QRect &place,
                         PictureBox::Fit fit = PictureBox::Fit::Natural);
-// A label with the size the layout gives it.
+// A label with the size the layout gives it, made taller when its font's
+// line height needs more.
 TextLabel *makeFixedLabel(QWidget *parent, const QString &name, const QRect &place, const QString &text,
                           const QFont &font, const QColor &colour = QColor());
 // A label that sizes itself to its text; x is its left edge, or its right

@@ -27,6 +27,9 @@ struct StatusRow {
     CounterLabel counter;
 };
 
+// Pixels the status strip's text is raised within its labels.
+constexpr int kStripRaise = 3;
+
 const StatusRow kStatusRows[] = {
     {"labscash", "Gold:", colour::yellow, 8, "labcash", 168, 456, CounterLabel::Cash},
     {"labsrecruits", "Rekruten:", colour::red, 8, "labrecruits", 168, 480, CounterLabel::Recruits},
@@ -93,17 +96,25 @@ void Tgw::buildGameScreen()
 void Tgw::buildStatusStrip()
 {
     QWidget *p = pangame_;
+    // The labels are as tall as their text, descenders included. This face
+    // leaves more room above its capitals than the layout's original one,
+    // so the text sits a little higher in its box; that keeps the bottom
+    // row's descenders inside the window.
+    auto strip = [p](const char *name, int left, int top, const QString &text, const QFont &font, const QColor &c) {
+        TextLabel *l = makeLabel(p, name, left, top, text, font, c);
+        l->setTextRaise(kStripRaise);
+        return l;
+    };
     const QFont font = windowFont(15);
     for (const StatusRow &row : kStatusRows) {
-        makeLabel(p, row.caption, row.captionLeft, row.top, QString::fromUtf8(row.captionText), font, row.colour,
-                  TextLabel::Anchor::Left, 16);
-        counters_[static_cast<std::size_t>(row.counter)] =
-            makeLabel(p, row.value, row.valueLeft, row.top, "0", font, colour::moneyGreen, TextLabel::Anchor::Left, 16);
+        strip(row.caption, row.captionLeft, row.top, QString::fromUtf8(row.captionText), font, row.colour);
+        counters_[static_cast<std::size_t>(row.counter)] = strip(row.value, row.valueLeft, row.top, "0", font,
+                                                                 colour::moneyGreen);
     }
-    makeLabel(p, "labstaxes", 504, 512, QString::fromUtf8("Monatliche Steuererträge:"), windowFont(15, true),
-              colour::moneyGreen, TextLabel::Anchor::Left, 16);
-    counters_[static_cast<std::size_t>(CounterLabel::Taxes)] = makeLabel(
-        p, "labtaxes", 696, 512, "0", windowFont(15, true), colour::moneyGreen, TextLabel::Anchor::Left, 16);
+    strip("labstaxes", 504, 512, QString::fromUtf8("Monatliche Steuererträge:"), windowFont(15, true),
+          colour::moneyGreen);
+    counters_[static_cast<std::size_t>(CounterLabel::Taxes)] =
+        strip("labtaxes", 696, 512, "0", windowFont(15, true), colour::moneyGreen);
 
     auto *split = new Bevel(p, Bevel::Shape::RightLine);
     split->setObjectName("bevsplit");

@@ -6,6 +6,7 @@
 #include "ui/picturebox.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,15 @@
 namespace {
 
 constexpr int kAuto = -1; // sized by its text
+// Exactly the font's line height. Labels whose layout height is smaller
+// than that (the menu captions) would cut off descenders, so they are made
+// as tall as a line.
+constexpr int kLine = -2;
+// Taller than the layout's 16 pixels, which cut the descenders of the
+// status strip's 15-pixel face ("Maschinengewehre"): these labels take the
+// height of their text. NoLabelCutsOffItsText checks every glyph against
+// the label and the window.
+constexpr int kInk = -3;
 
 struct Expected {
     const char *name;
@@ -31,46 +41,46 @@ const Expected kWidgets[] = {
     {"btnskirmish", "gw", 0, 0, 300, 188, true, nullptr},
     {"btnoptions", "gw", 0, 192, 300, 198, true, nullptr},
     {"btnend", "gw", 0, 392, 300, 201, true, nullptr},
-    {"labversion", "gw", 728, 576, 53, 13, true, "Version 1.1"},
+    {"labversion", "gw", 728, 576, 53, kLine, true, "Version 1.1"},
     {"panoptions", "gw", 184, 128, 425, 297, false, nullptr},
     {"panskirmish", "gw", 120, 56, 601, 449, false, nullptr},
     {"pangame", "gw", 0, 0, 800, 600, false, nullptr},
     // options screen
-    {"labmusic", "panoptions", 112, 56, 72, 22, true, "Musik:"},
-    {"labsound", "panoptions", 104, 104, 81, 22, true, "Sound:"},
+    {"labmusic", "panoptions", 112, 56, 72, kLine, true, "Musik:"},
+    {"labsound", "panoptions", 104, 104, 81, kLine, true, "Sound:"},
     {"btnoptionsback", "panoptions", 24, 200, 192, 51, true, nullptr},
     {"btnmusic", "panoptions", 200, 56, 113, 25, true, "* Eingeschaltet *"},
     {"btnsound", "panoptions", 200, 104, 113, 25, true, "* Eingeschaltet *"},
     // skirmish screen
     {"mappreview", "panskirmish", 184, 64, 265, 161, true, nullptr},
     {"mappreviewframe", "panskirmish", 176, 56, 281, 177, true, nullptr},
-    {"labmap", "panskirmish", 112, 296, 79, 24, true, "Karte:"},
+    {"labmap", "panskirmish", 112, 296, 79, kLine, true, "Karte:"},
     {"btnskirmishback", "panskirmish", 8, 392, 192, 51, true, nullptr},
     {"btnskirmishstart", "panskirmish", 400, 392, 192, 51, true, nullptr},
     {"maplist", "panskirmish", 232, 296, 209, 21, true, nullptr},
     // game screen: status strip
-    {"labscash", "pangame", 8, 456, kAuto, 16, true, "Gold:"},
-    {"labcash", "pangame", 168, 456, kAuto, 16, true, "0"},
-    {"labsrecruits", "pangame", 8, 480, kAuto, 16, true, "Rekruten:"},
-    {"labrecruits", "pangame", 168, 480, kAuto, 16, true, "0"},
-    {"labsmg", "pangame", 8, 504, kAuto, 16, true, "Maschinengewehre:"},
-    {"labmg", "pangame", 168, 504, kAuto, 16, true, "0"},
-    {"labssniper", "pangame", 8, 528, kAuto, 16, true, "Scharfschützengewehre:"},
-    {"labsniper", "pangame", 168, 528, kAuto, 16, true, "0"},
-    {"labsmorse", "pangame", 8, 552, kAuto, 16, true, "Mörser:"},
-    {"labmorse", "pangame", 168, 552, kAuto, 16, true, "0"},
-    {"labsspecial", "pangame", 8, 576, kAuto, 16, true, "Spezialausrüstung:"},
-    {"labspecial", "pangame", 168, 576, kAuto, 16, true, "0"},
-    {"labssmg", "pangame", 272, 504, kAuto, 16, true, "Infanteristen:"},
-    {"labmgs", "pangame", 384, 504, kAuto, 16, true, "0"},
-    {"la", "pangame", 272, 528, kAuto, 16, true, "Scharfschützen:"},
-    {"labsnipers", "pangame", 384, 528, kAuto, 16, true, "0"},
-    {"labssmorse", "pangame", 272, 552, kAuto, 16, true, "Mörser:"},
-    {"labmorses", "pangame", 384, 552, kAuto, 16, true, "0"},
-    {"labssspecial", "pangame", 272, 576, kAuto, 16, true, "Sondereinheiten:"},
-    {"labspecials", "pangame", 384, 576, kAuto, 16, true, "0"},
-    {"labstaxes", "pangame", 504, 512, kAuto, 16, true, "Monatliche Steuererträge:"},
-    {"labtaxes", "pangame", 696, 512, kAuto, 16, true, "0"},
+    {"labscash", "pangame", 8, 456, kAuto, kInk, true, "Gold:"},
+    {"labcash", "pangame", 168, 456, kAuto, kInk, true, "0"},
+    {"labsrecruits", "pangame", 8, 480, kAuto, kInk, true, "Rekruten:"},
+    {"labrecruits", "pangame", 168, 480, kAuto, kInk, true, "0"},
+    {"labsmg", "pangame", 8, 504, kAuto, kInk, true, "Maschinengewehre:"},
+    {"labmg", "pangame", 168, 504, kAuto, kInk, true, "0"},
+    {"labssniper", "pangame", 8, 528, kAuto, kInk, true, "Scharfschützengewehre:"},
+    {"labsniper", "pangame", 168, 528, kAuto, kInk, true, "0"},
+    {"labsmorse", "pangame", 8, 552, kAuto, kInk, true, "Mörser:"},
+    {"labmorse", "pangame", 168, 552, kAuto, kInk, true, "0"},
+    {"labsspecial", "pangame", 8, 576, kAuto, kInk, true, "Spezialausrüstung:"},
+    {"labspecial", "pangame", 168, 576, kAuto, kInk, true, "0"},
+    {"labssmg", "pangame", 272, 504, kAuto, kInk, true, "Infanteristen:"},
+    {"labmgs", "pangame", 384, 504, kAuto, kInk, true, "0"},
+    {"la", "pangame", 272, 528, kAuto, kInk, true, "Scharfschützen:"},
+    {"labsnipers", "pangame", 384, 528, kAuto, kInk, true, "0"},
+    {"labssmorse", "pangame", 272, 552, kAuto, kInk, true, "Mörser:"},
+    {"labmorses", "pangame", 384, 552, kAuto, kInk, true, "0"},
+    {"labssspecial", "pangame", 272, 576, kAuto, kInk, true, "Sondereinheiten:"},
+    {"labspecials", "pangame", 384, 576, kAuto, kInk, true, "0"},
+    {"labstaxes", "pangame", 504, 512, kAuto, kInk, true, "Monatliche Steuererträge:"},
+    {"labtaxes", "pangame", 696, 512, kAuto, kInk, true, "0"},
     {"bevsplit", "pangame", 248, 448, 10, 153, true, nullptr},
     {"bevsplit2", "pangame", 472, 504, 17, 98, true, nullptr},
     // game screen: windowed children
@@ -266,7 +276,11 @@ TEST_F(Layout, EveryWidgetSitsWhereTheLayoutPutsIt)
         } else {
             EXPECT_GT(w->width(), 0);
         }
-        if (e.height != kAuto) {
+        if (e.height == kLine) {
+            EXPECT_EQ(w->height(), QFontMetrics(w->font()).height());
+        } else if (e.height == kInk) {
+            EXPECT_GT(w->height(), 16);
+        } else if (e.height != kAuto) {
             EXPECT_EQ(w->height(), e.height);
         }
         EXPECT_EQ(!w->isHidden(), e.shown);
@@ -386,6 +400,37 @@ TEST_F(Layout, ColoursOfLabelsAndPanels)
     EXPECT_EQ(fill("panlose"), QColor(0x80, 0, 0));
     EXPECT_EQ(fill("panwin"), QColor(0, 0x80, 0));
     EXPECT_TRUE(h.widget("pangame")->autoFillBackground());
+}
+
+TEST_F(Layout, NoLabelCutsOffItsText)
+{
+    // Every glyph of every one-line label lies inside the label and inside
+    // the window, measured from where the label draws its baseline.
+    for (QLabel *label : h.gw->findChildren<QLabel *>()) {
+        const QString text = label->text();
+        if (text.isEmpty())
+            continue;
+        SCOPED_TRACE(label->objectName().toStdString());
+        if (label->wordWrap()) {
+            EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+            continue;
+        }
+        const QFontMetrics metrics(label->font());
+        ASSERT_TRUE(label->alignment() & Qt::AlignTop);
+        const auto *own = qobject_cast<gw::TextLabel *>(label);
+        const int raise = own ? own->textRaise() : 0;
+        const QRect contents = label->contentsRect();
+        QRect ink = metrics.tightBoundingRect(text);
+        ink.translate(contents.left(), contents.top() - raise + metrics.ascent());
+        // Vertically exact; sideways the outward-rounded ink box may touch
+        // one pixel beyond the text's advance.
+        EXPECT_GE(ink.top(), 0);
+        EXPECT_LE(ink.bottom(), label->height() - 1) << "descenders cut";
+        EXPECT_GE(ink.left(), -1);
+        EXPECT_LE(ink.right(), label->width());
+        const QRect inWindow(label->mapTo(h.gw.get(), ink.topLeft()), ink.size());
+        EXPECT_TRUE(h.gw->rect().contains(inWindow)) << "bottom " << inWindow.bottom();
+    }
 }
 
 TEST_F(Layout, CostLabelsGrowToTheLeft)
