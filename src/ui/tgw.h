@@ -138,6 +138,11 @@ private:
 
     void returnToMainMenu();
     void showMapChoice();
+    // Takes the map named by the options file's line 0 as the list's choice.
+    void restoreMapChoice();
+    // Writes the options file at a skirmish start; a failure is shown
+    // once the game screen is up and does not stop the game.
+    void saveOptionsAtStart();
     void setSwitchCaption(QPushButton *button, int32_t value);
     void hideGamePanels();
     void resetEntries();

@@ -14,6 +14,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace gw {
 
 namespace {
@@ -28,6 +30,7 @@ void Tgw::FormCreate()
 {
     state_.menustate = 0;
     options_.load();
+    restoreMapChoice();
     state_.musicon = options_.musicSwitch();
     state_.soundon = options_.soundSwitch();
     if (state_.musicon == 1)
@@ -60,6 +63,28 @@ void Tgw::showMapChoice()
     state_.memtemp.setLine(0, name);
     const QSignalBlocker quiet(maplist_);
     maplist_->setEditText(QString::fromStdString(name));
+}
+
+void Tgw::restoreMapChoice()
+{
+    const auto &names = shippedMapNames();
+    const std::string &remembered = options_.lines().line(0);
+    const auto it = std::find(names.begin(), names.end(), remembered);
+    if (it == names.end())
+        return;
+    // A remembered map whose preview cannot be loaded is quietly forgotten;
+    // the list then starts at the first map as on a first run.
+    QImage preview;
+    try {
+        preview = loadBitmapFile(mapPreviewPath(remembered));
+    } catch (const std::exception &) {
+        return;
+    }
+    mapChoice_ = static_cast<int>(it - names.begin());
+    mappreview_->setPicture(preview);
+    state_.memtemp.setLine(0, remembered);
+    const QSignalBlocker quiet(maplist_);
+    maplist_->setCurrentIndex(mapChoice_);
 }
 
 void Tgw::setSwitchCaption(QPushButton *button, int32_t value)

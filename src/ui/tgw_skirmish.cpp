@@ -64,6 +64,17 @@ void Tgw::btnskirmishstartClick()
         showCounter(l, 0);
     showCounter(CounterLabel::Taxes, state_.taxes);
     pangame_->show();
+    saveOptionsAtStart();
+}
+
+void Tgw::saveOptionsAtStart()
+{
+    // The map just started is the one the next start-up offers.
+    try {
+        options_.save(state_.memtemp.line(0), state_.musicon, state_.soundon);
+    } catch (const std::exception &e) {
+        showError(QString::fromUtf8(e.what()));
+    }
 }
 
 void Tgw::hideGamePanels()

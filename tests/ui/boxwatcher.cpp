@@ -41,6 +41,8 @@ void BoxWatcher::look()
             seen.escapeButton = box->escapeButton()->text();
         seen.owner = box->parent();
         boxes_.push_back(seen);
+        if (onBox)
+            onBox(seen);
 
         QAbstractButton *press = nullptr;
         if (!answers_.empty()) {

@@ -31,6 +31,10 @@ public:
     // The next box is answered with the button of this text ("&Nein").
     void answerNext(const QString &buttonText) { answers_.push_back(buttonText); }
 
+    // Runs when a box comes up, before it is answered, so a test can look
+    // at the window at that moment.
+    std::function<void(const Box &)> onBox;
+
     const std::vector<Box> &boxes() const { return boxes_; }
     // The texts of all boxes seen, in order.
     QStringList texts() const;
