@@ -4,6 +4,7 @@
 #include "core/gamestate.h"
 #include "core/options.h"
 #include "core/random.h"
+#include "rules/battle.h"
 #include "rules/screen.h"
 
 #include <QWidget>
@@ -11,10 +12,13 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -107,6 +111,9 @@ public:
     void btnenemyinfoClick();
     void btncloseinfoClick();
 
+    // The battle report (tgw_report.cpp).
+    void btnclosereportClick();
+
     // Shows an error the way an escaping handler error is shown, and writes
     // it to the error output as one line "Grimsward: <text>".
     void showError(const QString &text);
@@ -131,6 +138,7 @@ private:
     void buildInformationPanels();
     void buildTaxPanel();
     void buildResultPanels();
+    void buildReportPanel();
     void buildTimers();
     void openSounds();
     // Connects the game screen's buttons, entries and cells to their handlers.
@@ -153,7 +161,11 @@ private:
     void showPurchaseTotal();
     void showTrainingTotal();
     void construct(Building building);
-    void roundEnd();
+    // The opponent's turn; afterwards the last-move line and, when a battle
+    // happened (the player's attack that led here, or the opponent's), the
+    // battle report.
+    void roundEnd(const std::optional<BattleResult> &playerBattle = std::nullopt);
+    void showBattleReport(const std::vector<BattleResult> &battles);
 
     std::unique_ptr<SoundSystem> sound_;
     GameState state_;
@@ -183,6 +195,15 @@ private:
     TextLabel *labwin_ = nullptr, *lablose_ = nullptr;
     std::array<TextLabel *, 6> infoLines_{};      // labtow .. labbase
     std::array<TextLabel *, 6> enemyInfoLines_{}; // labrecb .. labhp
+
+    // The battle report: a heading and the stage lines for each of up to
+    // two battles (the player's first).
+    Panel *panreport_ = nullptr;
+    std::array<TextLabel *, 2> reportHeadings_{};
+    std::array<QLabel *, 2> reportBodies_{};
+    QPushButton *btnclosereport_ = nullptr;
+    // What the opponent did in the last round end.
+    QLabel *lablastmove_ = nullptr;
 };
 
 } // namespace gw

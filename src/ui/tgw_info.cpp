@@ -10,7 +10,7 @@ namespace gw {
 void Tgw::btninfoClick()
 {
     paninfo_->show();
-    for (Panel *p : {panbuild_, panbuy_, pantrain_})
+    for (Panel *p : {panbuild_, panbuy_, pantrain_, panreport_})
         p->hide();
     computeStrength(state_);
 

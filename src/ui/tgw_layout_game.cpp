@@ -87,6 +87,8 @@ void Tgw::buildGameScreen()
     pantax_ = makePanel(p, "pantax", {56, 0, 249, 449}, colour::gray);
     buildInformationPanels();
     buildTaxPanel();
+    // The report lies above the action panels but below the result panels.
+    buildReportPanel();
     panlose_ = makePanel(p, "panlose", {144, 152, 465, 89}, colour::maroon);
     panwin_ = makePanel(p, "panwin", {144, 152, 465, 89}, colour::green);
     buildResultPanels();
@@ -115,6 +117,11 @@ void Tgw::buildStatusStrip()
           colour::moneyGreen);
     counters_[static_cast<std::size_t>(CounterLabel::Taxes)] =
         strip("labtaxes", 696, 512, "0", windowFont(15, true), colour::moneyGreen);
+
+    // What the opponent did in the last round end, between the tax line
+    // and "Information"; the longest texts take two lines.
+    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 236, 33}, QString(), windowFont(12), colour::moneyGreen);
+    lablastmove_->setWordWrap(true);
 
     auto *split = new Bevel(p, Bevel::Shape::RightLine);
     split->setObjectName("bevsplit");

@@ -34,7 +34,7 @@ template <std::size_t N> std::array<int32_t, N> countsIn(const std::array<QLineE
 void Tgw::btnbuyzoneClick()
 {
     panbuy_->show();
-    for (Panel *p : {pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_})
+    for (Panel *p : {pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_, panreport_})
         p->hide();
     showPurchaseTotal();
     showTrainingTotal();
@@ -103,7 +103,7 @@ void Tgw::btntrainingClick()
 {
     panbuy_->hide();
     pantrain_->show();
-    for (Panel *p : {panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_})
+    for (Panel *p : {panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_, panreport_})
         p->hide();
     showTrainingTotal();
     showPurchaseTotal();
@@ -178,7 +178,7 @@ void Tgw::resetEntries()
 void Tgw::btnbuildClick()
 {
     panbuild_->show();
-    for (Panel *p : {panbuy_, pantrain_, paninfo_, pantax_, panenemyinfo_, panfight_})
+    for (Panel *p : {panbuy_, pantrain_, paninfo_, pantax_, panenemyinfo_, panfight_, panreport_})
         p->hide();
 }
 

@@ -8,6 +8,7 @@
 #include "ui/pictures.h"
 #include "ui/picturebox.h"
 
+#include <QLabel>
 #include <QTimer>
 
 #include <map>
@@ -63,6 +64,7 @@ void Tgw::btnskirmishstartClick()
     for (CounterLabel l : forces)
         showCounter(l, 0);
     showCounter(CounterLabel::Taxes, state_.taxes);
+    lablastmove_->clear();
     pangame_->show();
     saveOptionsAtStart();
 }
@@ -79,7 +81,7 @@ void Tgw::saveOptionsAtStart()
 
 void Tgw::hideGamePanels()
 {
-    for (Panel *p : {panbuy_, pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_})
+    for (Panel *p : {panbuy_, pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_, panreport_})
         p->hide();
 }
 

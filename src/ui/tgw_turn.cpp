@@ -6,17 +6,33 @@
 #include "rules/actions.h"
 #include "rules/battle.h"
 #include "rules/enemyturn.h"
+#include "rules/report.h"
 #include "ui/framewidgets.h"
 #include "ui/pictures.h"
 #include "ui/picturebox.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 namespace gw {
 
-void Tgw::roundEnd() { enemyturn(state_, random_, *this); }
+void Tgw::roundEnd(const std::optional<BattleResult> &playerBattle)
+{
+    // An earlier report is out of date once the opponent moves again.
+    panreport_->hide();
+    const EnemyTurnResult turn = enemyturn(state_, random_, *this);
+    lablastmove_->setText(QString::fromStdString(lastMoveText(turn)));
+    // The report comes after the battles' own boxes, the player's battle first.
+    std::vector<BattleResult> battles;
+    if (playerBattle)
+        battles.push_back(*playerBattle);
+    if (turn.battle)
+        battles.push_back(*turn.battle);
+    if (!battles.empty())
+        showBattleReport(battles);
+}
 
 void Tgw::ImageClick(int n)
 {
@@ -41,15 +57,14 @@ void Tgw::ImageClick(int n)
         message("Dieses Feld kann nicht angegriffen werden!", "Grimsward");
         return;
     case FieldClick::Attack:
-        playerattack(state_, random_, *this);
-        roundEnd();
+        roundEnd(playerattack(state_, random_, *this));
         return;
     }
 }
 
 void Tgw::btnfightClick()
 {
-    for (Panel *p : {panbuy_, pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_})
+    for (Panel *p : {panbuy_, pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_, panreport_})
         p->hide();
     panfight_->show();
 }

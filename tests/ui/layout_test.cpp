@@ -81,6 +81,7 @@ const Expected kWidgets[] = {
     {"labspecials", "pangame", 384, 576, kAuto, kInk, true, "0"},
     {"labstaxes", "pangame", 504, 512, kAuto, kInk, true, "Monatliche Steuererträge:"},
     {"labtaxes", "pangame", 696, 512, kAuto, kInk, true, "0"},
+    {"lablastmove", "pangame", 504, 535, 236, 33, true, ""},
     {"bevsplit", "pangame", 248, 448, 10, 153, true, nullptr},
     {"bevsplit2", "pangame", 472, 504, 17, 98, true, nullptr},
     // game screen: windowed children
@@ -99,6 +100,7 @@ const Expected kWidgets[] = {
     {"panenemyinfo", "pangame", 504, 128, 153, 201, false, nullptr},
     {"paninfo", "pangame", 304, 88, 201, 281, false, nullptr},
     {"pantax", "pangame", 56, 0, 249, 449, false, nullptr},
+    {"panreport", "pangame", 120, 110, 560, 230, false, nullptr},
     {"panlose", "pangame", 144, 152, 465, 89, false, nullptr},
     {"panwin", "pangame", 144, 152, 465, 89, false, nullptr},
     // the field: corners and a middle cell
@@ -237,6 +239,8 @@ const Expected kWidgets[] = {
     {"Image228", "pantax", 8, 408, 35, 35, true, nullptr},
     {"Label52", "pantax", 152, 408, kAuto, kAuto, true, "Kosten: 500 Gold"},
     {"Label53", "pantax", 152, 424, kAuto, kAuto, true, "Steuern: 250 Gold"},
+    // battle report: its lines and button are placed when it is shown
+    {"labreporttitle", "panreport", 16, 8, kAuto, kLine, true, "Kampfbericht"},
     // result panels
     {"lablose", "panlose", 16, 16, kAuto, kAuto, true, "Sie haben verloren."},
     {"btnlose", "panlose", 192, 56, 75, 25, true, "Schade !"},
@@ -342,7 +346,9 @@ TEST_F(Layout, PanelsAndButtonsLieAboveLabelsAndLaterPanelsAboveEarlierOnes)
 {
     // Later in the children list means drawn on top.
     EXPECT_GT(stackIndex(h.widget("panwin")), stackIndex(h.widget("panlose")));
-    EXPECT_GT(stackIndex(h.widget("panlose")), stackIndex(h.widget("pantax")));
+    EXPECT_GT(stackIndex(h.widget("panlose")), stackIndex(h.widget("panreport")));
+    EXPECT_GT(stackIndex(h.widget("panreport")), stackIndex(h.widget("pantax")));
+    EXPECT_GT(stackIndex(h.widget("panreport")), stackIndex(h.widget("panbuy")));
     EXPECT_GT(stackIndex(h.widget("paninfo")), stackIndex(h.widget("panenemyinfo")));
     EXPECT_GT(stackIndex(h.widget("panbuy")), stackIndex(h.widget("panfield")));
     for (const char *label : {"labcash", "labstaxes", "bevsplit"})
@@ -373,7 +379,8 @@ TEST_F(Layout, FontsHaveTheLayoutsPixelHeights)
     for (const F &f : {F{"labversion", 11, false}, F{"labmusic", 18, false}, F{"labmap", 20, true},
                        F{"btnmusic", 15, false}, F{"labcash", 15, false}, F{"labstaxes", 15, true},
                        F{"labtaxes", 15, true}, F{"Label1", 13, true}, F{"Label7", 11, false},
-                       F{"Label6", 15, true}, F{"btntower", 13, true}, F{"labwin", 25, true}}) {
+                       F{"Label6", 15, true}, F{"btntower", 13, true}, F{"labwin", 25, true},
+                       F{"lablastmove", 12, false}, F{"labreporttitle", 15, true}}) {
         SCOPED_TRACE(f.name);
         const QFont font = h.widget(f.name)->font();
         EXPECT_EQ(font.pixelSize(), f.pixels);

@@ -1,0 +1,174 @@
+// The opponent's last move in the status strip: one line after every round
+// end, for each of its twelve actions, whether it did something or not.
+#include "gameplay.h"
+
+#include "core/cells.h"
+#include "rules/enemyturn.h"
+#include "rules/recording_screen.h"
+#include "rules/report.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString lastMove(const Harness &h) { return h.find<QLabel>("lablastmove")->text(); }
+
+// An opponent that can afford every action at its first tier.
+void makeRich(gw::GameState &s)
+{
+    s.enemycash = 5000;
+    s.enemyrecruits = 100;
+    s.enemymgs = s.enemyrifles = s.enemymortars = s.enemyspecpacks = 100;
+    s.enemyinfantry = 20;
+}
+
+// An opponent without gold, forces or equipment: no action can act.
+void makePoor(gw::GameState &s)
+{
+    s.enemycash = 0;
+    s.enemytaxes = 0;
+    s.enemyrecruits = s.enemyinfantry = s.enemysnipers = s.enemymortarcrews = s.enemyspecialunits = 0;
+    s.enemymgs = s.enemyrifles = s.enemymortars = s.enemyspecpacks = 0;
+}
+
+// A seed whose first round end draws the action; for the expansion, one
+// whose target cell is free land (or, with wantFree false, is not).
+uint32_t seedFor(const gw::GameState &s, int action, bool wantFree)
+{
+    for (uint32_t seed = 1;; ++seed) {
+        gw::Random r(seed);
+        if (r.drawbelow(12) + 1 != action)
+            continue;
+        if (action != 12)
+            return seed;
+        const int cell = r.drawbelow(gw::kCells) + 1;
+        if ((gw::freeTerrain(s.memgame.line(static_cast<std::size_t>(cell))) != nullptr) == wantFree)
+            return seed;
+    }
+}
+
+TEST(LastMove, EmptyUntilTheFirstRoundEndAndAgainInANewSkirmish)
+{
+    Harness h;
+    startGame(h);
+    EXPECT_TRUE(lastMove(h).isEmpty());
+    EXPECT_FALSE(h.widget("lablastmove")->isHidden());
+    h.gw->random().seed(seedForFirstAction(1));
+    h.click("btnendtry");
+    EXPECT_EQ(lastMove(h), "Der Gegner hat 100 Rekruten gekauft.");
+    h.click("btnendgame");
+    h.startSkirmish();
+    EXPECT_TRUE(lastMove(h).isEmpty());
+}
+
+TEST(LastMove, TellsEachOfTheTwelveActionsWhetherItActedOrNot)
+{
+    Harness h;
+    startGame(h);
+    gw::GameState &s = h.gw->state();
+    for (int action = 1; action <= 12; ++action) {
+        for (bool rich : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "action " << action << (rich ? " rich" : " poor"));
+            s.basehp = 100;
+            if (rich)
+                makeRich(s);
+            else
+                makePoor(s);
+            const uint32_t seed = seedFor(s, action, rich);
+            // What the round end will do, on copies of the state and generator.
+            gw::GameState copy = s;
+            gw::Random random(seed);
+            gw::test::RecordingScreen screen;
+            const gw::EnemyTurnResult expected = gw::enemyturn(copy, random, screen);
+            ASSERT_EQ(expected.action, action);
+
+            h.gw->random().seed(seed);
+            h.click("btnendtry");
+            EXPECT_EQ(lastMove(h).toStdString(), gw::lastMoveText(expected));
+            if (action == 11) {
+                EXPECT_TRUE(lastMove(h).startsWith("Der Gegner hat angegriffen."));
+                EXPECT_EQ(lastMove(h).endsWith("blieb unbeschädigt."), !rich);
+            } else {
+                EXPECT_EQ(lastMove(h) == "Der Gegner hat nichts getan.", !rich);
+            }
+        }
+    }
+    EXPECT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
+}
+
+TEST(LastMove, FollowsEveryKindOfRoundEnd)
+{
+    Harness h;
+    startGame(h);
+    gw::GameState &s = h.gw->state();
+    const int32_t before = s.enemyrecruits;
+    h.gw->random().seed(seedForFirstAction(1));
+    h.click("btnbuyzone");
+    typeInto(h, "edrec", "2");
+    h.click("btnletsbuy");
+    EXPECT_EQ(s.enemyrecruits, before + 100);
+    EXPECT_EQ(lastMove(h), "Der Gegner hat 100 Rekruten gekauft.");
+
+    s.enemycash = 2000;
+    h.gw->random().seed(seedForFirstAction(10));
+    h.click("btnbuild");
+    h.click("btnmines");
+    EXPECT_EQ(s.minefields, 1);
+    EXPECT_EQ(s.enemytowers, 1);
+    EXPECT_EQ(lastMove(h), "Der Gegner hat einen Geschützturm gebaut.");
+
+    s.memgame.setLine(3, "None_SkyScraper");
+    s.cash = 1000;
+    s.enemycash = 500;
+    s.enemymgs = 20; // the second tier: 20 men for 500 gold
+    h.gw->random().seed(seedForFirstAction(6));
+    h.click("btnbuyzone");
+    h.click("btnbuyland");
+    h.click("Image3");
+    EXPECT_EQ(s.memgame.line(3), "Red_SkyScraper");
+    EXPECT_EQ(lastMove(h), "Der Gegner hat 20 Infanteristen ausgebildet.");
+}
+
+TEST(LastMove, TheLongestTextsFitTheLine)
+{
+    Harness h;
+    startGame(h);
+    auto *line = h.find<QLabel>("lablastmove");
+    std::vector<gw::EnemyTurnResult> results;
+    for (int action = 1; action <= 10; ++action) {
+        for (int tier = 1; tier <= 3; ++tier) {
+            gw::EnemyTurnResult r;
+            r.action = action;
+            r.tier = tier;
+            r.amount = action == 10 ? 1 : 100;
+            results.push_back(r);
+        }
+    }
+    gw::EnemyTurnResult attack;
+    attack.action = 11;
+    attack.battle = gw::BattleResult{};
+    attack.battle->basehpBefore = 100;
+    attack.battle->basehpAfter = 75; // five stages of 5
+    results.push_back(attack);
+    for (const gw::Terrain &t : gw::terrains()) {
+        gw::EnemyTurnResult r;
+        r.action = 12;
+        r.cellTaken = true;
+        r.newState = std::string("Blue_") + t.word;
+        results.push_back(r);
+    }
+    for (const gw::EnemyTurnResult &r : results) {
+        const QString text = QString::fromStdString(gw::lastMoveText(r));
+        SCOPED_TRACE(text.toStdString());
+        line->setText(text);
+        EXPECT_LE(line->heightForWidth(line->width()), line->height());
+    }
+    // It stays clear of the tax line above and the button below.
+    EXPECT_GE(line->y(), h.widget("labstaxes")->geometry().bottom() + 1);
+    EXPECT_LE(line->geometry().bottom(), h.widget("btninfo")->y() - 1);
+    EXPECT_LE(line->geometry().right(), h.widget("btnendtry")->x() - 1);
+}
+
+} // namespace
