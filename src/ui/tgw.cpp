@@ -21,6 +21,7 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     buildWindow();
     buildTimers();
     wireGameScreen();
+    wireEntryKeys();
     openSounds();
     // The timers the layout starts with.
     mainmenuslide_->start();

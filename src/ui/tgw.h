@@ -18,6 +18,7 @@
 #include <vector>
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -114,9 +115,17 @@ public:
     // The battle report (tgw_report.cpp).
     void btnclosereportClick();
 
+    // Escape: closes the game screen's topmost panel, leaves the options
+    // or skirmish screen, or asks the quit question on the main menu
+    // (tgw_keys.cpp).
+    void escapePressed();
+
     // Shows an error the way an escaping handler error is shown, and writes
     // it to the error output as one line "Grimsward: <text>".
     void showError(const QString &text);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Runs a handler; an error escaping it is shown and the program goes on.
@@ -143,6 +152,8 @@ private:
     void openSounds();
     // Connects the game screen's buttons, entries and cells to their handlers.
     void wireGameScreen();
+    // Enter in an entry presses its panel's main button.
+    void wireEntryKeys();
 
     void returnToMainMenu();
     void showMapChoice();

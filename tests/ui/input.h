@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+#include <QtGlobal>
+
+class QWidget;
+
+// Keyboard and mouse input as the window system delivers it: to the widget
+// under the mouse or with the focus, passing up to its parents while
+// ignored, and through the application's event filters.
+
+// Presses and releases a key on the widget.
+void pressKey(QWidget *widget, int key);
+
+// Left-button press, move and release at a point inside the widget; the
+// screen position is given separately, as the mouse sees it.
+void mousePress(QWidget *widget, QPoint local, QPoint global);
+void mouseMove(QWidget *widget, QPoint local, QPoint global);
+void mouseRelease(QWidget *widget, QPoint local, QPoint global);
+
+// A press and release in the middle of the widget.
+void mouseClick(QWidget *widget);
