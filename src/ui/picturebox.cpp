@@ -1,5 +1,6 @@
 #include "ui/picturebox.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +12,11 @@ void PictureBox::setPicture(const QImage &picture)
 {
     picture_ = picture;
     update();
+}
+
+bool PictureBox::isClickable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked));
 }
 
 QRect PictureBox::pictureRect() const

@@ -25,6 +25,10 @@ public:
     // Same as a mouse click on the widget.
     void click() { emit clicked(); }
 
+    // Whether anything listens to its clicks (a menu entry, a cell, a back
+    // button) rather than it being a mere picture.
+    bool isClickable() const;
+
 signals:
     void clicked();
 

@@ -4,6 +4,7 @@
 #include "ui/framewidgets.h"
 #include "ui/pictures.h"
 #include "ui/picturebox.h"
+#include "ui/windowdrag.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +23,7 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     buildTimers();
     wireGameScreen();
     wireEntryKeys();
+    drag_ = new WindowDrag(this);
     openSounds();
     // The timers the layout starts with.
     mainmenuslide_->start();

@@ -29,6 +29,7 @@ namespace gw {
 class Panel;
 class PictureBox;
 class TextLabel;
+class WindowDrag;
 enum class Building;
 
 // The main window "gw": the menus, the options and skirmish screens and the
@@ -215,6 +216,8 @@ private:
     QPushButton *btnclosereport_ = nullptr;
     // What the opponent did in the last round end.
     QLabel *lablastmove_ = nullptr;
+
+    WindowDrag *drag_ = nullptr;
 };
 
 } // namespace gw
