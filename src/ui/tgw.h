@@ -113,7 +113,9 @@ public:
     void btnenemyinfoClick();
     void btncloseinfoClick();
 
-    // The battle report (tgw_report.cpp).
+    // The battle report (tgw_report.cpp): fills the panel with the lines of
+    // up to two battles and shows it over the field.
+    void showBattleReport(const std::vector<BattleResult> &battles);
     void btnclosereportClick();
 
     // Escape: closes the game screen's topmost panel, leaves the options
@@ -177,7 +179,6 @@ private:
     // happened (the player's attack that led here, or the opponent's), the
     // battle report.
     void roundEnd(const std::optional<BattleResult> &playerBattle = std::nullopt);
-    void showBattleReport(const std::vector<BattleResult> &battles);
 
     std::unique_ptr<SoundSystem> sound_;
     GameState state_;

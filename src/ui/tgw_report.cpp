@@ -16,8 +16,10 @@ namespace gw {
 namespace {
 
 constexpr int kReportWidth = 560;
+constexpr int kWideWidth = 784;
 constexpr int kMargin = 16;
 constexpr int kFieldHeight = 449;
+constexpr int kWindowHeight = 595;
 constexpr int kCloseWidth = 75, kCloseHeight = 25;
 
 } // namespace
@@ -47,34 +49,57 @@ void Tgw::buildReportPanel()
 
 void Tgw::showBattleReport(const std::vector<BattleResult> &battles)
 {
-    const int width = kReportWidth - 2 * kMargin;
-    int y = 8 + findChild<QLabel *>("labreporttitle")->height() + 6;
+    // The first line of a battle names it; the rest are its stages and the
+    // base's hit points.
     for (std::size_t i = 0; i < reportHeadings_.size(); ++i) {
-        TextLabel *heading = reportHeadings_[i];
-        QLabel *body = reportBodies_[i];
         const bool used = i < battles.size();
-        heading->setVisible(used);
-        body->setVisible(used);
+        reportHeadings_[i]->setVisible(used);
+        reportBodies_[i]->setVisible(used);
         if (!used)
             continue;
-        // The first line names the battle; the rest are its stages and the
-        // base's hit points.
         const std::vector<std::string> lines = battleReportLines(battles[i]);
-        heading->setCaption(QString::fromStdString(lines.front()));
-        heading->place(kMargin, y);
-        y += heading->height();
+        reportHeadings_[i]->setCaption(QString::fromStdString(lines.front()));
         QStringList stages;
         for (std::size_t l = 1; l < lines.size(); ++l)
             stages << QString::fromStdString(lines[l]);
-        body->setText(stages.join('\n'));
-        const int height = body->heightForWidth(width);
-        body->setGeometry(kMargin, y, width, height);
-        y += height + 10;
+        reportBodies_[i]->setText(stages.join('\n'));
     }
-    btnclosereport_->move(btnclosereport_->x(), y);
-    const int height = std::min(y + kCloseHeight + 12, kFieldHeight);
-    // Centred over the field.
-    panreport_->setGeometry((800 - kReportWidth) / 2, (kFieldHeight - height) / 2, kReportWidth, height);
+
+    // Lays the lines out at a width and font size; returns the panel height.
+    const int used = static_cast<int>(std::min(battles.size(), reportBodies_.size()));
+    auto layOut = [&](int panelWidth, int pixels) {
+        const int width = panelWidth - 2 * kMargin;
+        int y = 8 + findChild<QLabel *>("labreporttitle")->height() + 6;
+        for (int i = 0; i < used; ++i) {
+            TextLabel *heading = reportHeadings_[static_cast<std::size_t>(i)];
+            QLabel *body = reportBodies_[static_cast<std::size_t>(i)];
+            heading->place(kMargin, y);
+            y += heading->height();
+            body->setFont(windowFont(pixels));
+            const int height = body->heightForWidth(width);
+            body->setGeometry(kMargin, y, width, height);
+            y += height + 10;
+        }
+        btnclosereport_->move((panelWidth - kCloseWidth) / 2, y);
+        return y + kCloseHeight + 12;
+    };
+    // Usually it fits over the field at its normal size. Long battles first
+    // take the whole width, then the whole height, then a smaller font.
+    struct Size {
+        int width, pixels, room;
+    };
+    const Size sizes[] = {{kReportWidth, 12, kFieldHeight}, {kWideWidth, 12, kFieldHeight},
+                          {kWideWidth, 12, kWindowHeight}, {kWideWidth, 11, kWindowHeight},
+                          {kWideWidth, 10, kWindowHeight}};
+    int width = 0, height = 0, room = 0;
+    for (const Size &size : sizes) {
+        width = size.width;
+        room = size.room;
+        height = layOut(size.width, size.pixels);
+        if (height <= room)
+            break;
+    }
+    panreport_->setGeometry((800 - width) / 2, std::max(0, (room - height) / 2), width, height);
     panreport_->show();
 }
 

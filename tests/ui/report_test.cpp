@@ -292,3 +292,44 @@ TEST_F(Report, PutAwayByTheRoundEndButtonTheOtherPanelsAndANewSkirmish)
 }
 
 } // namespace
+
+namespace {
+
+// A battle in which every stage fought with big numbers and met every kind
+// of defender: the longest report lines there are.
+gw::BattleResult everythingFought(bool playerAttacks)
+{
+    gw::BattleResult r;
+    r.attackerIsPlayer = playerAttacks;
+    r.basehpBefore = 100;
+    r.basehpAfter = 75;
+    for (int i = 0; i < 5; ++i) {
+        gw::BattleStage &st = r.stages[static_cast<std::size_t>(i)];
+        st.stage = i + 1;
+        st.attackersAtStart = 99999;
+        st.attackersLost = 99999;
+        st.rolls = 199998;
+        st.rollsAgainst.fill(9999);
+        st.defendersLost.fill(9999);
+        st.damage = 5;
+    }
+    return r;
+}
+
+TEST(ReportSize, EvenTheLongestReportStaysInsideTheWindow)
+{
+    Harness h;
+    startGame(h);
+    h.gw->showBattleReport({everythingFought(true), everythingFought(false)});
+    QWidget *panel = h.widget("panreport");
+    ASSERT_FALSE(panel->isHidden());
+    EXPECT_TRUE(h.gw->rect().contains(panel->geometry())) << panel->y() << " + " << panel->height();
+    EXPECT_TRUE(panel->rect().contains(h.widget("btnclosereport")->geometry()));
+    for (const char *name : {"labreport1", "labreport2"}) {
+        auto *body = h.find<QLabel>(name);
+        EXPECT_GE(body->height(), body->heightForWidth(body->width())) << name;
+        EXPECT_TRUE(panel->rect().contains(body->geometry())) << name;
+    }
+}
+
+} // namespace
