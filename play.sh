@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 . scripts/deps.sh
 install_missing "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIMSWARD_TESTS=OFF >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIMSWARD_TESTS=OFF -DGRIMSWARD_BENCHMARKS=OFF >/dev/null
 cmake --build build --target grimsward -j"$(nproc)"
 
 # The game reads its pictures, maps and sounds relative to its working
