@@ -18,7 +18,7 @@ namespace gw {
 
 namespace {
 
-// Loads a field picture once per call site and pass, however many cells show it.
+// Loads each field picture once per pass, however many cells show it.
 class PictureCache {
 public:
     const QImage &load(const std::string &path)
@@ -90,22 +90,15 @@ void Tgw::tfieldactTimer()
     // A picture that fails is reported once per game; its cell keeps the
     // picture it had, and the other cells are drawn all the same.
     std::vector<std::string> newFailures;
-    std::map<std::string, QImage> loaded;
+    PictureCache cache;
     for (int n = 1; n <= kCells; ++n) {
         const std::string path = cellPicturePath(state_.memgame.line(static_cast<std::size_t>(n)));
-        auto it = loaded.find(path);
-        if (it == loaded.end()) {
-            QImage picture;
-            try {
-                picture = loadBitmapFile(path);
-            } catch (const GameError &e) {
-                if (reportedPictures_.insert(path).second)
-                    newFailures.emplace_back(e.what());
-            }
-            it = loaded.emplace(path, picture).first;
+        try {
+            cells_[static_cast<std::size_t>(n)]->setPicture(cache.load(path));
+        } catch (const GameError &e) {
+            if (reportedPictures_.insert(path).second)
+                newFailures.emplace_back(e.what());
         }
-        if (!it->second.isNull())
-            cells_[static_cast<std::size_t>(n)]->setPicture(it->second);
     }
     for (const std::string &text : newFailures)
         showError(QString::fromStdString(text));
