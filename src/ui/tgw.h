@@ -162,9 +162,10 @@ private:
     void showMapChoice();
     // Takes the map named by the options file's line 0 as the list's choice.
     void restoreMapChoice();
-    // Writes the options file at a skirmish start; a failure is shown
+    // Records the map in the options file at a skirmish start, the switch
+    // lines left as the file holds them; a failure is shown
     // once the game screen is up and does not stop the game.
-    void saveOptionsAtStart();
+    void saveOptionsAtStart(const std::string &mapName);
     void setSwitchCaption(QPushButton *button, int32_t value);
     void hideGamePanels();
     void resetEntries();
