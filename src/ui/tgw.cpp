@@ -92,12 +92,14 @@ void Tgw::stopSound(Sound sound) { sound_->stop(sound); }
 
 void Tgw::showVictory(const std::string &text)
 {
+    decided_ = true;
     labwin_->setCaption(QString::fromStdString(text));
     panwin_->show();
 }
 
 void Tgw::showDefeat(const std::string &text)
 {
+    decided_ = true;
     lablose_->setCaption(QString::fromStdString(text));
     panlose_->show();
 }

@@ -187,6 +187,10 @@ private:
     OptionsFile options_;
     // The entry of the map list that is in force (see showMapChoice).
     int mapChoice_ = 0;
+    // A victory or defeat has been shown: the first result decides the game,
+    // and until its panel's button is pressed only "Information" and
+    // "Beenden" still work on the game screen.
+    bool decided_ = false;
     // Field pictures that already failed during this game's redraw.
     std::set<std::string> reportedPictures_;
 

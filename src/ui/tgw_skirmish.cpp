@@ -49,6 +49,7 @@ void Tgw::btnskirmishstartClick()
     applyMap(state_, map);
     state_.fieldmode = 0;
     reportedPictures_.clear();
+    decided_ = false;
 
     panskirmish_->hide();
     hideGamePanels();
