@@ -1,11 +1,11 @@
 #include "ui/application.h"
 
+#include "ui/messagebox.h"
 #include "ui/pictures.h"
 #include "ui/tgw.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 
 #include <cstdio>
 #include <exception>
@@ -26,8 +26,7 @@ void reportFatal(const QString &text)
     const QString platform = QGuiApplication::platformName();
     if (platform == "offscreen" || platform == "minimal")
         return;
-    QMessageBox box(QMessageBox::Critical, "Anwendungsfehler", text, QMessageBox::Ok);
-    box.exec();
+    showMessageBox(nullptr, QMessageBox::Critical, QStringLiteral("Anwendungsfehler"), text);
 }
 
 } // namespace

@@ -2,11 +2,11 @@
 
 #include "core/gameerror.h"
 #include "ui/framewidgets.h"
+#include "ui/messagebox.h"
 #include "ui/pictures.h"
 #include "ui/picturebox.h"
 #include "ui/windowdrag.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -70,15 +70,12 @@ void Tgw::showError(const QString &text)
     QString line = shown;
     line.replace('\r', ' ').replace('\n', ' ');
     std::fprintf(stderr, "Grimsward: %s\n", line.toUtf8().constData());
-    QMessageBox box(QMessageBox::Critical, "Grimsward", shown, QMessageBox::Ok, this);
-    box.exec();
+    showMessageBox(this, QMessageBox::Critical, QStringLiteral("Grimsward"), shown);
 }
 
 void Tgw::message(const std::string &text, const std::string &caption)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showMessageBox(this, QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text));
 }
 
 void Tgw::showCounter(CounterLabel label, int32_t value)
