@@ -7,6 +7,8 @@
 #include "ui/picturebox.h"
 #include "ui/windowdrag.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -33,6 +35,11 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
 
 Tgw::~Tgw()
 {
+    // The members go before the widgets: a widget that still sends a
+    // signal while it is taken down (the map list's entry loses the focus and
+    // reports the end of editing) must not reach a handler any more.
+    QObject::disconnect(maplist_->lineEdit(), nullptr, this, nullptr);
+    QObject::disconnect(maplist_, nullptr, this, nullptr);
     for (Sound s : kAllSounds)
         sound_->close(s);
 }
