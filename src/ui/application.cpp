@@ -34,8 +34,10 @@ void reportFatal(const QString &text)
 int runGrimsward(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The application's name, and no display name: the window system would
+    // append a display name to every window title ("Kasse — Grimsward"),
+    // and each box must be titled with its caption alone.
     QApplication::setApplicationName("Grimsward");
-    QApplication::setApplicationDisplayName("Grimsward");
     initResources();
     QApplication::setWindowIcon(QIcon(":/icon.png"));
 
