@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/screen.h"
+#include "core/sound.h"
 
 #include <memory>
 #include <string>

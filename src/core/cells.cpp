@@ -26,15 +26,24 @@ std::string freeState(const Terrain &t) { return std::string("None_") + t.word; 
 std::string playerState(const Terrain &t) { return std::string("Red_") + t.word; }
 std::string opponentState(const Terrain &t) { return std::string("Blue_") + t.word; }
 
-const Terrain *freeTerrain(const std::string &state)
+const Terrain *terrainNamed(const std::string &word)
 {
-    if (state.compare(0, 5, "None_") != 0)
-        return nullptr;
     for (const Terrain &t : terrains()) {
-        if (state.compare(5, std::string::npos, t.word) == 0)
+        if (word == t.word)
             return &t;
     }
     return nullptr;
+}
+
+const Terrain *terrainOf(const std::string &state)
+{
+    const auto underscore = state.find('_');
+    return underscore == std::string::npos ? nullptr : terrainNamed(state.substr(underscore + 1));
+}
+
+const Terrain *freeTerrain(const std::string &state)
+{
+    return state.compare(0, 5, "None_") == 0 ? terrainNamed(state.substr(5)) : nullptr;
 }
 
 std::string cellPicturePath(const std::string &state)

@@ -34,6 +34,13 @@ std::string freeState(const Terrain &t);
 std::string playerState(const Terrain &t);
 std::string opponentState(const Terrain &t);
 
+// The terrain of this word ("Grass"), or nullptr.
+const Terrain *terrainNamed(const std::string &word);
+
+// The terrain of a state of any owner ("Blue_Farm": Farm), or nullptr (a
+// base, or any other string).
+const Terrain *terrainOf(const std::string &state);
+
 // The terrain whose free state is exactly `state`, or nullptr (owned land,
 // a base, or any other string).
 const Terrain *freeTerrain(const std::string &state);

@@ -145,18 +145,21 @@ const std::string &shortageMessage(int kind)
     return kind >= 0 && kind < 4 ? messages[static_cast<std::size_t>(kind)] : none;
 }
 
-bool train(GameState &state, const TrainingOrder &order)
+TrainingResult train(GameState &state, const TrainingOrder &order)
 {
+    using Refusal = TrainingResult::Refusal;
     if (!countsInRange(order))
-        return false;
+        return {Refusal::GoldOrRecruits};
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        if (order[k] > equipmentFor(state, static_cast<int>(k)))
+            return {Refusal::Equipment, static_cast<int>(k)};
+    }
     const int64_t total = trainingTotal(order);
-    if (total > state.cash)
-        return false;
     int64_t units = 0;
     for (int32_t c : order)
         units += c;
-    if (units > state.recruits)
-        return false;
+    if (total > state.cash || units > state.recruits)
+        return {Refusal::GoldOrRecruits};
 
     subFrom(state.cash, total);
     int32_t *unitCounters[] = {&state.infantry, &state.snipers, &state.mortarcrews,
@@ -168,7 +171,7 @@ bool train(GameState &state, const TrainingOrder &order)
     }
     subFrom(state.recruits, units);
     setTrainingSlots(state, TrainingOrder{});
-    return true;
+    return {};
 }
 
 // ---- Construction --------------------------------------------------------

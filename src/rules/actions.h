@@ -69,12 +69,20 @@ void setTrainingSlots(GameState &state, const TrainingOrder &order);
 int32_t equipmentFor(const GameState &state, int kind);
 // "Nicht genügend MGs vorhanden !" and its siblings, per unit kind.
 const std::string &shortageMessage(int kind);
-// Trains when gold and recruits suffice: gold paid, units up, equipment and
-// recruits down, traincostslot1..4 back to 0. The equipment is not checked
-// here (the entries keep each count within its stock). False (nothing
-// changed) when gold or recruits fall short or a count lies outside
-// 0..kMaxOrderCount.
-bool train(GameState &state, const TrainingOrder &order);
+// Why a training was refused, if it was.
+struct TrainingResult {
+    enum class Refusal { None, Equipment, GoldOrRecruits };
+    Refusal refusal = Refusal::None;
+    int kind = 0; // for Equipment: the first unit kind whose equipment is short
+    explicit operator bool() const { return refusal == Refusal::None; }
+};
+
+// Trains when equipment, gold and recruits suffice: gold paid, units up,
+// equipment and recruits down, traincostslot1..4 back to 0. Refused, with
+// nothing changed, when a count exceeds its equipment, when gold or
+// recruits fall short, or when a count lies outside 0..kMaxOrderCount (a
+// gold-or-recruits refusal).
+TrainingResult train(GameState &state, const TrainingOrder &order);
 
 // ---- Construction --------------------------------------------------------
 

@@ -7,7 +7,6 @@
 #include "rules/screen.h"
 
 #include <array>
-#include <cstring>
 
 namespace gw {
 
@@ -60,21 +59,6 @@ const std::array<BuildTier, 3> kBuildTiers = {{
     {1500, &GameState::enemybunkers},
     {1000, &GameState::enemyminefields},
 }};
-
-// Action 12 looks the target cell up in this order, at the land prices.
-const std::array<const char *, 11> kExpansionOrder = {
-    "Grass", "Sand", "Water", "Oasis", "Farm", "Flowers",
-    "Road", "Forest", "SkyScraper", "Wood", "Heliport",
-};
-
-const Terrain &terrainNamed(const char *word)
-{
-    for (const Terrain &t : terrains()) {
-        if (std::strcmp(t.word, word) == 0)
-            return t;
-    }
-    return terrains().front(); // unreachable: every word is in the land table
-}
 
 void buy(GameState &state, const BuyAction &action, EnemyTurnResult &result)
 {
@@ -131,16 +115,13 @@ void expand(GameState &state, Random &random, Screen &screen, EnemyTurnResult &r
     state.enemytarget = target;
     result.target = target;
 
-    const std::string cell = state.memgame.line(static_cast<std::size_t>(target));
-    for (const char *word : kExpansionOrder) {
-        const Terrain &t = terrainNamed(word);
-        // The opponent needs the price in hand but does not pay it.
-        if (cell == freeState(t) && state.enemycash >= t.price) {
-            state.memgame.setLine(static_cast<std::size_t>(target), opponentState(t));
-            addTo(state.enemytaxes, t.tax);
-            result.cellTaken = true;
-            break;
-        }
+    // Free land only, at its land price: the opponent needs the price in
+    // hand but does not pay it.
+    const Terrain *t = freeTerrain(state.memgame.line(static_cast<std::size_t>(target)));
+    if (t && state.enemycash >= t->price) {
+        state.memgame.setLine(static_cast<std::size_t>(target), opponentState(*t));
+        addTo(state.enemytaxes, t->tax);
+        result.cellTaken = true;
     }
     result.newState = state.memgame.line(static_cast<std::size_t>(target));
 }

@@ -44,13 +44,8 @@ const char *const kNothing = "Der Gegner hat nichts getan.";
 
 std::string terrainName(const std::string &state)
 {
-    const auto pos = state.find('_');
-    const std::string word = pos == std::string::npos ? state : state.substr(pos + 1);
-    for (const Terrain &t : terrains()) {
-        if (word == t.word)
-            return t.germanName;
-    }
-    return word;
+    const Terrain *t = terrainOf(state);
+    return t ? t->germanName : state;
 }
 
 } // namespace

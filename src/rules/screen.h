@@ -1,12 +1,11 @@
 #pragma once
 
+#include "core/sound.h"
+
 #include <cstdint>
 #include <string>
 
 namespace gw {
-
-// The four sound players.
-enum class Sound { BgMusic, FightBg, Fight, Defend };
 
 // The game screen's value labels that the rules write.
 enum class CounterLabel {
@@ -22,6 +21,11 @@ enum class CounterLabel {
     Mortarcrews,  // labmorses
     Specialunits, // labspecials
 };
+
+struct GameState;
+
+// The record's counter that a value label shows.
+int32_t counterValue(const GameState &state, CounterLabel label);
 
 // How the rules talk to the screen. The main window implements it; tests use
 // a recording fake. Every call happens at the moment the rules reach that step.

@@ -115,6 +115,19 @@ TEST(TrainingRun, NothingToTrainCostsNothingAndSucceeds)
     EXPECT_TRUE(changed(before, snapshot(s)).empty());
 }
 
+// The equipment is checked here too, so no caller has to: the first kind
+// short of it is named, and that refusal comes before the gold's.
+TEST(TrainingRun, EquipmentShortageNamesTheKind)
+{
+    GameState s;
+    s.recruits = 10;
+    s.mgs = 2;
+    s.mortars = 1;
+    const TrainingResult r = train(s, {2, 0, 2, 0});
+    EXPECT_EQ(r.refusal, TrainingResult::Refusal::Equipment);
+    EXPECT_EQ(r.kind, 2);
+}
+
 struct RefusalCase {
     const char *why;
     int32_t cash;
@@ -145,5 +158,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"NoRecruits", 10000, 0, {1, 0, 0, 0}},
                       RefusalCase{"NegativeRecruits", 10000, -2, {0, 0, 0, 0}},
                       RefusalCase{"NegativeCount", 10000, 10, {3, -1, 0, 0}},
-                      RefusalCase{"CountAbove999", 100000, 2000, {1000, 0, 0, 0}}),
+                      RefusalCase{"CountAbove999", 100000, 2000, {1000, 0, 0, 0}},
+                      RefusalCase{"MoreSnipersThanRifles", 100000, 50, {1, 11, 0, 0}}),
     [](const auto &info) { return std::string(info.param.why); });

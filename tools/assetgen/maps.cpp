@@ -1,6 +1,7 @@
 #include "maps.h"
 
 #include "bmpwriter.h"
+#include "core/cells.h"
 #include "paint.h"
 #include "tiles.h"
 
@@ -30,14 +31,11 @@ QString terrainForLetter(QChar c)
     return words.value(c);
 }
 
-// Tax per round of each terrain, as the land table gives it.
+// Tax per round of each terrain, from the game's own land table.
 int taxOf(const QString &word)
 {
-    static const QHash<QString, int> tax = {
-        {"Grass", 10}, {"Sand", 10}, {"Forest", 10}, {"Road", 10}, {"Wood", 50}, {"Flowers", 50},
-        {"Water", 50}, {"Heliport", 75}, {"Oasis", 100}, {"Farm", 100}, {"SkyScraper", 250},
-    };
-    return tax.value(word, 0);
+    const gw::Terrain *t = gw::terrainNamed(word.toStdString());
+    return t ? t->tax : 0;
 }
 
 QImage preview(const QStringList &states)

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "core/cells.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 namespace assetgen {
 
-constexpr int kMapColumns = 20;
-constexpr int kMapRows = 11;
+constexpr int kMapColumns = gw::kColumns;
+constexpr int kMapRows = gw::kRows;
 
 // A skirmish map as drawn in the source: one letter per cell for the terrain
 // and one for the owner, row by row from the top.

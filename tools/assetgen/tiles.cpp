@@ -9,12 +9,19 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/cells.h"
+
 namespace assetgen {
 
 const QStringList &terrainWords()
 {
-    static const QStringList words = {"Grass", "Sand",     "Forest", "Road", "Wood",      "Flowers",
-                                      "Water", "Heliport", "Oasis",  "Farm", "SkyScraper"};
+    // The game's land table, in its order.
+    static const QStringList words = [] {
+        QStringList w;
+        for (const gw::Terrain &t : gw::terrains())
+            w << QString::fromLatin1(t.word);
+        return w;
+    }();
     return words;
 }
 
