@@ -4,6 +4,7 @@
 // same way, as the yardstick.
 //   bench_idle bare|menu|game [seconds]
 #include "scratchdir.h"
+#include "ui/gamecontroller.h"
 #include "ui/tgw.h"
 
 #include <QApplication>
@@ -56,8 +57,8 @@ int main(int argc, char **argv)
         auto tgw = std::make_unique<gw::Tgw>(); // the real sound players
         if (std::strcmp(mode, "game") == 0) {
             tgw->btnskirmishClick();
-            tgw->btnskirmishstartClick();
-            tgw->enableRedraw(); // as after the opponent's first expansion
+            tgw->game().btnskirmishstartClick();
+            tgw->game().enableRedraw(); // as after the opponent's first expansion
         }
         window = std::move(tgw);
     }

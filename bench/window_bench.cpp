@@ -2,6 +2,8 @@
 // one tick of the field redraw.
 #include "audio/soundsystem.h"
 #include "scratchdir.h"
+#include "ui/fieldredraw.h"
+#include "ui/gamecontroller.h"
 #include "ui/tgw.h"
 
 #include <QApplication>
@@ -22,8 +24,8 @@ void BM_SkirmishStart(benchmark::State &st)
     gw::Tgw window(std::make_unique<SilentSound>());
     window.btnskirmishClick();
     for (auto _ : st) {
-        window.btnskirmishstartClick();
-        window.btnendgameClick();
+        window.game().btnskirmishstartClick();
+        window.returnToMainMenu();
         window.btnskirmishClick();
     }
 }
@@ -33,9 +35,9 @@ void BM_RedrawTick(benchmark::State &st)
 {
     gw::Tgw window(std::make_unique<SilentSound>());
     window.btnskirmishClick();
-    window.btnskirmishstartClick();
+    window.game().btnskirmishstartClick();
     for (auto _ : st)
-        window.tfieldactTimer();
+        window.game().redraw().tfieldactTimer();
 }
 BENCHMARK(BM_RedrawTick)->Unit(benchmark::kMillisecond);
 

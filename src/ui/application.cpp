@@ -7,22 +7,18 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <cstdio>
 #include <exception>
 
 namespace gw {
 
 namespace {
 
-// An error while the window is built ends the program. It goes to the
-// error output as one line, like every error the window shows; on a
-// platform without a screen nobody could close the box, so there it goes
-// to the error output alone.
+// An error while the window is built ends the program. On a platform
+// without a screen nobody could close the box, so there it goes to the
+// error output alone.
 void reportFatal(const QString &text)
 {
-    QString line = text;
-    line.replace('\r', ' ').replace('\n', ' ');
-    std::fprintf(stderr, "Grimsward: %s\n", line.toUtf8().constData());
+    writeErrorLine(text);
     const QString platform = QGuiApplication::platformName();
     if (platform == "offscreen" || platform == "minimal")
         return;

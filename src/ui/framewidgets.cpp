@@ -15,6 +15,14 @@ Panel::Panel(QWidget *parent, const QColor &colour) : QFrame(parent)
     setPalette(p);
 }
 
+Panel::Panel(QWidget *parent, const QString &name, const QRect &place, const QColor &colour)
+    : Panel(parent, colour)
+{
+    setObjectName(name);
+    setGeometry(place);
+    hide();
+}
+
 Bevel::Bevel(QWidget *parent, Shape shape) : QWidget(parent), shape_(shape)
 {
     // A bevel only decorates; clicks go to what lies below.

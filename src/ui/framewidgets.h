@@ -11,6 +11,8 @@ class Panel : public QFrame {
     Q_OBJECT
 public:
     Panel(QWidget *parent, const QColor &colour);
+    // Named and placed, and hidden until it is shown.
+    Panel(QWidget *parent, const QString &name, const QRect &place, const QColor &colour);
 };
 
 // A lowered 3-D frame, or a lowered vertical line along the right edge.

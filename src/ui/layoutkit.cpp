@@ -64,11 +64,7 @@ TextLabel *makeLabel(QWidget *parent, const QString &name, int x, int y, const Q
 
 Panel *makePanel(QWidget *parent, const QString &name, const QRect &place, const QColor &colour)
 {
-    auto *p = new Panel(parent, colour);
-    p->setObjectName(name);
-    p->setGeometry(place);
-    p->hide();
-    return p;
+    return new Panel(parent, name, place, colour);
 }
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &place, const QString &caption,

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include <cstdio>
+
 namespace gw {
 
 namespace {
@@ -32,6 +34,13 @@ void prepare(QMessageBox &box)
 }
 
 } // namespace
+
+void writeErrorLine(const QString &text)
+{
+    QString line = text;
+    line.replace('\r', ' ').replace('\n', ' ');
+    std::fprintf(stderr, "Grimsward: %s\n", line.toUtf8().constData());
+}
 
 void showMessageBox(QWidget *owner, QMessageBox::Icon icon, const QString &caption, const QString &text)
 {

@@ -16,6 +16,10 @@ namespace gw {
 // A modal box with an OK button only.
 void showMessageBox(QWidget *owner, QMessageBox::Icon icon, const QString &caption, const QString &text);
 
+// Every error the program shows also goes to the error output as one line,
+// "Grimsward: <text>", where a run without a screen leaves a trace.
+void writeErrorLine(const QString &text);
+
 // A modal question with the buttons "&Ja" (the default) and "&Nein" (Escape);
 // true when the answer is "Ja".
 bool askYesNo(QWidget *owner, const QString &caption, const QString &text);

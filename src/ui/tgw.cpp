@@ -1,71 +1,99 @@
 #include "ui/tgw.h"
 
-#include "core/gameerror.h"
-#include "ui/framewidgets.h"
+#include "core/gamestate.h"
+#include "ui/fonts.h"
+#include "ui/gamecontroller.h"
+#include "ui/gamescreen.h"
+#include "ui/guard.h"
+#include "ui/layoutkit.h"
+#include "ui/mainmenu.h"
 #include "ui/messagebox.h"
+#include "ui/optionscontroller.h"
+#include "ui/optionsscreen.h"
 #include "ui/pictures.h"
-#include "ui/picturebox.h"
+#include "ui/skirmishscreen.h"
 #include "ui/windowdrag.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace gw {
 
 Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     : QWidget(parent), sound_(sound ? std::move(sound) : makeMediaSoundSystem())
 {
+    setObjectName("gw");
+    setWindowTitle("Grimsward");
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFixedSize(799, 595);
+    setFont(windowFont());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+
+    // The order of creation is the order of stacking.
+    PictureBox *bground = makePicture(this, "bground", {0, 0, 800, 600}, PictureBox::Fit::Stretch);
+    bground->setPicture(resourcePicture("background.jpg"));
+    menu_ = new MainMenu(this);
+    makeFixedLabel(this, "labversion", {728, 576, 53, 13}, "Version 1.1", windowFont(), colour::maroon);
+    panoptions_ = new OptionsScreen(this);
+    panskirmish_ = new SkirmishScreen(this);
+    pangame_ = new GameScreen(this);
+    stackWindowedOnTop(this);
+
+    game_ = new GameController(*sound_, *pangame_, this);
     // One generator for the whole run, seeded once from the clock.
-    random_.clockreseed();
-    buildWindow();
-    buildTimers();
-    wireGameScreen();
-    wireEntryKeys();
+    game_->random().clockreseed();
+    options_ = new OptionsController(game_->state(), *sound_, *panoptions_, *panskirmish_, this);
+    mainmenuslide_ = new QTimer(this);
+    mainmenuslide_->setObjectName("mainmenuslide");
+    mainmenuslide_->setInterval(25);
+    wireScreens();
     drag_ = new WindowDrag(this);
-    openSounds();
-    // The timers the layout starts with.
+
+    for (Sound s : kAllSounds)
+        sound_->open(s);
     mainmenuslide_->start();
-    tmusicrewind_->start();
-    guarded([this] { FormCreate(); });
+    runGuarded([this](const QString &text) { showError(text); }, [this] { FormCreate(); });
 }
 
 Tgw::~Tgw()
 {
-    // The members go before the widgets: a widget that still sends a
-    // signal while it is taken down (the map list's entry loses the focus and
-    // reports the end of editing) must not reach a handler any more.
-    QObject::disconnect(maplist_->lineEdit(), nullptr, this, nullptr);
-    QObject::disconnect(maplist_, nullptr, this, nullptr);
     for (Sound s : kAllSounds)
         sound_->close(s);
 }
 
-void Tgw::openSounds()
+GameState &Tgw::state() { return game_->state(); }
+
+Random &Tgw::random() { return game_->random(); }
+
+template <class Sender, class Signal, class Receiver, class Handler>
+void Tgw::wire(Sender *sender, Signal signal, Receiver *receiver, Handler handler)
 {
-    for (Sound s : kAllSounds)
-        sound_->open(s);
+    connect(sender, signal, receiver, [this, receiver, handler](auto... args) {
+        runGuarded([this](const QString &text) { showError(text); }, [&] { (receiver->*handler)(args...); });
+    });
 }
 
-void Tgw::guarded(const std::function<void()> &handler)
+void Tgw::wireScreens()
 {
-    try {
-        handler();
-    } catch (const std::exception &e) {
-        showError(QString::fromUtf8(e.what()));
-    }
-}
-
-void Tgw::onClick(QWidget *widget, std::function<void()> handler)
-{
-    auto run = [this, handler] { guarded(handler); };
-    if (auto *button = qobject_cast<QPushButton *>(widget))
-        connect(button, &QPushButton::clicked, this, run);
-    else if (auto *picture = qobject_cast<PictureBox *>(widget))
-        connect(picture, &PictureBox::clicked, this, run);
+    connect(mainmenuslide_, &QTimer::timeout, this, &Tgw::mainmenuslideTimer);
+    wire(menu_, &MainMenu::skirmishClicked, this, &Tgw::btnskirmishClick);
+    wire(menu_, &MainMenu::optionsClicked, this, &Tgw::btnoptionsClick);
+    wire(menu_, &MainMenu::endClicked, this, &Tgw::btnendClick);
+    wire(panoptions_, &OptionsScreen::musicClicked, options_, &OptionsController::btnmusicClick);
+    wire(panoptions_, &OptionsScreen::soundClicked, options_, &OptionsController::btnsoundClick);
+    wire(panoptions_, &OptionsScreen::backClicked, this, &Tgw::btnoptionsbackClick);
+    wire(panskirmish_, &SkirmishScreen::mapEntryChanged, panskirmish_, &SkirmishScreen::maplistChange);
+    wire(panskirmish_, &SkirmishScreen::mapChosen, game_, &GameController::chooseMap);
+    wire(panskirmish_, &SkirmishScreen::backClicked, this, &Tgw::btnskirmishbackClick);
+    wire(panskirmish_, &SkirmishScreen::startClicked, game_, &GameController::btnskirmishstartClick);
+    wire(game_, &GameController::skirmishStarted, this, &Tgw::showGameScreen);
+    connect(game_, &GameController::errorOccurred, this, &Tgw::showError);
+    wire(pangame_, &GameScreen::leaveClicked, this, &Tgw::returnToMainMenu);
 }
 
 void Tgw::showError(const QString &text)
@@ -73,46 +101,114 @@ void Tgw::showError(const QString &text)
     QString shown = text;
     if (!shown.isEmpty() && shown.back().unicode() > u'.')
         shown += '.';
-    // Also on the error output, where a run without a screen leaves a trace.
-    QString line = shown;
-    line.replace('\r', ' ').replace('\n', ' ');
-    std::fprintf(stderr, "Grimsward: %s\n", line.toUtf8().constData());
+    writeErrorLine(shown);
     showMessageBox(this, QMessageBox::Critical, QStringLiteral("Grimsward"), shown);
 }
 
-void Tgw::message(const std::string &text, const std::string &caption)
+// ---- The screens -------------------------------------------------------------
+
+void Tgw::FormCreate()
 {
-    showMessageBox(this, QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text));
+    state().menustate = 0;
+    options_->loadOptions();
+    enableMenuSlide();
 }
 
-void Tgw::showCounter(CounterLabel label, int32_t value)
+void Tgw::mainmenuslideTimer()
 {
-    counters_[static_cast<std::size_t>(label)]->setCaption(QString::number(value));
+    const bool menu = state().menustate == 0;
+    menu_->setEntriesVisible(menu);
+    if (!menu)
+        mainmenuslide_->stop();
 }
 
-void Tgw::playSound(Sound sound) { sound_->play(sound); }
-
-void Tgw::stopSound(Sound sound) { sound_->stop(sound); }
-
-void Tgw::showVictory(const std::string &text)
+void Tgw::enableMenuSlide()
 {
-    decided_ = true;
-    labwin_->setCaption(QString::fromStdString(text));
-    panwin_->show();
+    if (!mainmenuslide_->isActive())
+        mainmenuslide_->start();
 }
 
-void Tgw::showDefeat(const std::string &text)
+void Tgw::btnskirmishClick()
 {
-    decided_ = true;
-    lablose_->setCaption(QString::fromStdString(text));
-    panlose_->show();
+    state().menustate = 2;
+    enableMenuSlide();
+    panskirmish_->show();
+    // The list keeps its choice from an earlier visit, and that is the map
+    // the start button loads.
+    panskirmish_->showMapChoice();
+    game_->chooseMap(panskirmish_->chosenMap());
 }
 
-void Tgw::enableRedraw()
+void Tgw::btnoptionsClick()
 {
-    // Enabling a running timer must not restart its rhythm.
-    if (!tfieldact_->isActive())
-        tfieldact_->start();
+    state().menustate = 1;
+    panoptions_->show();
+    options_->showSwitches();
+    enableMenuSlide();
+}
+
+void Tgw::btnendClick()
+{
+    if (askYesNo(this, QString::fromUtf8("Bestätigung"), QString::fromUtf8("Möchten Sie wirklich beenden?")))
+        close();
+}
+
+void Tgw::btnoptionsbackClick()
+{
+    // A failed save leaves the screen open.
+    options_->saveOptions();
+    panoptions_->hide();
+    state().menustate = 0;
+    enableMenuSlide();
+}
+
+void Tgw::btnskirmishbackClick()
+{
+    state().menustate = 0;
+    panskirmish_->hide();
+    enableMenuSlide();
+}
+
+void Tgw::showGameScreen(const std::string &mapName)
+{
+    panskirmish_->hide();
+    pangame_->show();
+    // A failure to remember the map is shown once the game screen is up and
+    // does not stop the game.
+    options_->rememberMap(mapName);
+}
+
+void Tgw::returnToMainMenu()
+{
+    pangame_->hide();
+    state().menustate = 0;
+    enableMenuSlide();
+    game_->leaveGame();
+}
+
+// ---- Keys --------------------------------------------------------------------
+
+void Tgw::keyPressEvent(QKeyEvent *event)
+{
+    // Keys reach the window when the focused widget has no use for them.
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    runGuarded([this](const QString &text) { showError(text); }, [this] { escapePressed(); });
+}
+
+void Tgw::escapePressed()
+{
+    if (!pangame_->isHidden())
+        pangame_->closeTopPanel();
+    else if (!panoptions_->isHidden())
+        btnoptionsbackClick();
+    else if (!panskirmish_->isHidden())
+        btnskirmishbackClick();
+    else if (state().menustate == 0)
+        btnendClick();
 }
 
 } // namespace gw

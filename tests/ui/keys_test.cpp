@@ -1,6 +1,8 @@
 // The keyboard through the widgets: Escape backs out of the open panel or
 // screen, Enter in an entry field presses its panel's main button.
 #include "gameplay.h"
+
+#include "ui/gamecontroller.h"
 #include "input.h"
 
 #include <QLineEdit>
@@ -64,7 +66,7 @@ TEST(Escape, LeavesTheVictoryPanelToItsButton)
 {
     Harness h;
     startGame(h);
-    h.gw->showVictory("Sie haben in 3 Runden gewonnen!");
+    h.gw->game().showVictory("Sie haben in 3 Runden gewonnen!");
     escape(h);
     EXPECT_TRUE(shown(h, "panwin"));
     EXPECT_TRUE(shown(h, "pangame"));

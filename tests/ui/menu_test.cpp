@@ -2,6 +2,8 @@
 // question and the music.
 #include "harness.h"
 
+#include "ui/optionscontroller.h"
+
 #include "core/gameerror.h"
 #include "ui/picturebox.h"
 
@@ -201,11 +203,11 @@ TEST(Options, MusicRestartsAtEveryRewindTickOnlyWhenSwitchedOn)
     h.dir.writeOptions(optionsWith("1", "0"));
     h.start();
     h.sounds->clear();
-    h.gw->tmusicrewindTimer();
+    h.gw->options().tmusicrewindTimer();
     EXPECT_EQ(*h.sounds, (Lines{"rewind sbgmusic", "play sbgmusic"}));
     h.gw->state().musicon = 0;
     h.sounds->clear();
-    h.gw->tmusicrewindTimer();
+    h.gw->options().tmusicrewindTimer();
     EXPECT_EQ(*h.sounds, (Lines{"rewind sbgmusic"}));
 }
 

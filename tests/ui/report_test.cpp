@@ -2,6 +2,8 @@
 // battle results the rules return, and that closing it changes nothing.
 #include "gameplay.h"
 
+#include "ui/reportpanel.h"
+
 #include "core/cells.h"
 #include "rules/actions.h"
 #include "rules/enemyturn.h"
@@ -320,7 +322,7 @@ TEST(ReportSize, EvenTheLongestReportStaysInsideTheWindow)
 {
     Harness h;
     startGame(h);
-    h.gw->showBattleReport({everythingFought(true), everythingFought(false)});
+    h.find<gw::ReportPanel>("panreport")->showBattleReport({everythingFought(true), everythingFought(false)});
     QWidget *panel = h.widget("panreport");
     ASSERT_FALSE(panel->isHidden());
     EXPECT_TRUE(h.gw->rect().contains(panel->geometry())) << panel->y() << " + " << panel->height();

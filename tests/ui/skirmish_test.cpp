@@ -2,6 +2,9 @@
 // was, the way back to the main menu and the field redraw.
 #include "harness.h"
 
+#include "ui/fieldredraw.h"
+#include "ui/gamecontroller.h"
+
 #include "core/linelist.h"
 #include "core/strtoint.h"
 #include "ui/picturebox.h"
@@ -108,7 +111,7 @@ TEST_F(Skirmish, FirstVisitWithoutTouchingTheListStartsMittelmeer)
 TEST_F(Skirmish, ReturnToTheMainMenuStopsTheRedrawAndResetsNothing)
 {
     h.startSkirmish();
-    h.gw->enableRedraw();
+    h.gw->game().enableRedraw();
     h.gw->state().cash = 777;
     h.click("btnendgame");
     EXPECT_TRUE(h.widget("pangame")->isHidden());
@@ -122,8 +125,8 @@ TEST_F(Skirmish, ReturnToTheMainMenuStopsTheRedrawAndResetsNothing)
 TEST_F(Skirmish, ANewSkirmishStartsClean)
 {
     h.startSkirmish();
-    h.gw->showVictory("Sie haben in 3 Runden gewonnen!");
-    h.gw->showDefeat("Sie haben in 4 Runden verloren!");
+    h.gw->game().showVictory("Sie haben in 3 Runden gewonnen!");
+    h.gw->game().showDefeat("Sie haben in 4 Runden verloren!");
     for (const char *panel : {"panbuy", "pantrain", "panbuild", "panfight", "paninfo", "pantax", "panenemyinfo"})
         h.widget(panel)->show();
     h.find<QLineEdit>("edrec")->setText("5");
@@ -285,11 +288,11 @@ TEST_F(Skirmish, RedrawShowsTheOpponentsCellAtTheNextTickNotBefore)
     const QImage before = cellPicture(h, target);
     h.gw->state().memgame.setLine(static_cast<std::size_t>(target), "Blue_Grass");
     auto *redraw = h.gw->findChild<QTimer *>("tfieldact");
-    h.gw->enableRedraw();
+    h.gw->game().enableRedraw();
     EXPECT_EQ(cellPicture(h, target), before) << "nothing drawn at once";
     pump(300);
     EXPECT_EQ(cellPicture(h, target), before) << "not before the tick";
-    h.gw->enableRedraw();
+    h.gw->game().enableRedraw();
     EXPECT_LT(redraw->remainingTime(), 900) << "enabling a running timer must not restart its rhythm";
     EXPECT_TRUE(waitUntil([&] { return cellPicture(h, target) != before; }, 3000));
     EXPECT_EQ(cellPicture(h, target), fileOfState(h.dir, "Blue_Grass"));
@@ -302,8 +305,8 @@ TEST_F(Skirmish, AMissingPictureDuringTheRedrawIsReportedOncePerGame)
     const QImage kept = cellPicture(h, 7);
     h.gw->state().memgame.setLine(7, "None_Lava");
     h.gw->state().memgame.setLine(8, "Blue_Sand");
-    h.gw->tfieldactTimer();
-    h.gw->tfieldactTimer();
+    h.gw->game().redraw().tfieldactTimer();
+    h.gw->game().redraw().tfieldactTimer();
     ASSERT_EQ(h.boxes.boxes().size(), 1u);
     EXPECT_EQ(h.boxes.boxes()[0].title, "Grimsward");
     EXPECT_EQ(h.boxes.boxes()[0].text, "Datei images\\None_Lava.bmp kann nicht geöffnet werden.");
@@ -314,7 +317,7 @@ TEST_F(Skirmish, AMissingPictureDuringTheRedrawIsReportedOncePerGame)
     h.click("btnendgame");
     h.startSkirmish();
     h.gw->state().memgame.setLine(7, "None_Lava");
-    h.gw->tfieldactTimer();
+    h.gw->game().redraw().tfieldactTimer();
     EXPECT_EQ(h.boxes.boxes().size(), 2u);
 }
 

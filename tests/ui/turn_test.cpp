@@ -2,6 +2,8 @@
 // attack by field click, victory and defeat panels, the opponent's new
 // cells appearing.
 #include "gameplay.h"
+
+#include "ui/gamecontroller.h"
 #include "input.h"
 
 #include "core/cells.h"
@@ -56,9 +58,9 @@ TEST_F(Turn, VictoryAndDefeatButtonsReturnToTheMenuAndStopTheRedraw)
     for (const char *button : {"btnwin", "btnlose"}) {
         SCOPED_TRACE(button);
         const bool win = std::string(button) == "btnwin";
-        h.gw->showDefeat("Sie haben in 2 Runden verloren!");
-        h.gw->showVictory("Sie haben in 2 Runden gewonnen!");
-        h.gw->enableRedraw();
+        h.gw->game().showDefeat("Sie haben in 2 Runden verloren!");
+        h.gw->game().showVictory("Sie haben in 2 Runden gewonnen!");
+        h.gw->game().enableRedraw();
         h.click(button);
         EXPECT_TRUE(h.widget("pangame")->isHidden());
         EXPECT_EQ(h.widget("panwin")->isHidden(), win);

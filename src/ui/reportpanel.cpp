@@ -1,13 +1,12 @@
-// The battle report ("Kampfbericht"): after a battle, a panel over the field
-// lists what each stage did. It only informs; closing it changes nothing.
-#include "ui/fonts.h"
-#include "ui/layoutkit.h"
-#include "ui/tgw.h"
+#include "ui/reportpanel.h"
 
 #include "rules/report.h"
+#include "ui/fonts.h"
+#include "ui/layoutkit.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -24,55 +23,53 @@ constexpr int kCloseWidth = 75, kCloseHeight = 25;
 
 } // namespace
 
-void Tgw::buildReportPanel()
-{
+ReportPanel::ReportPanel(QWidget *gameScreen)
     // Placed and sized to its lines each time it is shown.
-    panreport_ = makePanel(pangame_, "panreport", {120, 110, kReportWidth, 230}, colour::gray);
-    QWidget *p = panreport_;
-    makeLabel(p, "labreporttitle", kMargin, 8, "Kampfbericht", windowFont(15, true));
-    for (std::size_t i = 0; i < reportHeadings_.size(); ++i) {
+    : Panel(gameScreen, "panreport", {120, 110, kReportWidth, 230}, colour::gray)
+{
+    title_ = makeLabel(this, "labreporttitle", kMargin, 8, "Kampfbericht", windowFont(15, true));
+    for (std::size_t i = 0; i < headings_.size(); ++i) {
         const QString n = QString::number(i + 1);
-        reportHeadings_[i] = makeLabel(p, "labreporthead" + n, kMargin, 0, QString(), windowFont(13, true), colour::navy);
-        auto *body = new QLabel(p);
+        headings_[i] = makeLabel(this, "labreporthead" + n, kMargin, 0, QString(), windowFont(13, true), colour::navy);
+        auto *body = new QLabel(this);
         body->setObjectName("labreport" + n);
         body->setFont(windowFont(12));
         body->setTextFormat(Qt::PlainText);
         body->setWordWrap(true);
         body->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        reportBodies_[i] = body;
+        bodies_[i] = body;
     }
-    btnclosereport_ = makeButton(p, "btnclosereport", {(kReportWidth - kCloseWidth) / 2, 0, kCloseWidth, kCloseHeight},
-                                 "Schliessen", windowFont());
-    onClick(btnclosereport_, [this] { btnclosereportClick(); });
-    stackWindowedOnTop(p);
+    btnclosereport_ = makeButton(this, "btnclosereport",
+                                 {(kReportWidth - kCloseWidth) / 2, 0, kCloseWidth, kCloseHeight}, "Schliessen",
+                                 windowFont());
+    connect(btnclosereport_, &QPushButton::clicked, this, &ReportPanel::btnclosereportClick);
+    stackWindowedOnTop(this);
 }
 
-void Tgw::showBattleReport(const std::vector<BattleResult> &battles)
+void ReportPanel::showBattleReport(const std::vector<BattleResult> &battles)
 {
-    // The first line of a battle names it; the rest are its stages and the
-    // base's hit points.
-    for (std::size_t i = 0; i < reportHeadings_.size(); ++i) {
+    for (std::size_t i = 0; i < headings_.size(); ++i) {
         const bool used = i < battles.size();
-        reportHeadings_[i]->setVisible(used);
-        reportBodies_[i]->setVisible(used);
+        headings_[i]->setVisible(used);
+        bodies_[i]->setVisible(used);
         if (!used)
             continue;
         const std::vector<std::string> lines = battleReportLines(battles[i]);
-        reportHeadings_[i]->setCaption(QString::fromStdString(lines.front()));
+        headings_[i]->setCaption(QString::fromStdString(lines.front()));
         QStringList stages;
         for (std::size_t l = 1; l < lines.size(); ++l)
             stages << QString::fromStdString(lines[l]);
-        reportBodies_[i]->setText(stages.join('\n'));
+        bodies_[i]->setText(stages.join('\n'));
     }
 
     // Lays the lines out at a width and font size; returns the panel height.
-    const int used = static_cast<int>(std::min(battles.size(), reportBodies_.size()));
+    const int used = static_cast<int>(std::min(battles.size(), bodies_.size()));
     auto layOut = [&](int panelWidth, int pixels) {
         const int width = panelWidth - 2 * kMargin;
-        int y = 8 + findChild<QLabel *>("labreporttitle")->height() + 6;
+        int y = 8 + title_->height() + 6;
         for (int i = 0; i < used; ++i) {
-            TextLabel *heading = reportHeadings_[static_cast<std::size_t>(i)];
-            QLabel *body = reportBodies_[static_cast<std::size_t>(i)];
+            TextLabel *heading = headings_[static_cast<std::size_t>(i)];
+            QLabel *body = bodies_[static_cast<std::size_t>(i)];
             heading->place(kMargin, y);
             y += heading->height();
             body->setFont(windowFont(pixels));
@@ -99,10 +96,8 @@ void Tgw::showBattleReport(const std::vector<BattleResult> &battles)
         if (height <= room)
             break;
     }
-    panreport_->setGeometry((800 - width) / 2, std::max(0, (room - height) / 2), width, height);
-    panreport_->show();
+    setGeometry((800 - width) / 2, std::max(0, (room - height) / 2), width, height);
+    show();
 }
-
-void Tgw::btnclosereportClick() { panreport_->hide(); }
 
 } // namespace gw

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/framewidgets.h"
+
+namespace gw {
+
+// "Angreifen": asks the player to click the opponent's base.
+class AttackPanel : public Panel {
+    Q_OBJECT
+public:
+    explicit AttackPanel(QWidget *gameScreen);
+
+signals:
+    // "Okay": the next click on the base attacks it.
+    void confirmClicked();
+};
+
+} // namespace gw

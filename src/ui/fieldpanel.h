@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/cells.h"
+#include "ui/framewidgets.h"
+
+#include <array>
+
+class QImage;
+
+namespace gw {
+
+class PictureBox;
+
+// The field: 220 cell pictures, Image1 .. Image220, 20 by 11.
+class FieldPanel : public Panel {
+    Q_OBJECT
+public:
+    FieldPanel(QWidget *gameScreen, const QColor &colour);
+
+    void setCellPicture(int n, const QImage &picture);
+    const QImage &cellPicture(int n) const;
+
+signals:
+    // Image1Click .. Image220Click.
+    void cellClicked(int n);
+
+private:
+    std::array<PictureBox *, kCells + 1> cells_{}; // cells_[n] is Image n, 1..220
+};
+
+} // namespace gw

@@ -1,0 +1,48 @@
+#include "ui/fieldredraw.h"
+
+#include "core/cells.h"
+#include "core/gameerror.h"
+#include "core/gamestate.h"
+#include "ui/fieldpanel.h"
+#include "ui/picturecache.h"
+
+#include <QTimer>
+
+#include <vector>
+
+namespace gw {
+
+FieldRedraw::FieldRedraw(const GameState &state, FieldPanel &field, QObject *parent)
+    : QObject(parent), state_(state), field_(field), tfieldact_(new QTimer(this))
+{
+    tfieldact_->setObjectName("tfieldact");
+    tfieldact_->setInterval(1000);
+    connect(tfieldact_, &QTimer::timeout, this, &FieldRedraw::tfieldactTimer);
+}
+
+void FieldRedraw::enable()
+{
+    if (!tfieldact_->isActive())
+        tfieldact_->start();
+}
+
+void FieldRedraw::stop() { tfieldact_->stop(); }
+
+void FieldRedraw::tfieldactTimer()
+{
+    std::vector<std::string> newFailures;
+    PictureCache cache;
+    for (int n = 1; n <= kCells; ++n) {
+        const std::string path = cellPicturePath(state_.memgame.line(static_cast<std::size_t>(n)));
+        try {
+            field_.setCellPicture(n, cache.load(path));
+        } catch (const GameError &e) {
+            if (reported_.insert(path).second)
+                newFailures.emplace_back(e.what());
+        }
+    }
+    for (const std::string &text : newFailures)
+        emit pictureFailed(QString::fromStdString(text));
+}
+
+} // namespace gw

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+#include <set>
+#include <string>
+
+class QTimer;
+
+namespace gw {
+
+class FieldPanel;
+struct GameState;
+
+// The field redraw: once switched on (by the opponent's expansion), every
+// second all 220 cells show their state's picture again, until the game is
+// left.
+class FieldRedraw : public QObject {
+    Q_OBJECT
+public:
+    FieldRedraw(const GameState &state, FieldPanel &field, QObject *parent);
+
+    // Switches the timer on; a running timer keeps its rhythm.
+    void enable();
+    void stop();
+    // A new game: pictures that failed in the last one are reported again.
+    void forgetFailures() { reported_.clear(); }
+
+    // One tick. A picture that fails is reported once per game; its cell
+    // keeps the picture it had, and the other cells are drawn all the same.
+    void tfieldactTimer();
+
+signals:
+    void pictureFailed(const QString &message);
+
+private:
+    const GameState &state_;
+    FieldPanel &field_;
+    QTimer *tfieldact_;
+    std::set<std::string> reported_;
+};
+
+} // namespace gw

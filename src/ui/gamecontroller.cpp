@@ -1,0 +1,291 @@
+#include "ui/gamecontroller.h"
+
+#include "audio/soundsystem.h"
+#include "core/cells.h"
+#include "map/mapfile.h"
+#include "rules/enemyturn.h"
+#include "rules/report.h"
+#include "ui/attackpanel.h"
+#include "ui/constructionpanel.h"
+#include "ui/fieldpanel.h"
+#include "ui/fieldredraw.h"
+#include "ui/gamescreen.h"
+#include "ui/guard.h"
+#include "ui/infopanel.h"
+#include "ui/messagebox.h"
+#include "ui/picturecache.h"
+#include "ui/pictures.h"
+#include "ui/purchasepanel.h"
+#include "ui/reportpanel.h"
+#include "ui/resultpanel.h"
+#include "ui/statusstrip.h"
+#include "ui/trainingpanel.h"
+
+namespace gw {
+
+GameController::GameController(SoundSystem &sound, GameScreen &screen, QWidget *boxOwner)
+    : QObject(boxOwner), sound_(sound), screen_(screen), boxOwner_(boxOwner),
+      redraw_(new FieldRedraw(state_, screen.field(), this))
+{
+    connect(redraw_, &FieldRedraw::pictureFailed, this, &GameController::errorOccurred);
+    // Once a result has decided the game, the turn's actions do nothing.
+    constexpr bool turn = true;
+    wire(&screen, &GameScreen::buyzoneClicked, &GameController::btnbuyzoneClick, turn);
+    wire(&screen, &GameScreen::trainingClicked, &GameController::btntrainingClick, turn);
+    wire(&screen, &GameScreen::buildClicked, &GameController::btnbuildClick, turn);
+    wire(&screen, &GameScreen::fightClicked, &GameController::btnfightClick, turn);
+    wire(&screen, &GameScreen::infoClicked, &GameController::btninfoClick);
+    wire(&screen, &GameScreen::endtryClicked, &GameController::btnendtryClick, turn);
+    wire(&screen.field(), &FieldPanel::cellClicked, &GameController::ImageClick, turn);
+    wire(&screen.purchase(), &PurchasePanel::countsChanged, &GameController::purchaseEntryChange);
+    wire(&screen.purchase(), &PurchasePanel::buyClicked, &GameController::btnletsbuyClick, turn);
+    wire(&screen.purchase(), &PurchasePanel::landClicked, &GameController::btnbuylandClick, turn);
+    wire(&screen.purchase(), &PurchasePanel::cancelClicked, &GameController::btncancelClick);
+    wire(&screen.training(), &TrainingPanel::entryChanged, &GameController::trainingEntryChange);
+    wire(&screen.training(), &TrainingPanel::trainClicked, &GameController::btntrainClick, turn);
+    wire(&screen.construction(), &ConstructionPanel::buildClicked, &GameController::construct, turn);
+    wire(&screen.attack(), &AttackPanel::confirmClicked, &GameController::btnletsfightClick, turn);
+}
+
+template <class Sender, class Signal, class Handler>
+void GameController::wire(Sender *sender, Signal signal, Handler handler, bool turnAction)
+{
+    connect(sender, signal, this, [this, handler, turnAction](auto... args) {
+        if (turnAction && decided_)
+            return;
+        runGuarded([this](const QString &text) { emit errorOccurred(text); }, [&] { (this->*handler)(args...); });
+    });
+}
+
+// ---- Screen ----------------------------------------------------------------
+
+void GameController::showCounter(CounterLabel label, int32_t value) { screen_.strip().showCounter(label, value); }
+
+void GameController::showCounters(std::initializer_list<CounterLabel> labels)
+{
+    for (CounterLabel l : labels)
+        showCounter(l, counterValue(state_, l));
+}
+
+void GameController::message(const std::string &text, const std::string &caption)
+{
+    showMessageBox(boxOwner_, QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text));
+}
+
+void GameController::playSound(Sound sound) { sound_.play(sound); }
+
+void GameController::stopSound(Sound sound) { sound_.stop(sound); }
+
+void GameController::showVictory(const std::string &text)
+{
+    decided_ = true;
+    screen_.victory().showResult(QString::fromStdString(text));
+}
+
+void GameController::showDefeat(const std::string &text)
+{
+    decided_ = true;
+    screen_.defeat().showResult(QString::fromStdString(text));
+}
+
+void GameController::enableRedraw() { redraw_->enable(); }
+
+// ---- A skirmish ------------------------------------------------------------
+
+void GameController::chooseMap(const std::string &name) { state_.memtemp.setLine(0, name); }
+
+void GameController::btnskirmishstartClick()
+{
+    const std::string chosen = state_.memtemp.line(0);
+    const LoadedMap map = readMap(chosen);
+    PictureCache cache;
+    std::vector<QImage> pictures(kCells + 1);
+    for (int n = 1; n <= kCells; ++n)
+        pictures[static_cast<std::size_t>(n)] = cache.load(cellPicturePath(map.cell(n)));
+
+    applyMap(state_, map);
+    state_.fieldmode = 0;
+    redraw_->forgetFailures();
+    decided_ = false;
+
+    screen_.closePanels();
+    screen_.victory().hide();
+    screen_.defeat().hide();
+    screen_.purchase().reset();
+    screen_.training().reset();
+    for (int n = 1; n <= kCells; ++n)
+        screen_.field().setCellPicture(n, pictures[static_cast<std::size_t>(n)]);
+    // Every force is 0 in a new game.
+    showCounters({CounterLabel::Cash, CounterLabel::Recruits, CounterLabel::Rifles, CounterLabel::Mgs,
+                  CounterLabel::Mortars, CounterLabel::Specpacks, CounterLabel::Infantry, CounterLabel::Snipers,
+                  CounterLabel::Mortarcrews, CounterLabel::Specialunits, CounterLabel::Taxes});
+    screen_.strip().showLastMove(QString());
+    emit skirmishStarted(chosen);
+}
+
+void GameController::leaveGame() { redraw_->stop(); }
+
+// ---- The turn ----------------------------------------------------------------
+
+void GameController::roundEnd(const std::optional<BattleResult> &playerBattle)
+{
+    // An earlier report is out of date once the opponent moves again.
+    screen_.report().hide();
+    const bool beaten = playerBattle && playerBattle->baseDestroyed();
+    const EnemyTurnResult turn = enemyturn(state_, random_, *this, beaten);
+    screen_.strip().showLastMove(QString::fromStdString(lastMoveText(turn)));
+    // The report comes after the battles' own boxes, the player's battle first.
+    std::vector<BattleResult> battles;
+    if (playerBattle)
+        battles.push_back(*playerBattle);
+    if (turn.battle)
+        battles.push_back(*turn.battle);
+    if (!battles.empty())
+        screen_.report().showBattleReport(battles);
+}
+
+void GameController::ImageClick(int n)
+{
+    switch (classifyFieldClick(state_, n)) {
+    case FieldClick::Ignored:
+        return;
+    case FieldClick::NotEnoughGold:
+        message("Sie besitzen nicht genügend Gold !", "Kasse");
+        return;
+    case FieldClick::BuyLand: {
+        // The new picture is loaded before anything changes, so a missing
+        // one costs neither the cell, the gold nor the turn.
+        const QImage picture = loadBitmapFile(cellPicturePath(boughtLandState(state_)));
+        buyLand(state_, n);
+        showCounters({CounterLabel::Taxes, CounterLabel::Cash});
+        screen_.field().setCellPicture(n, picture);
+        roundEnd();
+        return;
+    }
+    case FieldClick::NotAttackable:
+        message("Dieses Feld kann nicht angegriffen werden!", "Grimsward");
+        return;
+    case FieldClick::Attack:
+        roundEnd(playerattack(state_, random_, *this));
+        return;
+    }
+}
+
+void GameController::btnendtryClick()
+{
+    screen_.closePanels();
+    roundEnd();
+}
+
+void GameController::btnfightClick() { screen_.open(GameScreen::Opened::Attack); }
+
+void GameController::btnletsfightClick()
+{
+    screen_.attack().hide();
+    state_.fieldmode = 2;
+}
+
+// ---- Purchase, training, construction ----------------------------------------
+
+void GameController::btnbuyzoneClick()
+{
+    screen_.open(GameScreen::Opened::Purchase);
+    screen_.purchase().showTotal();
+    screen_.training().showTotal();
+    state_.fieldmode = 0;
+}
+
+void GameController::purchaseEntryChange(const PurchaseOrder &counts) { setPurchaseSlots(state_, counts); }
+
+void GameController::btnletsbuyClick()
+{
+    if (!bookPurchase(state_, screen_.purchase().counts())) {
+        message("Sie besitzen nicht genügend Gold !", "Kasse");
+        return;
+    }
+    showCounters({CounterLabel::Cash, CounterLabel::Recruits, CounterLabel::Mgs, CounterLabel::Rifles,
+                  CounterLabel::Mortars, CounterLabel::Specpacks});
+    screen_.purchase().hide();
+    screen_.purchase().reset();
+    roundEnd();
+}
+
+void GameController::btncancelClick()
+{
+    screen_.purchase().reset();
+    screen_.purchase().hide();
+    state_.fieldmode = 0;
+}
+
+void GameController::btnbuylandClick()
+{
+    screen_.purchase().reset();
+    state_.fieldmode = 1;
+    screen_.purchase().hide();
+}
+
+void GameController::btntrainingClick()
+{
+    screen_.open(GameScreen::Opened::Training);
+    screen_.training().showTotal();
+    screen_.purchase().showTotal();
+}
+
+void GameController::trainingEntryChange(int kind)
+{
+    TrainingPanel &panel = screen_.training();
+    const TrainingOrder counts = panel.counts();
+    if (equipmentFor(state_, kind) < counts.at(static_cast<std::size_t>(kind))) {
+        message(shortageMessage(kind), "Materiallager");
+        // Reports this change again, which stores the 0.
+        panel.clearEntry(kind);
+        return;
+    }
+    setTrainingSlots(state_, counts);
+    panel.showTotal();
+}
+
+void GameController::btntrainClick()
+{
+    const TrainingResult trained = train(state_, screen_.training().counts());
+    if (trained.refusal == TrainingResult::Refusal::Equipment) {
+        message(shortageMessage(trained.kind), "Materiallager");
+        return;
+    }
+    if (!trained) {
+        message("Sie besitzen nicht genügend Gold oder Rekruten !", "Kasse");
+        return;
+    }
+    showCounters({CounterLabel::Cash, CounterLabel::Infantry, CounterLabel::Mgs, CounterLabel::Snipers,
+                  CounterLabel::Rifles, CounterLabel::Mortarcrews, CounterLabel::Mortars,
+                  CounterLabel::Specialunits, CounterLabel::Specpacks, CounterLabel::Recruits});
+    screen_.training().hide();
+    screen_.training().reset();
+    roundEnd();
+}
+
+void GameController::btnbuildClick() { screen_.open(GameScreen::Opened::Construction); }
+
+void GameController::construct(Building building)
+{
+    if (!build(state_, building)) {
+        message("Sie besitzen nicht genügend Gold!", "Kasse");
+        return;
+    }
+    showCounter(CounterLabel::Cash, state_.cash);
+    screen_.construction().hide();
+    roundEnd();
+}
+
+// ---- Information and Escape ----------------------------------------------------
+
+void GameController::btninfoClick()
+{
+    screen_.open(GameScreen::Opened::Information);
+    computeStrength(state_);
+    screen_.info().showFigures(state_);
+    // The opponent's panel is filled even while it stays hidden.
+    screen_.enemyInfo().showFigures(state_);
+}
+
+} // namespace gw

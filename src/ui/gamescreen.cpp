@@ -1,0 +1,153 @@
+#include "ui/gamescreen.h"
+
+#include "ui/attackpanel.h"
+#include "ui/constructionpanel.h"
+#include "ui/fieldpanel.h"
+#include "ui/fonts.h"
+#include "ui/infopanel.h"
+#include "ui/layoutkit.h"
+#include "ui/pictures.h"
+#include "ui/purchasepanel.h"
+#include "ui/reportpanel.h"
+#include "ui/resultpanel.h"
+#include "ui/statusstrip.h"
+#include "ui/taxpanel.h"
+#include "ui/trainingpanel.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace gw {
+
+namespace {
+
+// A push button with a 32 x 32 picture left of its caption.
+QPushButton *makeGlyphButton(QWidget *parent, const QString &name, const QRect &place, const QString &caption,
+                             const QString &glyph)
+{
+    QPushButton *b = makeButton(parent, name, place, caption, windowFont());
+    b->setIcon(QIcon(QPixmap::fromImage(withTransparentBottomLeft(resourcePicture(glyph)))));
+    b->setIconSize(QSize(32, 32));
+    return b;
+}
+
+} // namespace
+
+GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 600}, colour::black)
+{
+    // The order of creation is the order of stacking.
+    strip_ = new StatusStrip(this);
+    field_ = new FieldPanel(this, window->palette().color(QPalette::Highlight));
+
+    QPushButton *buyzone = makeGlyphButton(this, "btnbuyzone", {272, 456, 137, 41}, "Kaufen", "btn_buy.bmp");
+    QPushButton *training = makeGlyphButton(this, "btntraining", {424, 456, 121, 41}, "Ausbilden", "btn_train.bmp");
+    QPushButton *fight = makeGlyphButton(this, "btnfight", {680, 456, 105, 41}, "Angreifen", "btn_fight.bmp");
+    QPushButton *build = makeGlyphButton(this, "btnbuild", {560, 456, 105, 41}, "Bauen", "btn_build.bmp");
+    QPushButton *endgame = makeButton(this, "btnendgame", {712, 568, 75, 25}, "Beenden", windowFont());
+    QPushButton *endtry = makeGlyphButton(this, "btnendtry", {744, 512, 41, 41}, QString(), "btn_endturn.bmp");
+    endtry->setToolTip("Runde beenden");
+
+    panbuy_ = new PurchasePanel(this);
+    pantrain_ = new TrainingPanel(this);
+    QPushButton *info = makeButton(this, "btninfo", {504, 568, 65, 25}, "Information", windowFont());
+    panbuild_ = new ConstructionPanel(this);
+    panfight_ = new AttackPanel(this);
+    panenemyinfo_ = new EnemyInfoPanel(this);
+    paninfo_ = new InfoPanel(this);
+    pantax_ = new TaxPanel(this);
+    // The report lies above the action panels but below the result panels.
+    panreport_ = new ReportPanel(this);
+    panlose_ = new ResultPanel(this, ResultPanel::Result::Defeat);
+    panwin_ = new ResultPanel(this, ResultPanel::Result::Victory);
+    stackWindowedOnTop(this);
+
+    connect(buyzone, &QPushButton::clicked, this, &GameScreen::buyzoneClicked);
+    connect(training, &QPushButton::clicked, this, &GameScreen::trainingClicked);
+    connect(fight, &QPushButton::clicked, this, &GameScreen::fightClicked);
+    connect(build, &QPushButton::clicked, this, &GameScreen::buildClicked);
+    connect(endgame, &QPushButton::clicked, this, &GameScreen::leaveClicked);
+    connect(endtry, &QPushButton::clicked, this, &GameScreen::endtryClicked);
+    connect(info, &QPushButton::clicked, this, &GameScreen::infoClicked);
+    connect(paninfo_, &InfoPanel::fieldInfoClicked, this, &GameScreen::btnfieldinfoClick);
+    connect(paninfo_, &InfoPanel::enemyInfoClicked, this, &GameScreen::btnenemyinfoClick);
+    connect(paninfo_, &InfoPanel::closeClicked, this, &GameScreen::btncloseinfoClick);
+    connect(panwin_, &ResultPanel::confirmClicked, this, &GameScreen::btnwinClick);
+    connect(panlose_, &ResultPanel::confirmClicked, this, &GameScreen::btnloseClick);
+}
+
+void GameScreen::open(Opened panel)
+{
+    // An action panel replaces every other panel over the field; the
+    // information panel replaces the action panels but the attack prompt,
+    // and keeps its own two companions.
+    Panel *const actions[] = {panbuy_, pantrain_, panbuild_, panfight_};
+    Panel *const information[] = {paninfo_, pantax_, panenemyinfo_};
+    Panel *shown = nullptr;
+    switch (panel) {
+    case Opened::Purchase: shown = panbuy_; break;
+    case Opened::Training: shown = pantrain_; break;
+    case Opened::Construction: shown = panbuild_; break;
+    case Opened::Attack: shown = panfight_; break;
+    case Opened::Information: shown = paninfo_; break;
+    }
+    const bool action = panel != Opened::Information;
+    for (Panel *p : actions) {
+        if (p != shown && (action || p != panfight_))
+            p->hide();
+    }
+    if (action) {
+        for (Panel *p : information)
+            p->hide();
+    }
+    panreport_->hide();
+    shown->show();
+}
+
+void GameScreen::closePanels()
+{
+    for (Panel *p : std::initializer_list<Panel *>{panbuy_, pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_,
+                                                   panfight_, panreport_})
+        p->hide();
+}
+
+void GameScreen::closeTopPanel()
+{
+    auto open = [](const Panel *p) { return !p->isHidden(); };
+    if (open(panreport_))
+        panreport_->btnclosereportClick();
+    else if (open(panfight_))
+        panfight_->hide();
+    else if (open(panbuild_))
+        panbuild_->btncancelbuildClick();
+    else if (open(pantrain_))
+        pantrain_->btntraincancelClick();
+    else if (open(panbuy_))
+        panbuy_->btncancelClick();
+    else if (open(paninfo_) || open(pantax_) || open(panenemyinfo_))
+        btncloseinfoClick();
+}
+
+void GameScreen::btnfieldinfoClick() { pantax_->setVisible(pantax_->isHidden()); }
+
+void GameScreen::btnenemyinfoClick() { panenemyinfo_->setVisible(panenemyinfo_->isHidden()); }
+
+void GameScreen::btncloseinfoClick()
+{
+    for (Panel *p : std::initializer_list<Panel *>{paninfo_, pantax_, panenemyinfo_})
+        p->hide();
+}
+
+void GameScreen::btnwinClick()
+{
+    panwin_->hide();
+    emit leaveClicked();
+}
+
+void GameScreen::btnloseClick()
+{
+    panlose_->hide();
+    emit leaveClicked();
+}
+
+} // namespace gw

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ui/framewidgets.h"
+
+namespace gw {
+
+class AttackPanel;
+class ConstructionPanel;
+class EnemyInfoPanel;
+class FieldPanel;
+class InfoPanel;
+class PurchasePanel;
+class ReportPanel;
+class ResultPanel;
+class StatusStrip;
+class TaxPanel;
+class TrainingPanel;
+
+// The game screen: the field, the status strip, the command buttons and
+// every panel that opens over the field. It lays them out and keeps which
+// panel closes which; what happens in the game is the controller's.
+class GameScreen : public Panel {
+    Q_OBJECT
+public:
+    explicit GameScreen(QWidget *window);
+
+    // The panels a command opens.
+    enum class Opened { Purchase, Training, Construction, Attack, Information };
+    // Shows the panel and hides those it replaces.
+    void open(Opened panel);
+    // Hides every panel over the field but the result panels (the round
+    // end, and a new game).
+    void closePanels();
+    // Escape: presses the topmost panel's way out (its "Abbrechen" or
+    // "Schliessen"); the result panels stay until their own buttons are
+    // pressed.
+    void closeTopPanel();
+
+    StatusStrip &strip() { return *strip_; }
+    FieldPanel &field() { return *field_; }
+    PurchasePanel &purchase() { return *panbuy_; }
+    TrainingPanel &training() { return *pantrain_; }
+    ConstructionPanel &construction() { return *panbuild_; }
+    AttackPanel &attack() { return *panfight_; }
+    InfoPanel &info() { return *paninfo_; }
+    EnemyInfoPanel &enemyInfo() { return *panenemyinfo_; }
+    ReportPanel &report() { return *panreport_; }
+    ResultPanel &victory() { return *panwin_; }
+    ResultPanel &defeat() { return *panlose_; }
+
+    // The information panel's buttons: the terrain table and the opponent's
+    // figures open and close; "Schliessen" closes all three.
+    void btnfieldinfoClick();
+    void btnenemyinfoClick();
+    void btncloseinfoClick();
+    // The result panels' buttons: the panel closes and the game is left.
+    void btnwinClick();
+    void btnloseClick();
+
+signals:
+    void buyzoneClicked();
+    void trainingClicked();
+    void buildClicked();
+    void fightClicked();
+    void infoClicked();
+    void endtryClicked();
+    // "Beenden", or a result panel's button: back to the main menu.
+    void leaveClicked();
+
+private:
+    StatusStrip *strip_;
+    FieldPanel *field_;
+    PurchasePanel *panbuy_;
+    TrainingPanel *pantrain_;
+    ConstructionPanel *panbuild_;
+    AttackPanel *panfight_;
+    EnemyInfoPanel *panenemyinfo_;
+    InfoPanel *paninfo_;
+    TaxPanel *pantax_;
+    ReportPanel *panreport_;
+    ResultPanel *panlose_;
+    ResultPanel *panwin_;
+};
+
+} // namespace gw

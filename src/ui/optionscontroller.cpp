@@ -1,0 +1,75 @@
+#include "ui/optionscontroller.h"
+
+#include "audio/soundsystem.h"
+#include "core/gamestate.h"
+#include "ui/optionsscreen.h"
+#include "ui/skirmishscreen.h"
+
+#include <QTimer>
+
+namespace gw {
+
+OptionsController::OptionsController(GameState &state, SoundSystem &sound, OptionsScreen &screen,
+                                     SkirmishScreen &skirmish, QObject *parent)
+    : QObject(parent), state_(state), sound_(sound), screen_(screen), skirmish_(skirmish),
+      tmusicrewind_(new QTimer(this))
+{
+    tmusicrewind_->setObjectName("tmusicrewind");
+    tmusicrewind_->setInterval(116000);
+    // A coarse timer may be half a second off on so long an interval.
+    tmusicrewind_->setTimerType(Qt::PreciseTimer);
+    connect(tmusicrewind_, &QTimer::timeout, this, &OptionsController::tmusicrewindTimer);
+    tmusicrewind_->start();
+}
+
+void OptionsController::loadOptions()
+{
+    options_.load();
+    const std::string &remembered = options_.lines().line(0);
+    if (skirmish_.restoreMapChoice(remembered))
+        state_.memtemp.setLine(0, remembered);
+    state_.musicon = options_.musicSwitch();
+    state_.soundon = options_.soundSwitch();
+    if (state_.musicon == 1)
+        sound_.play(Sound::BgMusic);
+}
+
+void OptionsController::showSwitches()
+{
+    screen_.showMusicSwitch(state_.musicon);
+    screen_.showSoundSwitch(state_.soundon);
+}
+
+void OptionsController::btnmusicClick()
+{
+    if (state_.musicon == 1) {
+        state_.musicon = 0;
+        sound_.stop(Sound::BgMusic);
+    } else {
+        state_.musicon = 1;
+        sound_.play(Sound::BgMusic);
+    }
+    screen_.showMusicSwitch(state_.musicon);
+}
+
+void OptionsController::btnsoundClick()
+{
+    state_.soundon = state_.soundon == 1 ? 0 : 1;
+    screen_.showSoundSwitch(state_.soundon);
+}
+
+void OptionsController::saveOptions()
+{
+    options_.save(skirmish_.chosenMap(), state_.musicon, state_.soundon);
+}
+
+void OptionsController::rememberMap(const std::string &name) { options_.rememberMap(name); }
+
+void OptionsController::tmusicrewindTimer()
+{
+    sound_.rewind(Sound::BgMusic);
+    if (state_.musicon == 1)
+        sound_.play(Sound::BgMusic);
+}
+
+} // namespace gw

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/options.h"
+
+#include <QObject>
+
+class QTimer;
+
+namespace gw {
+
+class OptionsScreen;
+class SkirmishScreen;
+class SoundSystem;
+struct GameState;
+
+// The program's switches and their file: reads options.cfg at start-up,
+// switches the music and the battle sounds, writes the file when the
+// options screen is left and the map when a skirmish starts, and restarts
+// the music every 116 seconds.
+class OptionsController : public QObject {
+    Q_OBJECT
+public:
+    OptionsController(GameState &state, SoundSystem &sound, OptionsScreen &screen, SkirmishScreen &skirmish,
+                      QObject *parent);
+
+    // Start-up: reads the file, offers its remembered map, takes the two
+    // switches and starts the music when it is on. Throws GameError at the
+    // first step that fails; the steps after it are skipped.
+    void loadOptions();
+    // The options screen opens with the switches as they are.
+    void showSwitches();
+    void btnmusicClick();
+    void btnsoundClick();
+    // Writes the map and the two switches into the file, the file's other
+    // lines kept. Throws GameError::cannotCreate when it cannot be written.
+    void saveOptions();
+    // A skirmish started: the map is the one the next start-up offers.
+    // Throws GameError::cannotCreate when the file cannot be written.
+    void rememberMap(const std::string &name);
+    void tmusicrewindTimer();
+
+    const OptionsFile &file() const { return options_; }
+
+private:
+    GameState &state_;
+    SoundSystem &sound_;
+    OptionsScreen &screen_;
+    SkirmishScreen &skirmish_;
+    OptionsFile options_;
+    QTimer *tmusicrewind_;
+};
+
+} // namespace gw

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+class QLineEdit;
+class QWidget;
+
+namespace gw {
+
+// One row of the purchase or training panel: an icon, the name and price,
+// and a count entry with its spin buttons.
+struct OrderRow {
+    const char *icon;    // widget name
+    const char *picture; // resource
+    int iconTop;
+    const char *nameLabel;
+    const char *name;
+    int nameTop;
+    const char *priceLabel;
+    const char *price;
+    int priceTop;
+    const char *entry;
+    const char *spin;
+};
+
+// Builds the rows into the panel, the entries at entryLeft with their spin
+// buttons right of them; returns the entries in row order.
+template <std::size_t N>
+std::array<QLineEdit *, N> buildOrderRows(QWidget *panel, const OrderRow (&rows)[N], int entryLeft);
+
+// The count an entry holds; the entries take digits only, and an empty one
+// counts as 0.
+int32_t countIn(const QLineEdit *entry);
+
+template <std::size_t N> std::array<int32_t, N> countsIn(const std::array<QLineEdit *, N> &entries)
+{
+    std::array<int32_t, N> counts{};
+    for (std::size_t i = 0; i < N; ++i)
+        counts[i] = countIn(entries[i]);
+    return counts;
+}
+
+} // namespace gw

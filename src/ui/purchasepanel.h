@@ -1,0 +1,51 @@
+#pragma once
+
+#include "rules/actions.h"
+#include "ui/framewidgets.h"
+
+#include <array>
+
+class QLineEdit;
+
+namespace gw {
+
+class TextLabel;
+
+// "Kaufen": recruits and equipment by count, the running total, and the way
+// to buy land instead.
+class PurchasePanel : public Panel {
+    Q_OBJECT
+public:
+    explicit PurchasePanel(QWidget *gameScreen);
+
+    PurchaseOrder counts() const;
+    // labcosts := the total of the entries.
+    void showTotal();
+    // Every entry and the total back to 0.
+    void reset();
+
+    // The entries' changes: each shows the new total and reports the counts.
+    void edrecChange() { purchaseEntryChange(); }
+    void edmgsChange() { purchaseEntryChange(); }
+    void edsnipsChange() { purchaseEntryChange(); }
+    void edmortsChange() { purchaseEntryChange(); }
+    void edspecsChange() { purchaseEntryChange(); }
+
+    // "Abbrechen", or Escape.
+    void btncancelClick() { emit cancelClicked(); }
+
+signals:
+    void countsChanged(const PurchaseOrder &counts);
+    // "Kaufen" in the panel, or Enter in an entry.
+    void buyClicked();
+    void landClicked();
+    void cancelClicked();
+
+private:
+    void purchaseEntryChange();
+
+    std::array<QLineEdit *, 5> entries_{};
+    TextLabel *labcosts_ = nullptr;
+};
+
+} // namespace gw

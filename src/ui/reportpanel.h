@@ -1,0 +1,37 @@
+#pragma once
+
+#include "rules/battle.h"
+#include "ui/framewidgets.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace gw {
+
+class TextLabel;
+
+// The battle report ("Kampfbericht"): after a battle, a panel over the field
+// lists what each stage did. It only informs; closing it changes nothing.
+class ReportPanel : public Panel {
+    Q_OBJECT
+public:
+    explicit ReportPanel(QWidget *gameScreen);
+
+    // Fills the panel with up to two battles (the player's first), sizes it
+    // to its lines and shows it. Each battle has a heading that names it,
+    // then its stages and the base's hit points.
+    void showBattleReport(const std::vector<BattleResult> &battles);
+    void btnclosereportClick() { hide(); }
+
+private:
+    TextLabel *title_;
+    std::array<TextLabel *, 2> headings_{};
+    std::array<QLabel *, 2> bodies_{};
+    QPushButton *btnclosereport_;
+};
+
+} // namespace gw

@@ -1,0 +1,114 @@
+#include "ui/skirmishscreen.h"
+
+#include "map/mapfile.h"
+#include "ui/fonts.h"
+#include "ui/layoutkit.h"
+#include "ui/pictures.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace gw {
+
+SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {120, 56, 601, 449}, colour::black)
+{
+    mappreview_ = makePicture(this, "mappreview", {184, 64, 265, 161}, PictureBox::Fit::Proportional);
+    mappreview_->setPicture(resourcePicture("preview_default.bmp"));
+    auto *frame = new Bevel(this, Bevel::Shape::Frame);
+    frame->setObjectName("mappreviewframe");
+    frame->setGeometry(176, 56, 281, 177);
+    makeFixedLabel(this, "labmap", {112, 296, 79, 24}, "Karte:", decorativeFont(20, true), colour::green);
+
+    PictureBox *back = makePicture(this, "btnskirmishback", {8, 392, 192, 51});
+    back->setPicture(withTransparentBottomLeft(resourcePicture("back.bmp")));
+    PictureBox *start = makePicture(this, "btnskirmishstart", {400, 392, 192, 51});
+    start->setPicture(withTransparentBottomLeft(resourcePicture("start.bmp")));
+    connect(back, &PictureBox::clicked, this, &SkirmishScreen::backClicked);
+    connect(start, &PictureBox::clicked, this, &SkirmishScreen::startClicked);
+
+    maplist_ = new QComboBox(this);
+    maplist_->setObjectName("maplist");
+    maplist_->setGeometry(232, 296, 209, 21);
+    maplist_->setEditable(true);
+    maplist_->setInsertPolicy(QComboBox::NoInsert);
+    for (const std::string &name : shippedMapNames())
+        maplist_->addItem(QString::fromStdString(name));
+    // No entry selected, the first map's name in view.
+    maplist_->setCurrentIndex(-1);
+    maplist_->setEditText(QString::fromStdString(shippedMapNames().front()));
+    connect(maplist_, &QComboBox::currentIndexChanged, this, &SkirmishScreen::mapEntryChanged);
+    // Typing the exact name of a map chooses it; any other text is left
+    // standing until editing ends and then gives way to the map in force.
+    connect(maplist_, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        const int index = maplist_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0 && index != maplist_->currentIndex())
+            maplist_->setCurrentIndex(index);
+    });
+    connect(maplist_->lineEdit(), &QLineEdit::editingFinished, this, &SkirmishScreen::showMapChoice);
+    stackWindowedOnTop(this);
+}
+
+SkirmishScreen::~SkirmishScreen()
+{
+    // The list's entry may still report the end of editing while the window
+    // is taken down (it loses the focus); nothing may answer it any more.
+    maplist_->lineEdit()->disconnect(this);
+    maplist_->disconnect(this);
+}
+
+const std::string &SkirmishScreen::chosenMap() const
+{
+    return shippedMapNames().at(static_cast<std::size_t>(mapChoice_));
+}
+
+void SkirmishScreen::showMapChoice()
+{
+    const QSignalBlocker quiet(maplist_);
+    maplist_->setEditText(QString::fromStdString(chosenMap()));
+}
+
+bool SkirmishScreen::restoreMapChoice(const std::string &name)
+{
+    const auto &names = shippedMapNames();
+    const auto it = std::find(names.begin(), names.end(), name);
+    if (it == names.end())
+        return false;
+    // A remembered map whose preview cannot be loaded is quietly forgotten;
+    // the list then starts at the first map as on a first run.
+    QImage preview;
+    try {
+        preview = loadBitmapFile(mapPreviewPath(name));
+    } catch (const std::exception &) {
+        return false;
+    }
+    mapChoice_ = static_cast<int>(it - names.begin());
+    mappreview_->setPicture(preview);
+    const QSignalBlocker quiet(maplist_);
+    maplist_->setCurrentIndex(mapChoice_);
+    return true;
+}
+
+void SkirmishScreen::maplistChange()
+{
+    const int index = maplist_->currentIndex();
+    const auto &names = shippedMapNames();
+    if (index < 0 || index >= static_cast<int>(names.size()))
+        return;
+    const std::string &name = names[static_cast<std::size_t>(index)];
+    QImage preview;
+    try {
+        preview = loadBitmapFile(mapPreviewPath(name));
+    } catch (...) {
+        const QSignalBlocker quiet(maplist_);
+        maplist_->setCurrentIndex(mapChoice_);
+        throw;
+    }
+    mappreview_->setPicture(preview);
+    mapChoice_ = index;
+    emit mapChosen(name);
+}
+
+} // namespace gw

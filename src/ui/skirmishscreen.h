@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui/framewidgets.h"
+
+#include <string>
+
+class QComboBox;
+
+namespace gw {
+
+class PictureBox;
+
+// The skirmish screen: the map list with its preview, back and start.
+class SkirmishScreen : public Panel {
+    Q_OBJECT
+public:
+    explicit SkirmishScreen(QWidget *window);
+    ~SkirmishScreen() override;
+
+    // The map the list has in force, the one a start loads.
+    const std::string &chosenMap() const;
+    // Shows the map in force in the list again (entering the screen, or
+    // after text that names no map).
+    void showMapChoice();
+    // Takes a remembered map as the choice; false, with nothing changed,
+    // when the name is no shipped map or its preview cannot be loaded.
+    bool restoreMapChoice(const std::string &name);
+
+    // The list's selected entry changed: loads its preview and makes it the
+    // map in force. Throws GameError when the preview cannot be loaded; the
+    // previous map then stays chosen and the list shows it again.
+    void maplistChange();
+
+signals:
+    // The list's selected entry changed (connect to maplistChange).
+    void mapEntryChanged();
+    // A new map is in force.
+    void mapChosen(const std::string &name);
+    void backClicked();
+    void startClicked();
+
+private:
+    PictureBox *mappreview_;
+    QComboBox *maplist_;
+    // The entry of the map list that is in force.
+    int mapChoice_ = 0;
+};
+
+} // namespace gw

@@ -1,0 +1,83 @@
+#include "ui/statusstrip.h"
+
+#include "ui/fonts.h"
+#include "ui/layoutkit.h"
+
+namespace gw {
+
+namespace {
+
+// One line of the status strip: a caption and the counter beside it.
+struct StatusRow {
+    const char *caption;
+    const char *captionText;
+    QColor colour;
+    int captionLeft;
+    const char *value;
+    int valueLeft;
+    int top;
+    CounterLabel counter;
+};
+
+// Pixels the status strip's text is raised within its labels.
+constexpr int kStripRaise = 3;
+
+const StatusRow kStatusRows[] = {
+    {"labscash", "Gold:", colour::yellow, 8, "labcash", 168, 456, CounterLabel::Cash},
+    {"labsrecruits", "Rekruten:", colour::red, 8, "labrecruits", 168, 480, CounterLabel::Recruits},
+    {"labsmg", "Maschinengewehre:", colour::skyBlue, 8, "labmg", 168, 504, CounterLabel::Mgs},
+    {"labssniper", "Scharfschützengewehre:", colour::skyBlue, 8, "labsniper", 168, 528, CounterLabel::Rifles},
+    {"labsmorse", "Mörser:", colour::skyBlue, 8, "labmorse", 168, 552, CounterLabel::Mortars},
+    {"labsspecial", "Spezialausrüstung:", colour::skyBlue, 8, "labspecial", 168, 576, CounterLabel::Specpacks},
+    {"labssmg", "Infanteristen:", colour::skyBlue, 272, "labmgs", 384, 504, CounterLabel::Infantry},
+    {"la", "Scharfschützen:", colour::skyBlue, 272, "labsnipers", 384, 528, CounterLabel::Snipers},
+    {"labssmorse", "Mörser:", colour::skyBlue, 272, "labmorses", 384, 552, CounterLabel::Mortarcrews},
+    {"labssspecial", "Sondereinheiten:", colour::skyBlue, 272, "labspecials", 384, 576, CounterLabel::Specialunits},
+};
+
+} // namespace
+
+StatusStrip::StatusStrip(QWidget *gameScreen) : QObject(gameScreen)
+{
+    QWidget *p = gameScreen;
+    // The labels are as tall as their text, descenders included. This face
+    // leaves more room above its capitals than the layout was drawn for, so
+    // the text sits a little higher in its box; that keeps the bottom row's
+    // descenders inside the window.
+    auto strip = [p](const char *name, int left, int top, const QString &text, const QFont &font, const QColor &c) {
+        TextLabel *l = makeLabel(p, name, left, top, text, font, c);
+        l->setTextRaise(kStripRaise);
+        return l;
+    };
+    const QFont font = windowFont(15);
+    for (const StatusRow &row : kStatusRows) {
+        strip(row.caption, row.captionLeft, row.top, QString::fromUtf8(row.captionText), font, row.colour);
+        counters_[static_cast<std::size_t>(row.counter)] = strip(row.value, row.valueLeft, row.top, "0", font,
+                                                                 colour::moneyGreen);
+    }
+    strip("labstaxes", 504, 512, QString::fromUtf8("Monatliche Steuererträge:"), windowFont(15, true),
+          colour::moneyGreen);
+    counters_[static_cast<std::size_t>(CounterLabel::Taxes)] =
+        strip("labtaxes", 696, 512, "0", windowFont(15, true), colour::moneyGreen);
+
+    // What the opponent did in the last round end, between the tax line
+    // and "Information"; the longest texts take two lines.
+    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 236, 33}, QString(), windowFont(12), colour::moneyGreen);
+    lablastmove_->setWordWrap(true);
+
+    auto *split = new Bevel(p, Bevel::Shape::RightLine);
+    split->setObjectName("bevsplit");
+    split->setGeometry(248, 448, 10, 153);
+    auto *split2 = new Bevel(p, Bevel::Shape::RightLine);
+    split2->setObjectName("bevsplit2");
+    split2->setGeometry(472, 504, 17, 98);
+}
+
+void StatusStrip::showCounter(CounterLabel label, int32_t value)
+{
+    counters_[static_cast<std::size_t>(label)]->setCaption(QString::number(value));
+}
+
+void StatusStrip::showLastMove(const QString &text) { lablastmove_->setText(text); }
+
+} // namespace gw

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "rules/actions.h"
+#include "ui/framewidgets.h"
+
+#include <array>
+
+class QLineEdit;
+
+namespace gw {
+
+class TextLabel;
+
+// "Ausbilden": recruits trained into units by count, with the running total.
+class TrainingPanel : public Panel {
+    Q_OBJECT
+public:
+    // The unit kinds in row order, as the rules count them.
+    enum Kind { Infantry, Snipers, Mortarcrews, Specialunits };
+
+    explicit TrainingPanel(QWidget *gameScreen);
+
+    TrainingOrder counts() const;
+    // labtraincosts := the total of the entries.
+    void showTotal();
+    // One entry back to 0 (which reports that change in turn).
+    void clearEntry(int kind);
+    // Every entry and the total back to 0.
+    void reset();
+
+    // The entries' changes, reported by unit kind.
+    void edinfChange() { emit entryChanged(Infantry); }
+    void edsniperChange() { emit entryChanged(Snipers); }
+    void edmortarChange() { emit entryChanged(Mortarcrews); }
+    void edspecialChange() { emit entryChanged(Specialunits); }
+    // "Abbrechen": the panel closes with its entries at 0.
+    void btntraincancelClick();
+
+signals:
+    void entryChanged(int kind);
+    // "Ausbilden" in the panel, or Enter in an entry.
+    void trainClicked();
+
+private:
+    std::array<QLineEdit *, 4> entries_{};
+    TextLabel *labtraincosts_ = nullptr;
+};
+
+} // namespace gw
