@@ -39,14 +39,25 @@ fi
 elsewhere="$work/elsewhere"
 mkdir -p "$elsewhere"
 export XDG_DATA_HOME="$work/xdg"
+home="$XDG_DATA_HOME/grimsward"
+# The player's directory as an earlier start and the player left it: a link
+# into a data directory that no longer exists, and a real maps folder holding
+# a map of the player's own, which the launcher must keep and use.
+mkdir -p "$home/maps/skirmish"
+ln -s "$work/removed-prefix/share/grimsward/images" "$home/images"
+printf 'Meine Karte\r\n' > "$home/maps/skirmish/Meine Karte.gwm"
 status=0
 (cd "$elsewhere" && QT_QPA_PLATFORM=offscreen timeout 6 "$prefix/bin/grimsward" 2> "$work/stderr") || status=$?
 [ "$status" -eq 124 ] || { cat "$work/stderr" >&2; fail "the game ended by itself with status $status"; }
 if grep -E '^Grimsward:' "$work/stderr"; then
     fail "the game reported an error"
 fi
-home="$XDG_DATA_HOME/grimsward"
 [ -f "$home/options.cfg" ] || fail "no options.cfg in $home"
 [ -e "$home/images/Red_Base.bmp" ] || fail "no pictures in $home"
+[ -e "$home/sound/bgmusic.mp3" ] || fail "no sounds in $home"
+[ -L "$home/images" ] || fail "the stale images link was not replaced by a link"
+[ -f "$home/maps/skirmish/Meine Karte.gwm" ] || fail "the player's own map was deleted"
+[ ! -L "$home/maps" ] || fail "the player's own maps folder was replaced by a link"
+[ "$(grep -c maps "$work/stderr")" -eq 1 ] || { cat "$work/stderr" >&2; fail "using the player's own maps folder was not said exactly once"; }
 [ -z "$(ls -A "$elsewhere")" ] || fail "files written to the directory it was started from: $(ls -A "$elsewhere")"
 echo "install test passed"
