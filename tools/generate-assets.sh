@@ -7,6 +7,6 @@
 set -eu
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${ASSETGEN_BUILD_DIR:-$repo/build-assetgen}
-cmake -S "$repo" -B "$build" -G Ninja -DGRIMSWARD_TESTS=OFF >/dev/null
+cmake -S "$repo" -B "$build" -G Ninja -DGRIMSWARD_TOOLS=ON -DGRIMSWARD_TESTS=OFF -DGRIMSWARD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --target grimsward_assetgen
 QT_QPA_PLATFORM=offscreen "$build/tools/grimsward_assetgen" "$repo" "$@"

@@ -2,16 +2,28 @@
 # Installs the game into a temporary prefix, checks the desktop files, then
 # starts the installed launcher from an unrelated directory and checks that it
 # runs, finds its data and keeps the options file in the per-user directory.
-#   install_test.sh BUILD_DIR
+#   install_test.sh BUILD_DIR            installs that build
+#   install_test.sh --source SOURCE_DIR  first builds the game as the README's
+#       Install section does, on a machine without GoogleTest or Google
+#       Benchmark, and installs that build
 set -euo pipefail
-build=$(readlink -f "$1")
+fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
 
+if [ "$1" = "--source" ]; then
+    build="$work/build"
+    cmake -S "$2" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+          -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+          > "$work/configure.log" 2>&1 || { cat "$work/configure.log" >&2; fail "a plain configure failed"; }
+    cmake --build "$build" -j2 > "$work/build.log" 2>&1 || { tail -n 40 "$work/build.log" >&2; fail "a plain build failed"; }
+else
+    build=$(readlink -f "$1")
+fi
+
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
 for f in bin/grimsward libexec/grimsward/grimsward \
          share/grimsward/images/Blue_Base.bmp "share/grimsward/maps/skirmish/Big City Crisis.gwm" \
          share/grimsward/sound/bgmusic.mp3 share/grimsward/options.cfg \
