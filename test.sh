@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Grimsward and runs every test: the whole suite, the same suite again
 # built with AddressSanitizer and UndefinedBehaviorSanitizer, and a short run
 # of every fuzz target. Installs what is missing first. Exits non-zero on any

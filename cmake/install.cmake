@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake --install: the program, its data, a launcher that gives each player a
 # working directory of their own, and the desktop integration files.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages named in the arguments that are not yet there.
 # Sourced by play.sh and test.sh.
 install_missing() {

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Builds the asset generator and regenerates every picture, map and sound in
 # data/ and resources/. Needs Qt 6, the fonts-urw-base35 and fonts-dejavu-core
 # fonts, espeak-ng and lame (Debian packages); the game itself needs none of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The information panels: the player's figures, the opponent's forces and
 // the terrain table. None of them costs the turn.
 #include "ui/tgw.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keyboard: Escape backs out of whatever is open, Enter in an entry
 // field orders what the entries hold.
 #include "ui/tgw.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game screen: the field, the status strip, the command buttons and the
 // result panels. The action panels are built in tgw_layout_panels.cpp.
 #include "ui/fonts.h"

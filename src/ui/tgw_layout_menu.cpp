@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window itself, the main menu, the options and the skirmish screen.
 #include "ui/fonts.h"
 #include "ui/layoutkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The action panels of the game screen: purchase, training, construction,
 // attack prompt, information, opponent information and terrain table.
 #include "ui/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, the main menu, the options screen, the skirmish screen and the
 // way back to the main menu.
 #include "ui/tgw.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The purchase, training and construction panels. Each panel keeps its
 // own cost lines; its total follows every change of its entries and is
 // computed from the entries again when the order is booked.

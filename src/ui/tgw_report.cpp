@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The battle report ("Kampfbericht"): after a battle, a panel over the field
 // lists what each stage did. It only informs; closing it changes nothing.
 #include "ui/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting a skirmish and redrawing the field.
 #include "ui/tgw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The turn on the game screen: field clicks, the attack prompt, the
 // round-end button and the result panels.
 #include "ui/tgw.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the game into a temporary prefix, checks the desktop files, then
 # starts the installed launcher from an unrelated directory and checks that it
 # runs, finds its data and keeps the options file in the per-user directory.
