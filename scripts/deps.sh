@@ -33,4 +33,5 @@ BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-mu
 RUN_PACKAGES=(gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
               fonts-dejavu-core fonts-urw-base35)
 # What the tests need on top.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream lintian file)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream
+               xvfb xdotool lintian file)

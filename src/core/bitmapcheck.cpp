@@ -37,8 +37,11 @@ bool bitmapRowsComplete(const std::string &bytes)
     const bool uncompressed = compression == 0 || compression == 3; // plain rows or bit fields
     if (!uncompressed || width <= 0 || bitsPerPixel == 0)
         return true;
-    const int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    return static_cast<int64_t>(bytes.size()) >= static_cast<int64_t>(dataOffset) + rowBytes * height;
+    const int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4; // below 2^46, no overflow
+    const int64_t rowsRoom = static_cast<int64_t>(bytes.size()) - static_cast<int64_t>(dataOffset);
+    // Dividing instead of multiplying: a header may claim a width and a
+    // height near 2^31, whose product of bytes would overflow.
+    return rowsRoom >= 0 && height <= rowsRoom / rowBytes;
 }
 
 } // namespace gw

@@ -16,6 +16,7 @@ void OptionsFile::load(const std::string &path)
 void OptionsFile::loadText(const std::string &bytes)
 {
     lines_.replace(splitLines(bytes));
+    fromFile_ = true;
 }
 
 int32_t OptionsFile::musicSwitch() const { return strtoint(lines_.line(1)); }
@@ -33,6 +34,20 @@ void OptionsFile::save(const std::string &mapName, int32_t musicon, int32_t soun
     lines[2] = std::to_string(soundon);
     lines_.replace(std::move(lines));
     writeLines(path, lines_.lines());
+    fromFile_ = true;
+}
+
+bool OptionsFile::rememberMap(const std::string &mapName, const std::string &path)
+{
+    if (!fromFile_)
+        return false;
+    std::vector<std::string> lines = lines_.lines();
+    if (lines.empty())
+        lines.resize(1);
+    lines[0] = mapName;
+    lines_.replace(std::move(lines));
+    writeLines(path, lines_.lines());
+    return true;
 }
 
 } // namespace gw

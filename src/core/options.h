@@ -34,10 +34,17 @@ public:
     void save(const std::string &mapName, int32_t musicon, int32_t soundon,
               const std::string &path = kPath);
 
+    // Line 0 := map name, every other line kept as it is, then writes every
+    // line: the switches stay as the file holds them. Writes nothing and
+    // returns false when no file was read or written yet, since there are no
+    // switch lines to keep. Throws GameError::cannotCreate on failure.
+    bool rememberMap(const std::string &mapName, const std::string &path = kPath);
+
     const LineList &lines() const { return lines_; }
 
 private:
     LineList lines_;
+    bool fromFile_ = false; // the lines are a file's (read or written)
 };
 
 } // namespace gw

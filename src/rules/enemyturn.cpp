@@ -172,7 +172,7 @@ EnemyTurnResult enemyaction(GameState &state, Random &random, Screen &screen, in
     return result;
 }
 
-EnemyTurnResult enemyturn(GameState &state, Random &random, Screen &screen)
+EnemyTurnResult enemyturn(GameState &state, Random &random, Screen &screen, bool opponentBeaten)
 {
     addTo(state.rounds, 1);
     // The player's income arrives before the opponent acts.
@@ -181,9 +181,12 @@ EnemyTurnResult enemyturn(GameState &state, Random &random, Screen &screen)
 
     // Field clicks that arrive while a box of this round end is open are ignored.
     state.fieldactive = 0;
-    const int action = random.drawbelow(12) + 1;
     state.fieldmode = 0;
-    EnemyTurnResult result = enemyaction(state, random, screen, action);
+    // An opponent whose base was destroyed in this turn takes no action and
+    // draws none: the victory has decided the game.
+    EnemyTurnResult result;
+    if (!opponentBeaten)
+        result = enemyaction(state, random, screen, random.drawbelow(12) + 1);
 
     // The opponent's income arrives after its action, with any taxes it
     // gained in that action.

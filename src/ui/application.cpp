@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/application.h"
 
+#include "ui/messagebox.h"
 #include "ui/pictures.h"
 #include "ui/tgw.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 
 #include <cstdio>
 #include <exception>
@@ -27,8 +27,7 @@ void reportFatal(const QString &text)
     const QString platform = QGuiApplication::platformName();
     if (platform == "offscreen" || platform == "minimal")
         return;
-    QMessageBox box(QMessageBox::Critical, "Anwendungsfehler", text, QMessageBox::Ok);
-    box.exec();
+    showMessageBox(nullptr, QMessageBox::Critical, QStringLiteral("Anwendungsfehler"), text);
 }
 
 } // namespace
@@ -36,8 +35,10 @@ void reportFatal(const QString &text)
 int runGrimsward(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The application's name, and no display name: the window system would
+    // append a display name to every window title ("Kasse — Grimsward"),
+    // and each box must be titled with its caption alone.
     QApplication::setApplicationName("Grimsward");
-    QApplication::setApplicationDisplayName("Grimsward");
     initResources();
     QApplication::setWindowIcon(QIcon(":/icon.png"));
 

@@ -41,7 +41,7 @@ QFont windowFont(int pixelSize, bool bold)
     static const QString family =
         firstInstalled({"Nimbus Sans", "Liberation Sans", "DejaVu Sans Condensed", "DejaVu Sans", "Sans Serif"});
     QFont font = make(family, QFont::SansSerif, pixelSize, bold);
-    // The original face is a little narrower than any of these; the status
+    // The layout was drawn for a narrower face than any of these; the status
     // captions have to end before the numbers beside them start.
     font.setStretch(92);
     return font;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -85,9 +86,31 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &place
     return b;
 }
 
+namespace {
+
+// An entry for a count. Enter orders what the entries hold, once per press:
+// the repeats of a held Enter key are not new orders.
+class CountEntry : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && event->isAutoRepeat()) {
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
 QLineEdit *makeCountEntry(QWidget *parent, const QString &name, const QRect &place)
 {
-    auto *e = new QLineEdit(QStringLiteral("0"), parent);
+    auto *e = new CountEntry(QStringLiteral("0"), parent);
     e->setObjectName(name);
     e->setGeometry(place);
     e->setMaxLength(3);

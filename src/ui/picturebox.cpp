@@ -30,8 +30,8 @@ QRect PictureBox::pictureRect() const
     case Fit::Stretch:
         return rect();
     case Fit::Proportional: {
-        // Integer arithmetic truncates like the original: 798 x 435 in a
-        // 265-wide box gives 265 x 144.
+        // Integer arithmetic truncates: 798 x 435 in a 265-wide box gives
+        // 265 x 144.
         const qint64 w = width(), h = height();
         const qint64 pw = picture_.width(), ph = picture_.height();
         if (w * ph <= h * pw)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/spinbuttons.h"
 
+#include <QEvent>
 #include <QToolButton>
 
 #include <algorithm>
@@ -22,6 +23,16 @@ SpinButtons::SpinButtons(QWidget *parent, QLineEdit *buddy, int minimum, int max
     down_->setObjectName("down");
     connect(up_, &QToolButton::clicked, this, &SpinButtons::stepUp);
     connect(down_, &QToolButton::clicked, this, &SpinButtons::stepDown);
+}
+
+bool SpinButtons::event(QEvent *event)
+{
+    // Sent to every widget of a window when a modal box blocks it.
+    if (event->type() == QEvent::WindowBlocked) {
+        up_->setDown(false);
+        down_->setDown(false);
+    }
+    return QWidget::event(event);
 }
 
 void SpinButtons::resizeEvent(QResizeEvent *)

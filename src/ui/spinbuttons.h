@@ -10,7 +10,9 @@ namespace gw {
 
 // A pair of up/down arrows bound to an edit field. Each step reads the
 // field's number, moves it by one within min..max without wrapping and
-// writes it back; a field that holds no number counts as 0.
+// writes it back; a field that holds no number counts as 0. A held arrow
+// repeats its step until the mouse lets go of it, or until a modal box
+// opens: the box takes the mouse, so the arrow would never see the release.
 class SpinButtons : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +22,7 @@ public:
     void stepDown() { step(-1); }
 
 protected:
+    bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -3,11 +3,13 @@
 
 #include "core/gameerror.h"
 #include "ui/framewidgets.h"
+#include "ui/messagebox.h"
 #include "ui/pictures.h"
 #include "ui/picturebox.h"
 #include "ui/windowdrag.h"
 
-#include <QMessageBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -34,6 +36,11 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
 
 Tgw::~Tgw()
 {
+    // The members go before the widgets: a widget that still sends a
+    // signal while it is taken down (the map list's entry loses the focus and
+    // reports the end of editing) must not reach a handler any more.
+    QObject::disconnect(maplist_->lineEdit(), nullptr, this, nullptr);
+    QObject::disconnect(maplist_, nullptr, this, nullptr);
     for (Sound s : kAllSounds)
         sound_->close(s);
 }
@@ -71,15 +78,12 @@ void Tgw::showError(const QString &text)
     QString line = shown;
     line.replace('\r', ' ').replace('\n', ' ');
     std::fprintf(stderr, "Grimsward: %s\n", line.toUtf8().constData());
-    QMessageBox box(QMessageBox::Critical, "Grimsward", shown, QMessageBox::Ok, this);
-    box.exec();
+    showMessageBox(this, QMessageBox::Critical, QStringLiteral("Grimsward"), shown);
 }
 
 void Tgw::message(const std::string &text, const std::string &caption)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showMessageBox(this, QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text));
 }
 
 void Tgw::showCounter(CounterLabel label, int32_t value)
@@ -93,12 +97,14 @@ void Tgw::stopSound(Sound sound) { sound_->stop(sound); }
 
 void Tgw::showVictory(const std::string &text)
 {
+    decided_ = true;
     labwin_->setCaption(QString::fromStdString(text));
     panwin_->show();
 }
 
 void Tgw::showDefeat(const std::string &text)
 {
+    decided_ = true;
     lablose_->setCaption(QString::fromStdString(text));
     panlose_->show();
 }

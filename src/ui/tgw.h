@@ -163,9 +163,10 @@ private:
     void showMapChoice();
     // Takes the map named by the options file's line 0 as the list's choice.
     void restoreMapChoice();
-    // Writes the options file at a skirmish start; a failure is shown
+    // Records the map in the options file at a skirmish start, the switch
+    // lines left as the file holds them; a failure is shown
     // once the game screen is up and does not stop the game.
-    void saveOptionsAtStart();
+    void saveOptionsAtStart(const std::string &mapName);
     void setSwitchCaption(QPushButton *button, int32_t value);
     void hideGamePanels();
     void resetEntries();
@@ -187,6 +188,10 @@ private:
     OptionsFile options_;
     // The entry of the map list that is in force (see showMapChoice).
     int mapChoice_ = 0;
+    // A victory or defeat has been shown: the first result decides the game,
+    // and until its panel's button is pressed only "Information" and
+    // "Beenden" still work on the game screen.
+    bool decided_ = false;
     // Field pictures that already failed during this game's redraw.
     std::set<std::string> reportedPictures_;
 

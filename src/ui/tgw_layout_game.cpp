@@ -100,9 +100,9 @@ void Tgw::buildStatusStrip()
 {
     QWidget *p = pangame_;
     // The labels are as tall as their text, descenders included. This face
-    // leaves more room above its capitals than the layout's original one,
-    // so the text sits a little higher in its box; that keeps the bottom
-    // row's descenders inside the window.
+    // leaves more room above its capitals than the layout was drawn for, so
+    // the text sits a little higher in its box; that keeps the bottom row's
+    // descenders inside the window.
     auto strip = [p](const char *name, int left, int top, const QString &text, const QFont &font, const QColor &c) {
         TextLabel *l = makeLabel(p, name, left, top, text, font, c);
         l->setTextRaise(kStripRaise);

@@ -125,6 +125,8 @@ void Tgw::buildTimers()
     tmusicrewind_ = new QTimer(this);
     tmusicrewind_->setObjectName("tmusicrewind");
     tmusicrewind_->setInterval(116000);
+    // A coarse timer may be half a second off on so long an interval.
+    tmusicrewind_->setTimerType(Qt::PreciseTimer);
     connect(tmusicrewind_, &QTimer::timeout, this, [this] { guarded([this] { tmusicrewindTimer(); }); });
 }
 

@@ -6,11 +6,11 @@
 #include "core/strtoint.h"
 #include "map/mapfile.h"
 #include "ui/framewidgets.h"
+#include "ui/messagebox.h"
 #include "ui/pictures.h"
 #include "ui/picturebox.h"
 
 #include <QComboBox>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -104,14 +104,7 @@ void Tgw::btnoptionsClick()
 
 void Tgw::btnendClick()
 {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8("Bestätigung"),
-                    QString::fromUtf8("Möchten Sie wirklich beenden?"), QMessageBox::NoButton, this);
-    QPushButton *yes = box.addButton("&Ja", QMessageBox::YesRole);
-    QPushButton *no = box.addButton("&Nein", QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
-    box.exec();
-    if (box.clickedButton() == yes)
+    if (askYesNo(this, QString::fromUtf8("Bestätigung"), QString::fromUtf8("Möchten Sie wirklich beenden?")))
         close();
 }
 

@@ -34,6 +34,8 @@ template <std::size_t N> std::array<int32_t, N> countsIn(const std::array<QLineE
 
 void Tgw::btnbuyzoneClick()
 {
+    if (decided_)
+        return;
     panbuy_->show();
     for (Panel *p : {pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_, panreport_})
         p->hide();
@@ -61,6 +63,8 @@ void Tgw::showPurchaseTotal()
 
 void Tgw::btnletsbuyClick()
 {
+    if (decided_)
+        return;
     if (!bookPurchase(state_, countsIn(purchaseEntries_))) {
         message("Sie besitzen nicht genügend Gold !", "Kasse");
         return;
@@ -85,6 +89,8 @@ void Tgw::btncancelClick()
 
 void Tgw::btnbuylandClick()
 {
+    if (decided_)
+        return;
     resetPurchaseEntries();
     state_.fieldmode = 1;
     panbuy_->hide();
@@ -102,6 +108,8 @@ void Tgw::resetPurchaseEntries()
 
 void Tgw::btntrainingClick()
 {
+    if (decided_)
+        return;
     panbuy_->hide();
     pantrain_->show();
     for (Panel *p : {panbuild_, paninfo_, pantax_, panenemyinfo_, panfight_, panreport_})
@@ -135,6 +143,8 @@ void Tgw::showTrainingTotal()
 
 void Tgw::btntrainClick()
 {
+    if (decided_)
+        return;
     if (!train(state_, countsIn(trainingEntries_))) {
         message("Sie besitzen nicht genügend Gold oder Rekruten !", "Kasse");
         return;
@@ -178,6 +188,8 @@ void Tgw::resetEntries()
 
 void Tgw::btnbuildClick()
 {
+    if (decided_)
+        return;
     panbuild_->show();
     for (Panel *p : {panbuy_, pantrain_, paninfo_, pantax_, panenemyinfo_, panfight_, panreport_})
         p->hide();
@@ -189,6 +201,8 @@ void Tgw::btnminesClick() { construct(Building::Minefield); }
 
 void Tgw::construct(Building building)
 {
+    if (decided_)
+        return;
     if (!build(state_, building)) {
         message("Sie besitzen nicht genügend Gold!", "Kasse");
         return;

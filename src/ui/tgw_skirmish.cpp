@@ -40,7 +40,8 @@ void Tgw::btnskirmishstartClick()
 {
     // Everything that can fail comes first: the map, its two tax lines and
     // all 220 pictures. Only then does the game or the screen change.
-    const LoadedMap map = readMap(state_.memtemp.line(0));
+    const std::string chosen = state_.memtemp.line(0);
+    const LoadedMap map = readMap(chosen);
     PictureCache cache;
     std::vector<QImage> pictures(kCells + 1);
     for (int n = 1; n <= kCells; ++n)
@@ -49,6 +50,7 @@ void Tgw::btnskirmishstartClick()
     applyMap(state_, map);
     state_.fieldmode = 0;
     reportedPictures_.clear();
+    decided_ = false;
 
     panskirmish_->hide();
     hideGamePanels();
@@ -67,14 +69,15 @@ void Tgw::btnskirmishstartClick()
     showCounter(CounterLabel::Taxes, state_.taxes);
     lablastmove_->clear();
     pangame_->show();
-    saveOptionsAtStart();
+    saveOptionsAtStart(chosen);
 }
 
-void Tgw::saveOptionsAtStart()
+void Tgw::saveOptionsAtStart(const std::string &mapName)
 {
-    // The map just started is the one the next start-up offers.
+    // The map just started is the one the next start-up offers. The scratch
+    // list now holds the map file, so the name comes from the choice.
     try {
-        options_.save(state_.memtemp.line(0), state_.musicon, state_.soundon);
+        options_.rememberMap(mapName);
     } catch (const std::exception &e) {
         showError(QString::fromUtf8(e.what()));
     }

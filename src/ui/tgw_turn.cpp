@@ -23,7 +23,8 @@ void Tgw::roundEnd(const std::optional<BattleResult> &playerBattle)
 {
     // An earlier report is out of date once the opponent moves again.
     panreport_->hide();
-    const EnemyTurnResult turn = enemyturn(state_, random_, *this);
+    const bool beaten = playerBattle && playerBattle->baseDestroyed();
+    const EnemyTurnResult turn = enemyturn(state_, random_, *this, beaten);
     lablastmove_->setText(QString::fromStdString(lastMoveText(turn)));
     // The report comes after the battles' own boxes, the player's battle first.
     std::vector<BattleResult> battles;
@@ -37,6 +38,8 @@ void Tgw::roundEnd(const std::optional<BattleResult> &playerBattle)
 
 void Tgw::ImageClick(int n)
 {
+    if (decided_)
+        return;
     switch (classifyFieldClick(state_, n)) {
     case FieldClick::Ignored:
         return;
@@ -65,6 +68,8 @@ void Tgw::ImageClick(int n)
 
 void Tgw::btnfightClick()
 {
+    if (decided_)
+        return;
     for (Panel *p : {panbuy_, pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_, panreport_})
         p->hide();
     panfight_->show();
@@ -72,12 +77,16 @@ void Tgw::btnfightClick()
 
 void Tgw::btnletsfightClick()
 {
+    if (decided_)
+        return;
     panfight_->hide();
     state_.fieldmode = 2;
 }
 
 void Tgw::btnendtryClick()
 {
+    if (decided_)
+        return;
     hideGamePanels();
     roundEnd();
 }

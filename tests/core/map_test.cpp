@@ -274,6 +274,9 @@ TEST(BitmapCheck, UncompressedRowsMustAllBeThere)
     EXPECT_TRUE(gw::bitmapRowsComplete(bitmap(35, 35, 24, 0, 108 * 35)));
     EXPECT_FALSE(gw::bitmapRowsComplete(bitmap(35, 35, 24, 0, 108 * 34)));
     EXPECT_FALSE(gw::bitmapRowsComplete(bitmap(65535, 65535, 24, 0, 100))); // claims a giant picture
+    // Row bytes times rows beyond 64 bits: refused, not overflowed.
+    EXPECT_FALSE(gw::bitmapRowsComplete(bitmap(0x7fffffff, 0x7fffffff, 32, 0, 100)));
+    EXPECT_FALSE(gw::bitmapRowsComplete(bitmap(0x7fffffff, -0x7fffffff, 0xffff, 3, 100)));
     EXPECT_TRUE(gw::bitmapRowsComplete(bitmap(32, 32, 4, 0, 16 * 32)));
     // What cannot be checked here is left to the decoder.
     EXPECT_TRUE(gw::bitmapRowsComplete(bitmap(3, 2, 8, 1, 2))); // run-length coded

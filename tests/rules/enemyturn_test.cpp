@@ -220,6 +220,44 @@ TEST(RoundEndDefeat, DefeatTextIncludesTheCurrentRoundAndTheRestStillRuns)
     EXPECT_EQ(screen.calls, expected);
 }
 
+// The player's attack destroyed the opponent's base in this turn: the round
+// is counted, both incomes paid and the counters clamped, but the opponent
+// (which would attack and win here) takes no action and draws nothing.
+TEST(RoundEndVictory, ABeatenOpponentTakesNoAction)
+{
+    GameState s;
+    s.cash = 10;
+    s.taxes = 5;
+    s.enemytaxes = 40;
+    s.recruits = -3;
+    s.basehp = 5;
+    s.enemyrecruits = 50;
+    s.enemybasehp = -5;
+    s.rounds = 6;
+    fillField(s, "None_Grass");
+    const LineList field = s.memgame;
+    Random random(seedForAction(11));
+    const uint32_t seed = random.state();
+    RecordingScreen screen;
+
+    const EnemyTurnResult r = enemyturn(s, random, screen, true);
+
+    EXPECT_EQ(r.action, 0);
+    EXPECT_FALSE(r.battle.has_value());
+    EXPECT_EQ(random.state(), seed);
+    EXPECT_EQ(s.rounds, 7);
+    EXPECT_EQ(s.cash, 15);
+    EXPECT_EQ(s.enemycash, 40);
+    EXPECT_EQ(s.basehp, 5);
+    EXPECT_EQ(s.enemyrecruits, 50);
+    EXPECT_EQ(s.memgame, field);
+    EXPECT_EQ(s.fieldactive, 1);
+    Calls expected = {"counter Cash 15"};
+    const Calls labels = clampLabels(15, 0, 0, 0, 0, 0);
+    expected.insert(expected.end(), labels.begin(), labels.end());
+    EXPECT_EQ(screen.calls, expected);
+}
+
 // ---- One generator for everything ---------------------------------------
 
 // The action is the first draw of the generator handed in, and an expansion

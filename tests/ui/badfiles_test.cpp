@@ -126,6 +126,13 @@ TEST(BadMapFile, EachIsRefusedWithItsMessageAndChangesNothing)
              writeMittelmeer(d, l);
          },
          "'1?2' ist kein gültiger Integerwert."},
+        {"markup in a tax line, quoted as it stands",
+         [](const ScratchDir &d) {
+             Lines l = mittelmeer(d);
+             l[230] = "<b>1</b><img src=x>";
+             writeMittelmeer(d, l);
+         },
+         "'<b>1</b><img src=x>' ist kein gültiger Integerwert."},
         {"binary garbage",
          [](const ScratchDir &d) {
              QByteArray bytes;
@@ -150,6 +157,7 @@ TEST(BadMapFile, EachIsRefusedWithItsMessageAndChangesNothing)
             EXPECT_EQ(h.boxes.boxes()[0].text, c.message);
         }
         EXPECT_LE(h.boxes.boxes()[0].text.size(), 300);
+        EXPECT_EQ(h.boxes.boxes()[0].textFormat, Qt::PlainText);
         // Nothing of the game or the screen changed.
         EXPECT_EQ(h.gw->state().memgame, before.memgame);
         EXPECT_EQ(h.gw->state().cash, before.cash);

@@ -34,6 +34,7 @@ void BoxWatcher::look()
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.textFormat = box->textFormat();
         for (QAbstractButton *b : box->buttons())
             seen.buttons << b->text();
         if (box->defaultButton())

@@ -21,6 +21,7 @@ public:
         QString title;
         QString text;
         int icon = 0;             // QMessageBox::Icon
+        Qt::TextFormat textFormat = Qt::AutoText;
         QStringList buttons;      // button texts
         QString defaultButton;
         QString escapeButton;

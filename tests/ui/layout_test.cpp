@@ -333,6 +333,9 @@ TEST_F(Layout, TimersStartAsTheLayoutSays)
         EXPECT_EQ(timer->interval(), t.interval);
         EXPECT_EQ(timer->isActive(), t.active);
     }
+    // The music restart keeps its rhythm to the millisecond, not to a coarse
+    // timer's half second.
+    EXPECT_EQ(h.gw->findChild<QTimer *>("tmusicrewind")->timerType(), Qt::PreciseTimer);
     // The purchase and training totals are kept live; no polling timers.
     EXPECT_EQ(h.gw->findChild<QTimer *>("tbuy"), nullptr);
     EXPECT_EQ(h.gw->findChild<QTimer *>("ttrain"), nullptr);

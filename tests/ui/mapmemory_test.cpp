@@ -3,10 +3,12 @@
 // line 0 names it, and it is written when a skirmish starts.
 #include "harness.h"
 
+#include "core/linelist.h"
 #include "ui/picturebox.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -87,14 +89,49 @@ TEST(RememberedMap, AMapWhosePreviewIsGoneIsQuietlyForgotten)
     EXPECT_EQ(h.gw->state().memtemp.line(0), "Mittelmeer");
 }
 
+TEST(RememberedMap, TheChosenNameIsSavedWhateverTheMapFileSaysInItsFirstLine)
+{
+    Harness h;
+    h.dir.writeOptions({"", "0", "0"});
+    Lines map = h.dir.readLines("maps/skirmish/Gestrandet.gwm");
+    map[0] = "Mittelmeer";
+    h.dir.write("maps/skirmish/Gestrandet.gwm", QByteArray::fromStdString(gw::joinLines(map)));
+    h.start();
+    h.click("btnskirmish");
+    h.find<QComboBox>("maplist")->setCurrentIndex(2);
+    h.click("btnskirmishstart");
+    ASSERT_FALSE(h.widget("pangame")->isHidden());
+    EXPECT_EQ(h.dir.readLines("options.cfg").at(0), "Gestrandet");
+}
+
+TEST(RememberedMap, AStartNeverRewritesTheSwitchLines)
+{
+    {
+        // Line 1 is no number, so both switches fall back to off; line 2
+        // still says on, and only the options screen may change it.
+        Harness h;
+        h.dir.writeOptions({"", "ja", "1", "kept"});
+        h.start();
+        ASSERT_EQ(h.boxes.boxes().size(), 1u);
+        h.startSkirmish();
+        EXPECT_EQ(h.dir.readLines("options.cfg"), (Lines{"Mittelmeer", "ja", "1", "kept"}));
+    }
+    // Without a file there are no lines to keep: nothing is written.
+    Harness none;
+    none.start();
+    none.startSkirmish();
+    EXPECT_FALSE(QFile::exists(none.dir.file("options.cfg")));
+    EXPECT_EQ(none.boxes.boxes().size(), 1u) << "only the start-up's";
+}
+
 TEST(RememberedMap, AnOptionsFileThatCannotBeWrittenDoesNotStopTheGame)
 {
     Harness h;
-    // A directory in the file's place can be neither read nor written.
-    QDir(h.dir.path()).mkdir("options.cfg");
+    h.dir.writeOptions({"", "0", "0"});
     h.start();
-    ASSERT_EQ(h.boxes.boxes().size(), 1u) << "the start-up cannot read it";
-    h.boxes.clear();
+    // A directory in the file's place cannot be written.
+    h.dir.remove("options.cfg");
+    QDir(h.dir.path()).mkdir("options.cfg");
     bool gameUpDuringBox = false;
     h.boxes.onBox = [&](const BoxWatcher::Box &) { gameUpDuringBox = !h.widget("pangame")->isHidden(); };
     h.startSkirmish();

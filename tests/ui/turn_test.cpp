@@ -3,6 +3,7 @@
 // attack by field click, victory and defeat panels, the opponent's new
 // cells appearing.
 #include "gameplay.h"
+#include "input.h"
 
 #include "core/cells.h"
 #include "core/strtoint.h"
@@ -250,6 +251,61 @@ TEST_F(Turn, TheOpponentsAttackCanEndInDefeat)
     h.click("btnlose");
     EXPECT_EQ(h.gw->state().menustate, 0);
     EXPECT_TRUE(h.widget("pangame")->isHidden());
+}
+
+// The first result decides the game: below its panel, nothing but
+// "Information" and "Beenden" works until the panel's button is pressed.
+TEST_F(Turn, AfterVictoryOrDefeatTheTurnsAreOver)
+{
+    for (const bool victory : {true, false}) {
+        SCOPED_TRACE(victory ? "victory" : "defeat");
+        gw::GameState &s = h.gw->state();
+        if (victory) {
+            s.enemybasehp = 5;
+            s.recruits = 1;
+            h.click("btnfight");
+            h.click("btnletsfight");
+            h.click(QString("Image%1").arg(firstCell(s, [](const std::string &c) { return c == "Blue_Base"; })));
+            EXPECT_EQ(textOf(h, "lablastmove"), "Der Gegner hat nichts getan.");
+        } else {
+            s.basehp = 5;
+            s.enemyrecruits = 1;
+            h.gw->random().seed(seedForFirstAction(11));
+            h.click("btnendtry");
+        }
+        ASSERT_FALSE(h.widget(victory ? "panwin" : "panlose")->isHidden());
+        ASSERT_EQ(h.boxes.boxes().size(), 1u);
+        const int32_t rounds = s.rounds, cash = s.cash;
+        const gw::LineList field = s.memgame;
+
+        s.cash = cash + 100000;
+        s.recruits = 10;
+        s.mgs = 10;
+        for (const char *button : {"btnendtry", "btnbuyzone", "btntraining", "btnbuild", "btnfight", "btnletsfight"})
+            h.click(button);
+        for (const char *panel : {"panbuy", "pantrain", "panbuild", "panfight"})
+            EXPECT_TRUE(h.widget(panel)->isHidden()) << panel;
+        s.fieldmode = 1;
+        h.click(QString("Image%1").arg(firstCell(s, isFree)));
+        s.fieldmode = 2;
+        h.click(QString("Image%1").arg(firstCell(s, [](const std::string &c) { return c == "Blue_Base"; })));
+        typeInto(h, "edmgs", "1");
+        pressKey(h.widget("edmgs"), Qt::Key_Return);
+        typeInto(h, "edinf", "1");
+        pressKey(h.widget("edinf"), Qt::Key_Return);
+        h.click("btntower");
+        EXPECT_EQ(s.rounds, rounds);
+        EXPECT_EQ(s.cash, cash + 100000);
+        EXPECT_EQ(s.memgame, field);
+        EXPECT_EQ(h.boxes.boxes().size(), 1u) << h.boxes.texts().join("; ").toStdString();
+
+        h.click("btninfo");
+        EXPECT_FALSE(h.widget("paninfo")->isHidden());
+        h.click("btnendgame");
+        EXPECT_TRUE(h.widget("pangame")->isHidden());
+        h.boxes.clear();
+        h.startSkirmish();
+    }
 }
 
 TEST_F(Turn, FieldClicksAreIgnoredWhileTheRoundEndRuns)

@@ -1,0 +1,55 @@
+#include "ui/messagebox.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace gw {
+
+namespace {
+
+// Swallows the repeats of a key that was already down when the box opened.
+class RepeatedKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
+            return static_cast<QKeyEvent *>(event)->isAutoRepeat();
+        return false;
+    }
+};
+
+void prepare(QMessageBox &box)
+{
+    box.setTextFormat(Qt::PlainText);
+    auto *filter = new RepeatedKeyFilter(&box);
+    box.installEventFilter(filter);
+    for (QAbstractButton *b : box.buttons())
+        b->installEventFilter(filter);
+}
+
+} // namespace
+
+void showMessageBox(QWidget *owner, QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+    prepare(box);
+    box.exec();
+}
+
+bool askYesNo(QWidget *owner, const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
+    QPushButton *yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    prepare(box);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+} // namespace gw

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace gw {
+
+// Every box of the game goes through here. The text is shown as plain text,
+// so a line from a file such as "<b>1</b>" is quoted as it stands and never
+// rendered as markup. A key held down when the box opens (Enter in a count
+// field, say) does not answer it by its repeats: the box waits for a
+// deliberate press.
+
+// A modal box with an OK button only.
+void showMessageBox(QWidget *owner, QMessageBox::Icon icon, const QString &caption, const QString &text);
+
+// A modal question with the buttons "&Ja" (the default) and "&Nein" (Escape);
+// true when the answer is "Ja".
+bool askYesNo(QWidget *owner, const QString &caption, const QString &text);
+
+} // namespace gw
