@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Plays the real program under a real X server (Xvfb), with the mouse and
 # keyboard driven by xdotool, and reads the window titles back from the
 # server: the boxes carry their captions alone, and a held spin arrow opens
