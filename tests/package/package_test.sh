@@ -27,7 +27,7 @@ field() { sed -n "s/^ $1: //p" "$work/info"; }
 [ "$(field Section)" = games ] || fail "section: $(field Section)"
 depends=", $(field Depends),"
 . "$src/scripts/deps.sh"
-for pkg in libqt6widgets6 libqt6multimedia6 libjpeg62-turbo "${RUN_PACKAGES[@]}"; do
+for pkg in libqt6widgets6 libjpeg62-turbo "${RUN_PACKAGES[@]}"; do
     case "$depends" in
         *", $pkg,"* | *", $pkg ("*) ;;
         *) fail "does not depend on $pkg: $depends" ;;
