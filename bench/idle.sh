@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures the idle cost of the game's window against a bare Qt window.
 #   bench/idle.sh [seconds per screen]   (default 10; needs a built build/)
 set -euo pipefail

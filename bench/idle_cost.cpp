@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Idle cost of the window: CPU time per second of wall time and peak memory
 // while the game sits on one screen, and the time from start to the main
 // menu. "bare" measures an empty Qt window of the same size started the

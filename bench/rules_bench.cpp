@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the rules: one round end per opponent action, battles of
 // large armies, and reading and applying a map.
 #include "core/gamestate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the window: the skirmish start with all 220 pictures, and
 // one tick of the field redraw.
 #include "audio/soundsystem.h"

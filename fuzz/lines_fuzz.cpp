@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: splitting text into lines. No line holds a line ending, and
 // writing the lines back and splitting again gives the same lines.
 #include "core/linelist.h"

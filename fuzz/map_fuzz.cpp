@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: a map file's bytes read, checked and applied. A map that is
 // refused leaves the record untouched; one that is accepted sets the start.
 #include "core/gameerror.h"

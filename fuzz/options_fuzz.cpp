@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: the options file. Reading any bytes either gives both
 // switches or the integer error; the lines a save writes read back the same.
 #include "core/gameerror.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzz targets with clang's libFuzzer (plus AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for the given number of seconds.
 #   fuzz/run.sh [seconds per target]   (default 30)

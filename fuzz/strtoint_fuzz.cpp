@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: the text-to-integer rule never crashes, and what it accepts
 // prints back to the same number.
 #include "core/gameerror.h"

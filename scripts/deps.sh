@@ -1,5 +1,8 @@
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages named in the arguments that are not yet there.
 # Sourced by play.sh and test.sh.
+# cmake/package.cmake reads RUN_PACKAGES below for the Debian package's
+# dependencies: keep it a plain list of package names in one ( ... ).
 install_missing() {
     local missing=()
     local pkg
@@ -31,4 +34,4 @@ RUN_PACKAGES=(gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-l
               fonts-dejavu-core fonts-urw-base35)
 # What the tests need on top.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream
-               xvfb xdotool)
+               xvfb xdotool lintian file)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/application.h"
 
 int main(int argc, char **argv)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "audio/soundfiles.h"
 #include "audio/soundsystem.h"
 #include "core/textfile.h"

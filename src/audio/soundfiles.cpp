@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "audio/soundfiles.h"
 
 #include "core/gameerror.h"

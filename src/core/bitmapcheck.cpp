@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/bitmapcheck.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/cells.h"
 
 namespace gw {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/gameerror.h"
 
 namespace gw {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/options.h"
 
 #include "core/strtoint.h"

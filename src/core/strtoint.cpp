@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/strtoint.h"
 
 #include "core/gameerror.h"

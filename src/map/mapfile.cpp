@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "map/mapfile.h"
 
 #include "core/gamestate.h"

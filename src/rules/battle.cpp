@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rules/battle.h"
 
 #include "core/gamestate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rules/enemyturn.h"
 
 #include "core/cells.h"

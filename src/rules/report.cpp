@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rules/report.h"
 
 #include "core/cells.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/application.h"
 
 #include "ui/messagebox.h"

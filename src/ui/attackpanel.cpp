@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/attackpanel.h"
 
 #include "ui/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/fieldpanel.h"
 
 #include "ui/layoutkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/fieldredraw.h"
 
 #include "core/cells.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/gamecontroller.h"
 
 #include "audio/soundsystem.h"

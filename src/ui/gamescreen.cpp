@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/gamescreen.h"
 
 #include "ui/attackpanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/infopanel.h"
 
 #include "core/gamestate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/layoutkit.h"
 
 #include "ui/spinbuttons.h"

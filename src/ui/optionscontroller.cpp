@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/optionscontroller.h"
 
 #include "audio/soundsystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/optionsscreen.h"
 
 #include "ui/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/orderrows.h"
 
 #include "ui/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/picturecache.h"
 
 #include "ui/pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/reportpanel.h"
 
 #include "rules/report.h"

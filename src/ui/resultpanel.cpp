@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/resultpanel.h"
 
 #include "ui/fonts.h"

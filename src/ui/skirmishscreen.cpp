@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/skirmishscreen.h"
 
 #include "map/mapfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/statusstrip.h"
 
 #include "ui/fonts.h"

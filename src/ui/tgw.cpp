@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/tgw.h"
 
 #include "core/gamestate.h"

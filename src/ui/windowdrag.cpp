@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/windowdrag.h"
 
 #include "ui/picturebox.h"

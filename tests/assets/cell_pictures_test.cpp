@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The field's pictures: one readable 35 x 35 bitmap for every state of the
 // land table and for both bases, terrains that look different, and
 // ownership that shows without relying on hue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shipped maps: they load through the map layer, follow the file format,
 // are drawable, and give both sides a fair, playable start.
 #include "assetpaths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures compiled into the program: each listed in the resource file,
 // in the size and depth its place in the window needs, and see-through where
 // the window makes it so.

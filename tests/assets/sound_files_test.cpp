@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four sound files: MPEG audio frames from start to end, mono, of the
 // lengths the game expects, and small enough to ship.
 #include "assetpaths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/cells.h"
 #include "core/gameerror.h"
 #include "core/gamestate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/random.h"
 #include "core/saturate.h"
 

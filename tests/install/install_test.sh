@@ -1,17 +1,30 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the game into a temporary prefix, checks the desktop files, then
 # starts the installed launcher from an unrelated directory and checks that it
 # runs, finds its data and keeps the options file in the per-user directory.
-#   install_test.sh BUILD_DIR
+#   install_test.sh BUILD_DIR            installs that build
+#   install_test.sh --source SOURCE_DIR  first builds the game as the README's
+#       Install section does, on a machine without GoogleTest or Google
+#       Benchmark, and installs that build
 set -euo pipefail
-build=$(readlink -f "$1")
+fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
 
+if [ "$1" = "--source" ]; then
+    build="$work/build"
+    cmake -S "$2" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+          -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+          > "$work/configure.log" 2>&1 || { cat "$work/configure.log" >&2; fail "a plain configure failed"; }
+    cmake --build "$build" -j2 > "$work/build.log" 2>&1 || { tail -n 40 "$work/build.log" >&2; fail "a plain build failed"; }
+else
+    build=$(readlink -f "$1")
+fi
+
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
 for f in bin/grimsward libexec/grimsward/grimsward \
          share/grimsward/images/Blue_Base.bmp "share/grimsward/maps/skirmish/Big City Crisis.gwm" \
          share/grimsward/sound/bgmusic.mp3 share/grimsward/options.cfg \
@@ -39,14 +52,25 @@ fi
 elsewhere="$work/elsewhere"
 mkdir -p "$elsewhere"
 export XDG_DATA_HOME="$work/xdg"
+home="$XDG_DATA_HOME/grimsward"
+# The player's directory as an earlier start and the player left it: a link
+# into a data directory that no longer exists, and a real maps folder holding
+# a map of the player's own, which the launcher must keep and use.
+mkdir -p "$home/maps/skirmish"
+ln -s "$work/removed-prefix/share/grimsward/images" "$home/images"
+printf 'Meine Karte\r\n' > "$home/maps/skirmish/Meine Karte.gwm"
 status=0
 (cd "$elsewhere" && QT_QPA_PLATFORM=offscreen timeout 6 "$prefix/bin/grimsward" 2> "$work/stderr") || status=$?
 [ "$status" -eq 124 ] || { cat "$work/stderr" >&2; fail "the game ended by itself with status $status"; }
 if grep -E '^Grimsward:' "$work/stderr"; then
     fail "the game reported an error"
 fi
-home="$XDG_DATA_HOME/grimsward"
 [ -f "$home/options.cfg" ] || fail "no options.cfg in $home"
 [ -e "$home/images/Red_Base.bmp" ] || fail "no pictures in $home"
+[ -e "$home/sound/bgmusic.mp3" ] || fail "no sounds in $home"
+[ -L "$home/images" ] || fail "the stale images link was not replaced by a link"
+[ -f "$home/maps/skirmish/Meine Karte.gwm" ] || fail "the player's own map was deleted"
+[ ! -L "$home/maps" ] || fail "the player's own maps folder was replaced by a link"
+[ "$(grep -c maps "$work/stderr")" -eq 1 ] || { cat "$work/stderr" >&2; fail "using the player's own maps folder was not said exactly once"; }
 [ -z "$(ls -A "$elsewhere")" ] || fail "files written to the directory it was started from: $(ls -A "$elsewhere")"
 echo "install test passed"

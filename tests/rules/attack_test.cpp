@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two attacks around the battle: sounds, victory, defeat, labels.
 
 #include "core/gamestate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five-stage battle itself, in both directions.
 
 #include "core/gamestate.h"

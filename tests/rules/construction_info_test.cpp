@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Construction and the strength figures of the information panel.
 
 #include "core/gamestate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opponent's twelve actions, each carried out on its own.
 
 #include "core/gamestate.h"

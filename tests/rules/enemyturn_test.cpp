@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The round end: its order, the incomes, the clamps.
 
 #include "core/gamestate.h"

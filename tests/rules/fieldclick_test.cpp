@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Field clicks: what a click asks for, and the land purchase itself.
 
 #include "core/gamestate.h"

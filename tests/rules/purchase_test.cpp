@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Booking a purchase of recruits and equipment.
 
 #include "core/gamestate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/gamestate.h"
 #include "core/random.h"
 #include "rules/battle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Training recruits with equipment into units.
 
 #include "core/gamestate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A long seeded game: random player actions, refused ones included, against
 // the opponent on every shipped map, checking the game's invariants after
 // every round end. GRIMSWARD_SOAK_ROUNDS sets the rounds per map (default

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bad files the game may meet, beyond the ordinary failures tested beside
 // the screens they belong to: each gives a clear German message, changes
 // nothing and never crashes or hangs. These rows back the README's

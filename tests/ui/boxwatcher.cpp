@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "boxwatcher.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Moving the borderless window by dragging anything that is not a control.
 // The offscreen platform offers no system move, so the window follows the
 // mouse itself there.

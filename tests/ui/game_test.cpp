@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One whole game through the widgets with a seeded generator: land, forces,
 // training, a building, and attacks until the opponent's base falls.
 #include "gameplay.h"

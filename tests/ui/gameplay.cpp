@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gameplay.h"
 
 #include "core/random.h"

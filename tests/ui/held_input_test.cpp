@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Input that goes on by itself: a held spin arrow repeats, a held key sends
 // its repeats. Each deliberate act opens at most one box.
 #include "gameplay.h"

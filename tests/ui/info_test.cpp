@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The information panels.
 #include "gameplay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keyboard through the widgets: Escape backs out of the open panel or
 // screen, Enter in an entry field presses its panel's main button.
 #include "gameplay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opponent's last move in the status strip: one line after every round
 // end, for each of its twelve actions, whether it did something or not.
 #include "gameplay.h"

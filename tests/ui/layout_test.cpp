@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as the player first sees it: every widget at its place, with
 // its parent, caption and visibility, and the timers with their rhythm.
 #include "harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's own lifetime, as an embedder or a test meets it.
 #include "harness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The last map started is offered again after a restart: the options file's
 // line 0 names it, and it is written when a skirmish starts.
 #include "harness.h"

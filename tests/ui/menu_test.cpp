@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, the main menu, the options screen with its file, the quit
 // question and the music.
 #include "harness.h"

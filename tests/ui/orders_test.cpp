@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The purchase, training and construction panels through their widgets.
 #include "gameplay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recordingsound.h"
 
 #include "core/gameerror.h"

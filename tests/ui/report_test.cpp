@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The battle report: which battles it shows and when, its lines against the
 // battle results the rules return, and that closing it changes nothing.
 #include "gameplay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting a skirmish on each map, the failures that leave everything as it
 // was, the way back to the main menu and the field redraw.
 #include "harness.h"

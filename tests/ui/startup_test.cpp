@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real program started in a directory of its own.
 #include "harness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The turn on the game screen: the round-end button, land purchase and
 // attack by field click, victory and defeat panels, the opponent's new
 // cells appearing.

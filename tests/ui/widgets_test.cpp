@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's building blocks on their own: spin buttons, count entries,
 // pictures, bitmap and JPEG loading, and the sound-file check.
 #include "harness.h"

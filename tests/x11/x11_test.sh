@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Plays the real program under a real X server (Xvfb), with the mouse and
 # keyboard driven by xdotool, and reads the window titles back from the
 # server: the boxes carry their captions alone, and a held spin arrow opens
@@ -44,7 +45,7 @@ pids+=($!)
 # Waits until a visible window's title matches the pattern; prints its id.
 wait_window() {
     local id=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "contactsheet.h"
 
 #include "tiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Regenerates the game's pictures, maps and sounds:
 //   grimsward_assetgen <repo> [--contact-sheet FILE] [--no-sound]
 // writes data/images, data/maps/skirmish, data/sound and resources/ below the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three shipped maps. Terrain letters: g grass, s sand, f forest,
 // r road, h wood (timber), b flowers, w water, H heliport, o oasis,
 // a farm, S skyscraper. Under a base letter in the owner rows the terrain

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "menuart.h"
 
 #include "emblems.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "music.h"
 
 #include "instruments.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rng.h"
 
 #include <cmath>

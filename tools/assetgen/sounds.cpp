@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sounds.h"
 
 #include "music.h"

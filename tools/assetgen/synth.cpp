@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "synth.h"
 
 #include "bmpwriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shared helpers of the cell pictures: every cell is drawn at kSupersample

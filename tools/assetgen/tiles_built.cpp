@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Road, heliport and skyscraper cells.
 #include "tilekit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Grass, sand, forest, flowers, water, wood, oasis and farm cells.
 #include "tilekit.h"
 
