@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <exception>
@@ -18,6 +19,15 @@ template <class Report, class Handler> void runGuarded(const Report &report, Han
     } catch (const std::exception &e) {
         report(QString::fromUtf8(e.what()));
     }
+}
+
+// Connects a signal to a member handler of the receiver, run guarded.
+template <class Sender, class Signal, class Receiver, class Handler, class Report>
+void connectGuarded(Sender *sender, Signal signal, Receiver *receiver, Handler handler, const Report &report)
+{
+    QObject::connect(sender, signal, receiver, [receiver, handler, report](auto... args) {
+        runGuarded(report, [&] { (receiver->*handler)(args...); });
+    });
 }
 
 } // namespace gw

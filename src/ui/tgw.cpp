@@ -71,16 +71,13 @@ GameState &Tgw::state() { return game_->state(); }
 
 Random &Tgw::random() { return game_->random(); }
 
-template <class Sender, class Signal, class Receiver, class Handler>
-void Tgw::wire(Sender *sender, Signal signal, Receiver *receiver, Handler handler)
-{
-    connect(sender, signal, receiver, [this, receiver, handler](auto... args) {
-        runGuarded([this](const QString &text) { showError(text); }, [&] { (receiver->*handler)(args...); });
-    });
-}
-
 void Tgw::wireScreens()
 {
+    // Every handler's error is shown in the "Grimsward" box.
+    const auto show = [this](const QString &text) { showError(text); };
+    const auto wire = [&show](auto *sender, auto signal, auto *receiver, auto handler) {
+        connectGuarded(sender, signal, receiver, handler, show);
+    };
     connect(mainmenuslide_, &QTimer::timeout, this, &Tgw::mainmenuslideTimer);
     wire(menu_, &MainMenu::skirmishClicked, this, &Tgw::btnskirmishClick);
     wire(menu_, &MainMenu::optionsClicked, this, &Tgw::btnoptionsClick);

@@ -65,9 +65,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // Connects a signal to a handler whose errors are shown.
-    template <class Sender, class Signal, class Receiver, class Handler>
-    void wire(Sender *sender, Signal signal, Receiver *receiver, Handler handler);
     void wireScreens();
 
     std::unique_ptr<SoundSystem> sound_;
