@@ -17,11 +17,11 @@ namespace {
 
 struct QuietScreen : gw::Screen {
     void showCounter(gw::CounterLabel, int32_t) override {}
-    void message(const std::string &, const std::string &) override {}
+    void notify(gw::Notice) override {}
     void playSound(gw::Sound) override {}
     void stopSound(gw::Sound) override {}
-    void showVictory(const std::string &) override {}
-    void showDefeat(const std::string &) override {}
+    void showVictory(int32_t) override {}
+    void showDefeat(int32_t) override {}
     void enableRedraw() override {}
 };
 

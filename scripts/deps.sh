@@ -28,7 +28,7 @@ install_missing() {
 
 # What building the game needs.
 BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
-                libjpeg62-turbo-dev libgl-dev)
+                qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev libgl-dev)
 # What the game needs at run time: audio decoding and its fonts.
 RUN_PACKAGES=(gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
               fonts-dejavu-core fonts-urw-base35)

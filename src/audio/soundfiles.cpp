@@ -70,7 +70,7 @@ void checkSoundFile(const std::string &programPath)
     head.resize(std::fread(head.data(), 1, head.size(), f));
     std::fclose(f);
     if (!looksLikeMpegAudio(head))
-        throw GameError("Datei " + latin1ToUtf8(programPath) + " enth\xc3\xa4lt keine abspielbaren Audiodaten");
+        throw GameError::noAudio(programPath);
 }
 
 } // namespace gw

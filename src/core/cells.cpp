@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/cells.h"
 
+#include "core/translatable.h"
+
 namespace gw {
 
 const char *const kBlueBase = "Blue_Base";
@@ -8,17 +10,17 @@ const char *const kBlueBase = "Blue_Base";
 const std::array<Terrain, 11> &terrains()
 {
     static const std::array<Terrain, 11> table = {{
-        {"Grass", "Gras", 50, 10},
-        {"Sand", "Sand", 50, 10},
-        {"Forest", "Wald", 50, 10},
-        {"Road", "Strasse", 50, 10},
-        {"Wood", "Holz", 100, 50},
-        {"Flowers", "Blumen", 100, 50},
-        {"Water", "Wasser", 100, 50},
-        {"Heliport", "Heliport", 150, 75},
-        {"Oasis", "Oase", 250, 100},
-        {"Farm", "Getreidefeld", 250, 100},
-        {"SkyScraper", "Wolkenkratzer", 500, 250},
+        {"Grass", QT_TRANSLATE_NOOP("gw::Terrain", "Gras"), 50, 10},
+        {"Sand", QT_TRANSLATE_NOOP("gw::Terrain", "Sand"), 50, 10},
+        {"Forest", QT_TRANSLATE_NOOP("gw::Terrain", "Wald"), 50, 10},
+        {"Road", QT_TRANSLATE_NOOP("gw::Terrain", "Strasse"), 50, 10},
+        {"Wood", QT_TRANSLATE_NOOP("gw::Terrain", "Holz"), 100, 50},
+        {"Flowers", QT_TRANSLATE_NOOP("gw::Terrain", "Blumen"), 100, 50},
+        {"Water", QT_TRANSLATE_NOOP("gw::Terrain", "Wasser"), 100, 50},
+        {"Heliport", QT_TRANSLATE_NOOP("gw::Terrain", "Heliport"), 150, 75},
+        {"Oasis", QT_TRANSLATE_NOOP("gw::Terrain", "Oase"), 250, 100},
+        {"Farm", QT_TRANSLATE_NOOP("gw::Terrain", "Getreidefeld"), 250, 100},
+        {"SkyScraper", QT_TRANSLATE_NOOP("gw::Terrain", "Wolkenkratzer"), 500, 250},
     }};
     return table;
 }

@@ -23,7 +23,7 @@ extern const char *const kBlueBase;
 // player's "Red_" + word, the opponent's "Blue_" + word.
 struct Terrain {
     const char *word;       // "Grass", ..., "SkyScraper"
-    const char *germanName; // the tax panel's name, "Gras", ...
+    const char *germanName; // the tax panel's name, "Gras", ... (translated by the window)
     int32_t price;          // gold to buy the cell once
     int32_t tax;            // added to the buyer's income for good
 };

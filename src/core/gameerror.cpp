@@ -5,22 +5,31 @@ namespace gw {
 
 GameError GameError::cannotOpen(const std::string &path)
 {
-    return GameError("Datei " + quotedText(path) + " kann nicht ge\xc3\xb6""ffnet werden");
+    const std::string shown = quotedText(path);
+    return GameError(Kind::CannotOpen, shown, "Datei " + shown + " kann nicht ge\xc3\xb6""ffnet werden");
 }
 
 GameError GameError::cannotCreate(const std::string &path)
 {
-    return GameError("Datei " + quotedText(path) + " kann nicht erstellt werden");
+    const std::string shown = quotedText(path);
+    return GameError(Kind::CannotCreate, shown, "Datei " + shown + " kann nicht erstellt werden");
 }
 
 GameError GameError::notAnInteger(const std::string &text)
 {
-    return GameError("'" + quotedText(text) + "' ist kein g\xc3\xbcltiger Integerwert");
+    const std::string shown = quotedText(text);
+    return GameError(Kind::NotAnInteger, shown, "'" + shown + "' ist kein g\xc3\xbcltiger Integerwert");
 }
 
 GameError GameError::invalidBitmap()
 {
-    return GameError("Bitmap ist ung\xc3\xbcltig");
+    return GameError(Kind::InvalidBitmap, {}, "Bitmap ist ung\xc3\xbcltig");
+}
+
+GameError GameError::noAudio(const std::string &path)
+{
+    const std::string shown = quotedText(path);
+    return GameError(Kind::NoAudio, shown, "Datei " + shown + " enth\xc3\xa4lt keine abspielbaren Audiodaten");
 }
 
 std::string quotedText(const std::string &bytes)

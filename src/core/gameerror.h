@@ -4,24 +4,42 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace gw {
 
-// The program's German error messages. A handler that meets one of these
-// stops where it is; the window shows the text in a box captioned
-// "Grimsward" and the program goes on.
+// The program's errors. A handler that meets one of these stops where it
+// is; the window shows the message, in the player's language, in a box
+// captioned "Grimsward" and the program goes on. what() is the German
+// message; the window builds its own from kind() and subject().
 class GameError : public std::runtime_error {
 public:
-    explicit GameError(const std::string &message) : std::runtime_error(message) {}
+    enum class Kind {
+        CannotOpen,    // "Datei %s kann nicht geöffnet werden"
+        CannotCreate,  // "Datei %s kann nicht erstellt werden"
+        NotAnInteger,  // "'%s' ist kein gültiger Integerwert"
+        InvalidBitmap, // "Bitmap ist ungültig"
+        NoAudio,       // "Datei %s enthält keine abspielbaren Audiodaten"
+    };
 
-    // "Datei %s kann nicht geöffnet werden"
     static GameError cannotOpen(const std::string &path);
-    // "Datei %s kann nicht erstellt werden"
     static GameError cannotCreate(const std::string &path);
-    // "'%s' ist kein gültiger Integerwert"
     static GameError notAnInteger(const std::string &text);
-    // "Bitmap ist ungültig"
     static GameError invalidBitmap();
+    static GameError noAudio(const std::string &path);
+
+    Kind kind() const { return kind_; }
+    // The file name or text the message quotes, as quotedText gives it.
+    const std::string &subject() const { return subject_; }
+
+private:
+    GameError(Kind kind, std::string subject, const std::string &message)
+        : std::runtime_error(message), kind_(kind), subject_(std::move(subject))
+    {
+    }
+
+    Kind kind_;
+    std::string subject_;
 };
 
 // Text read from files is 8-bit; messages are UTF-8. Bytes of a file that

@@ -22,16 +22,29 @@ void OptionsFile::loadText(const std::string &bytes)
 int32_t OptionsFile::musicSwitch() const { return strtoint(lines_.line(1)); }
 int32_t OptionsFile::soundSwitch() const { return strtoint(lines_.line(2)); }
 
-void OptionsFile::save(const std::string &mapName, int32_t musicon, int32_t soundon,
+std::string OptionsFile::languageIn(const std::string &path)
+{
+    OptionsFile file;
+    try {
+        file.load(path);
+    } catch (const std::exception &) {
+        return {};
+    }
+    return file.language();
+}
+
+void OptionsFile::save(const std::string &mapName, int32_t musicon, int32_t soundon, const std::string &language,
                        const std::string &path)
 {
-    // A file shorter than three lines grows so the switches have their place.
+    // A file shorter than four lines grows so the switches and the language
+    // have their place.
     std::vector<std::string> lines = lines_.lines();
-    if (lines.size() < 3)
-        lines.resize(3);
+    if (lines.size() < 4)
+        lines.resize(4);
     lines[0] = mapName;
     lines[1] = std::to_string(musicon);
     lines[2] = std::to_string(soundon);
+    lines[3] = language;
     lines_.replace(std::move(lines));
     writeLines(path, lines_.lines());
     fromFile_ = true;

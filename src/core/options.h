@@ -9,7 +9,8 @@
 namespace gw {
 
 // The options file "options.cfg": line 0 the chosen map's name, line 1 the
-// music switch, line 2 the sound switch, further lines kept as they are.
+// music switch, line 2 the sound switch, line 3 the language ("de", "en"),
+// further lines kept as they are.
 class OptionsFile {
 public:
     static const char *const kPath; // "options.cfg"
@@ -27,11 +28,16 @@ public:
     // Integerwert") for a line that is not an integer (a missing line is "").
     int32_t musicSwitch() const;
     int32_t soundSwitch() const;
+    // Line 3 as it stands; the window takes a missing, empty or unknown
+    // language for German, without an error (older files have no line 3).
+    const std::string &language() const { return lines_.line(3); }
+    // The language line of the file at `path`, "" when it cannot be read.
+    static std::string languageIn(const std::string &path = kPath);
 
-    // Line 0 := map name, lines 1 and 2 := the switches, then writes every
-    // line. Throws GameError::cannotCreate on failure; the lines are updated
-    // in memory either way.
-    void save(const std::string &mapName, int32_t musicon, int32_t soundon,
+    // Line 0 := map name, lines 1 and 2 := the switches, line 3 := the
+    // language, then writes every line. Throws GameError::cannotCreate on
+    // failure; the lines are updated in memory either way.
+    void save(const std::string &mapName, int32_t musicon, int32_t soundon, const std::string &language,
               const std::string &path = kPath);
 
     // Line 0 := map name, every other line kept as it is, then writes every

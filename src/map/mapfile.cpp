@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "map/mapfile.h"
 
+#include "core/translatable.h"
+
 #include "core/gamestate.h"
 #include "core/strtoint.h"
 #include "core/textfile.h"
@@ -32,7 +34,10 @@ std::string mapPreviewPath(const std::string &name)
 
 const std::vector<std::string> &shippedMapNames()
 {
-    static const std::vector<std::string> names = {"Mittelmeer", "Big City Crisis", "Gestrandet"};
+    // The names are the files' names; the list shows them translated.
+    static const std::vector<std::string> names = {QT_TRANSLATE_NOOP("gw::Map", "Mittelmeer"),
+                                                   QT_TRANSLATE_NOOP("gw::Map", "Big City Crisis"),
+                                                   QT_TRANSLATE_NOOP("gw::Map", "Gestrandet")};
     return names;
 }
 

@@ -134,18 +134,6 @@ int32_t equipmentFor(const GameState &state, int kind)
     }
 }
 
-const std::string &shortageMessage(int kind)
-{
-    static const std::array<std::string, 4> messages = {
-        "Nicht genügend MGs vorhanden !",
-        "Nicht genügend Sniper vorhanden !",
-        "Nicht genügend Mörser vorhanden !",
-        "Nicht genügend Spezialausrüstung vorhanden !",
-    };
-    static const std::string none;
-    return kind >= 0 && kind < 4 ? messages[static_cast<std::size_t>(kind)] : none;
-}
-
 TrainingResult train(GameState &state, const TrainingOrder &order)
 {
     using Refusal = TrainingResult::Refusal;

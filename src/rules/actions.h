@@ -68,8 +68,6 @@ int64_t trainingTotal(const TrainingOrder &order);
 void setTrainingSlots(GameState &state, const TrainingOrder &order);
 // The equipment a count of unit kind k (0..3) needs: mgs, rifles, mortars, specpacks.
 int32_t equipmentFor(const GameState &state, int kind);
-// "Nicht genügend MGs vorhanden !" and its siblings, per unit kind.
-const std::string &shortageMessage(int kind);
 // Why a training was refused, if it was.
 struct TrainingResult {
     enum class Refusal { None, Equipment, GoldOrRecruits };

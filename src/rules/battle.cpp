@@ -80,11 +80,6 @@ void fightStage(int stage, int32_t &force, const Side &defending, Random &random
     }
 }
 
-std::string roundsText(const GameState &state, const char *ending)
-{
-    return "Sie haben in " + std::to_string(state.rounds) + ending;
-}
-
 } // namespace
 
 BattleResult fightBattle(GameState &state, Random &random, bool playerAttacks)
@@ -109,8 +104,8 @@ BattleResult playerattack(GameState &state, Random &random, Screen &screen)
     }
     BattleResult result = fightBattle(state, random, true);
     if (state.enemybasehp <= 0) {
-        screen.message("Sie haben die gegnerische Basis zerstört!", "Herzlichen Glückwunsch !!!");
-        screen.showVictory(roundsText(state, " Runden gewonnen!"));
+        screen.notify(Notice::BaseDestroyed);
+        screen.showVictory(state.rounds);
     }
     // Shown as the battle left them; the round end that follows clamps them.
     screen.showCounter(CounterLabel::Recruits, state.recruits);
@@ -133,8 +128,8 @@ BattleResult enemyattack(GameState &state, Random &random, Screen &screen)
     // Unlike the victory, the defeat box comes after the noise has stopped.
     screen.stopSound(Sound::FightBg);
     if (state.basehp <= 0) {
-        screen.message("Ihre Basis wurde zerstört!", "Niederlage !");
-        screen.showDefeat(roundsText(state, " Runden verloren!"));
+        screen.notify(Notice::OwnBaseDestroyed);
+        screen.showDefeat(state.rounds);
     }
     return result;
 }

@@ -4,7 +4,6 @@
 #include "core/sound.h"
 
 #include <cstdint>
-#include <string>
 
 namespace gw {
 
@@ -25,6 +24,12 @@ enum class CounterLabel {
 
 struct GameState;
 
+// The boxes the rules open; the window words them.
+enum class Notice {
+    BaseDestroyed,    // "Sie haben die gegnerische Basis zerstört!", captioned "Herzlichen Glückwunsch !!!"
+    OwnBaseDestroyed, // "Ihre Basis wurde zerstört!", captioned "Niederlage !"
+};
+
 // The record's counter that a value label shows.
 int32_t counterValue(const GameState &state, CounterLabel label);
 
@@ -37,13 +42,13 @@ public:
     // Writes the value as decimal text into the label.
     virtual void showCounter(CounterLabel label, int32_t value) = 0;
     // A modal box with an OK button only; returns when it is closed.
-    virtual void message(const std::string &text, const std::string &caption) = 0;
+    virtual void notify(Notice notice) = 0;
     virtual void playSound(Sound sound) = 0;
     virtual void stopSound(Sound sound) = 0;
-    // labwin := text, then panwin shown.
-    virtual void showVictory(const std::string &text) = 0;
-    // lablose := text, then panlose shown.
-    virtual void showDefeat(const std::string &text) = 0;
+    // labwin := "Sie haben in <rounds> Runden gewonnen!", then panwin shown.
+    virtual void showVictory(int32_t rounds) = 0;
+    // lablose := "Sie haben in <rounds> Runden verloren!", then panlose shown.
+    virtual void showDefeat(int32_t rounds) = 0;
     // Switches the field redraw timer on (no restart when it already runs).
     virtual void enableRedraw() = 0;
 };

@@ -3,6 +3,7 @@
 
 #include "ui/messagebox.h"
 #include "ui/pictures.h"
+#include "ui/texts.h"
 #include "ui/tgw.h"
 
 #include <QApplication>
@@ -23,7 +24,8 @@ void reportFatal(const QString &text)
     const QString platform = QGuiApplication::platformName();
     if (platform == "offscreen" || platform == "minimal")
         return;
-    showMessageBox(nullptr, QMessageBox::Critical, QStringLiteral("Anwendungsfehler"), text);
+    showMessageBox(nullptr, QMessageBox::Critical, QCoreApplication::translate("gw::Application", "Anwendungsfehler"),
+                   text);
 }
 
 } // namespace
@@ -42,7 +44,7 @@ int runGrimsward(int argc, char **argv)
     try {
         window = std::make_unique<Tgw>();
     } catch (const std::exception &e) {
-        reportFatal(QString::fromUtf8(e.what()));
+        reportFatal(Texts::error(e));
         return 1;
     }
     window->show();

@@ -10,11 +10,19 @@ namespace gw {
 
 AttackPanel::AttackPanel(QWidget *gameScreen) : Panel(gameScreen, "panfight", {240, 152, 329, 129}, colour::gray)
 {
-    makeLabel(this, "Label58", 16, 24, "Bitte klicken Sie auf die gegnerische (blaue)", windowFont(13, true));
-    makeLabel(this, "Label59", 40, 56, QString::fromUtf8("Basis, um den Angriff zu bestätigen !"), windowFont(13, true));
-    QPushButton *okay = makeButton(this, "btnletsfight", {128, 88, 75, 25}, "Okay", windowFont());
-    connect(okay, &QPushButton::clicked, this, &AttackPanel::confirmClicked);
+    line1_ = makeLabel(this, "Label58", 16, 24, QString(), windowFont(13, true));
+    line2_ = makeLabel(this, "Label59", 40, 56, QString(), windowFont(13, true));
+    btnletsfight_ = makeButton(this, "btnletsfight", {128, 88, 75, 25}, QString(), windowFont());
+    connect(btnletsfight_, &QPushButton::clicked, this, &AttackPanel::confirmClicked);
     stackWindowedOnTop(this);
+    retranslate();
+}
+
+void AttackPanel::retranslate()
+{
+    line1_->setCaption(tr("Bitte klicken Sie auf die gegnerische (blaue)"));
+    line2_->setCaption(tr("Basis, um den Angriff zu bestätigen !"));
+    btnletsfight_->setText(tr("Okay"));
 }
 
 } // namespace gw

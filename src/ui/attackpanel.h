@@ -3,7 +3,11 @@
 
 #include "ui/framewidgets.h"
 
+class QPushButton;
+
 namespace gw {
+
+class TextLabel;
 
 // "Angreifen": asks the player to click the opponent's base.
 class AttackPanel : public Panel {
@@ -14,6 +18,13 @@ public:
 signals:
     // "Okay": the next click on the base attacks it.
     void confirmClicked();
+
+protected:
+    void retranslate() override;
+
+private:
+    TextLabel *line1_, *line2_;
+    QPushButton *btnletsfight_;
 };
 
 } // namespace gw

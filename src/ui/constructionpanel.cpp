@@ -8,29 +8,51 @@
 
 namespace gw {
 
+namespace {
+
+// One building: its button, and its price (the rules' buildingPrice) below.
+struct Row {
+    Building building;
+    const char *button, *caption;
+    int top;
+    const char *priceLabel;
+    int priceTop;
+    void (ConstructionPanel::*handler)();
+};
+
+const Row kRows[] = {
+    {Building::Tower, "btntower", QT_TRANSLATE_NOOP("gw::ConstructionPanel", "Geschützturm"), 8, "Label21", 41,
+     &ConstructionPanel::btntowerClick},
+    {Building::Bunker, "btnbunker", QT_TRANSLATE_NOOP("gw::ConstructionPanel", "Bunker"), 72, "Label22", 108,
+     &ConstructionPanel::btnbunkerClick},
+    {Building::Minefield, "btnmines", QT_TRANSLATE_NOOP("gw::ConstructionPanel", "Minenfeld"), 136, "Label23", 169,
+     &ConstructionPanel::btnminesClick},
+};
+
+} // namespace
+
 ConstructionPanel::ConstructionPanel(QWidget *gameScreen)
     : Panel(gameScreen, "panbuild", {312, 120, 185, 233}, colour::gray)
 {
-    struct Row {
-        const char *button, *caption;
-        int top;
-        const char *priceLabel, *price;
-        int priceTop;
-        void (ConstructionPanel::*handler)();
-    };
-    const Row rows[] = {
-        {"btntower", "Geschützturm", 8, "Label21", "2000 Gold", 41, &ConstructionPanel::btntowerClick},
-        {"btnbunker", "Bunker", 72, "Label22", "1500 Gold", 108, &ConstructionPanel::btnbunkerClick},
-        {"btnmines", "Minenfeld", 136, "Label23", "1000 Gold", 169, &ConstructionPanel::btnminesClick},
-    };
-    for (const Row &r : rows) {
-        QPushButton *b = makeButton(this, r.button, {32, r.top, 121, 33}, QString::fromUtf8(r.caption), windowFont(13, true));
-        connect(b, &QPushButton::clicked, this, r.handler);
-        makeLabel(this, r.priceLabel, 64, r.priceTop, r.price, windowFont());
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        const Row &r = kRows[i];
+        buttons_[i] = makeButton(this, r.button, {32, r.top, 121, 33}, QString(), windowFont(13, true));
+        connect(buttons_[i], &QPushButton::clicked, this, r.handler);
+        prices_[i] = makeLabel(this, r.priceLabel, 64, r.priceTop, QString(), windowFont());
     }
-    QPushButton *cancel = makeButton(this, "btncancelbuild", {56, 200, 75, 25}, "Abbrechen", windowFont());
-    connect(cancel, &QPushButton::clicked, this, &ConstructionPanel::btncancelbuildClick);
+    btncancelbuild_ = makeButton(this, "btncancelbuild", {56, 200, 75, 25}, QString(), windowFont());
+    connect(btncancelbuild_, &QPushButton::clicked, this, &ConstructionPanel::btncancelbuildClick);
     stackWindowedOnTop(this);
+    retranslate();
+}
+
+void ConstructionPanel::retranslate()
+{
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        buttons_[i]->setText(tr(kRows[i].caption));
+        prices_[i]->setCaption(tr("%1 Gold").arg(buildingPrice(kRows[i].building)));
+    }
+    btncancelbuild_->setText(tr("Abbrechen"));
 }
 
 } // namespace gw

@@ -4,7 +4,13 @@
 #include "rules/actions.h"
 #include "ui/framewidgets.h"
 
+#include <array>
+
+class QPushButton;
+
 namespace gw {
+
+class TextLabel;
 
 // "Bauen": a gun tower, a bunker or a minefield for the home base.
 class ConstructionPanel : public Panel {
@@ -19,6 +25,14 @@ public:
 
 signals:
     void buildClicked(Building building);
+
+protected:
+    void retranslate() override;
+
+private:
+    std::array<QPushButton *, 3> buttons_{};
+    std::array<TextLabel *, 3> prices_{};
+    QPushButton *btncancelbuild_;
 };
 
 } // namespace gw

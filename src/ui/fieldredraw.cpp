@@ -6,6 +6,7 @@
 #include "core/gamestate.h"
 #include "ui/fieldpanel.h"
 #include "ui/picturecache.h"
+#include "ui/texts.h"
 
 #include <QTimer>
 
@@ -31,7 +32,7 @@ void FieldRedraw::stop() { tfieldact_->stop(); }
 
 void FieldRedraw::tfieldactTimer()
 {
-    std::vector<std::string> newFailures;
+    std::vector<QString> newFailures;
     PictureCache cache;
     for (int n = 1; n <= kCells; ++n) {
         const std::string path = cellPicturePath(state_.memgame.line(static_cast<std::size_t>(n)));
@@ -39,11 +40,11 @@ void FieldRedraw::tfieldactTimer()
             field_.setCellPicture(n, cache.load(path));
         } catch (const GameError &e) {
             if (reported_.insert(path).second)
-                newFailures.emplace_back(e.what());
+                newFailures.push_back(Texts::error(e));
         }
     }
-    for (const std::string &text : newFailures)
-        emit pictureFailed(QString::fromStdString(text));
+    for (const QString &text : newFailures)
+        emit pictureFailed(text);
 }
 
 } // namespace gw

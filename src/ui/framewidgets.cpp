@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/framewidgets.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -22,6 +23,13 @@ Panel::Panel(QWidget *parent, const QString &name, const QRect &place, const QCo
     setObjectName(name);
     setGeometry(place);
     hide();
+}
+
+void Panel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
 }
 
 Bevel::Bevel(QWidget *parent, Shape shape) : QWidget(parent), shape_(shape)

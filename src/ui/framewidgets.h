@@ -14,6 +14,12 @@ public:
     Panel(QWidget *parent, const QColor &colour);
     // Named and placed, and hidden until it is shown.
     Panel(QWidget *parent, const QString &name, const QRect &place, const QColor &colour);
+
+protected:
+    // Sets every text of the panel in the current language; runs when the
+    // language changes.
+    virtual void retranslate() {}
+    void changeEvent(QEvent *event) override;
 };
 
 // A lowered 3-D frame, or a lowered vertical line along the right edge.

@@ -5,7 +5,6 @@
 #include "core/cells.h"
 #include "map/mapfile.h"
 #include "rules/enemyturn.h"
-#include "rules/report.h"
 #include "ui/attackpanel.h"
 #include "ui/constructionpanel.h"
 #include "ui/fieldpanel.h"
@@ -20,6 +19,7 @@
 #include "ui/reportpanel.h"
 #include "ui/resultpanel.h"
 #include "ui/statusstrip.h"
+#include "ui/texts.h"
 #include "ui/trainingpanel.h"
 
 namespace gw {
@@ -68,25 +68,27 @@ void GameController::showCounters(std::initializer_list<CounterLabel> labels)
         showCounter(l, counterValue(state_, l));
 }
 
-void GameController::message(const std::string &text, const std::string &caption)
+void GameController::notify(Notice notice) { refuse(Texts::noticeText(notice), Texts::noticeCaption(notice)); }
+
+void GameController::refuse(const QString &text, const QString &caption)
 {
-    showMessageBox(boxOwner_, QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text));
+    showMessageBox(boxOwner_, QMessageBox::NoIcon, caption, text);
 }
 
 void GameController::playSound(Sound sound) { sound_.play(sound); }
 
 void GameController::stopSound(Sound sound) { sound_.stop(sound); }
 
-void GameController::showVictory(const std::string &text)
+void GameController::showVictory(int32_t rounds)
 {
     decided_ = true;
-    screen_.victory().showResult(QString::fromStdString(text));
+    screen_.victory().showResult(rounds);
 }
 
-void GameController::showDefeat(const std::string &text)
+void GameController::showDefeat(int32_t rounds)
 {
     decided_ = true;
-    screen_.defeat().showResult(QString::fromStdString(text));
+    screen_.defeat().showResult(rounds);
 }
 
 void GameController::enableRedraw() { redraw_->enable(); }
@@ -120,7 +122,7 @@ void GameController::btnskirmishstartClick()
     showCounters({CounterLabel::Cash, CounterLabel::Recruits, CounterLabel::Rifles, CounterLabel::Mgs,
                   CounterLabel::Mortars, CounterLabel::Specpacks, CounterLabel::Infantry, CounterLabel::Snipers,
                   CounterLabel::Mortarcrews, CounterLabel::Specialunits, CounterLabel::Taxes});
-    screen_.strip().showLastMove(QString());
+    screen_.strip().clearLastMove();
     emit skirmishStarted(chosen);
 }
 
@@ -134,7 +136,7 @@ void GameController::roundEnd(const std::optional<BattleResult> &playerBattle)
     screen_.report().hide();
     const bool beaten = playerBattle && playerBattle->baseDestroyed();
     const EnemyTurnResult turn = enemyturn(state_, random_, *this, beaten);
-    screen_.strip().showLastMove(QString::fromStdString(lastMoveText(turn)));
+    screen_.strip().showLastMove(turn);
     // The report comes after the battles' own boxes, the player's battle first.
     std::vector<BattleResult> battles;
     if (playerBattle)
@@ -151,7 +153,7 @@ void GameController::ImageClick(int n)
     case FieldClick::Ignored:
         return;
     case FieldClick::NotEnoughGold:
-        message("Sie besitzen nicht genügend Gold !", "Kasse");
+        refuse(tr("Sie besitzen nicht genügend Gold !"), tr("Kasse"));
         return;
     case FieldClick::BuyLand: {
         // The new picture is loaded before anything changes, so a missing
@@ -164,7 +166,7 @@ void GameController::ImageClick(int n)
         return;
     }
     case FieldClick::NotAttackable:
-        message("Dieses Feld kann nicht angegriffen werden!", "Grimsward");
+        refuse(tr("Dieses Feld kann nicht angegriffen werden!"), QStringLiteral("Grimsward"));
         return;
     case FieldClick::Attack:
         roundEnd(playerattack(state_, random_, *this));
@@ -201,7 +203,7 @@ void GameController::purchaseEntryChange(const PurchaseOrder &counts) { setPurch
 void GameController::btnletsbuyClick()
 {
     if (!bookPurchase(state_, screen_.purchase().counts())) {
-        message("Sie besitzen nicht genügend Gold !", "Kasse");
+        refuse(tr("Sie besitzen nicht genügend Gold !"), tr("Kasse"));
         return;
     }
     showCounters({CounterLabel::Cash, CounterLabel::Recruits, CounterLabel::Mgs, CounterLabel::Rifles,
@@ -237,7 +239,7 @@ void GameController::trainingEntryChange(int kind)
     TrainingPanel &panel = screen_.training();
     const TrainingOrder counts = panel.counts();
     if (equipmentFor(state_, kind) < counts.at(static_cast<std::size_t>(kind))) {
-        message(shortageMessage(kind), "Materiallager");
+        refuse(Texts::shortage(kind), tr("Materiallager"));
         // Reports this change again, which stores the 0.
         panel.clearEntry(kind);
         return;
@@ -250,11 +252,11 @@ void GameController::btntrainClick()
 {
     const TrainingResult trained = train(state_, screen_.training().counts());
     if (trained.refusal == TrainingResult::Refusal::Equipment) {
-        message(shortageMessage(trained.kind), "Materiallager");
+        refuse(Texts::shortage(trained.kind), tr("Materiallager"));
         return;
     }
     if (!trained) {
-        message("Sie besitzen nicht genügend Gold oder Rekruten !", "Kasse");
+        refuse(tr("Sie besitzen nicht genügend Gold oder Rekruten !"), tr("Kasse"));
         return;
     }
     showCounters({CounterLabel::Cash, CounterLabel::Infantry, CounterLabel::Mgs, CounterLabel::Snipers,
@@ -270,7 +272,7 @@ void GameController::btnbuildClick() { screen_.open(GameScreen::Opened::Construc
 void GameController::construct(Building building)
 {
     if (!build(state_, building)) {
-        message("Sie besitzen nicht genügend Gold!", "Kasse");
+        refuse(tr("Sie besitzen nicht genügend Gold!"), tr("Kasse"));
         return;
     }
     showCounter(CounterLabel::Cash, state_.cash);

@@ -37,11 +37,11 @@ public:
 
     // Screen
     void showCounter(CounterLabel label, int32_t value) override;
-    void message(const std::string &text, const std::string &caption) override;
+    void notify(Notice notice) override;
     void playSound(Sound sound) override;
     void stopSound(Sound sound) override;
-    void showVictory(const std::string &text) override;
-    void showDefeat(const std::string &text) override;
+    void showVictory(int32_t rounds) override;
+    void showDefeat(int32_t rounds) override;
     void enableRedraw() override;
 
     // The map a skirmish start loads: line 0 of the scratch list.
@@ -80,6 +80,8 @@ private:
     template <class Sender, class Signal, class Handler>
     void wire(Sender *sender, Signal signal, Handler handler, bool turnAction = false);
     void showCounters(std::initializer_list<CounterLabel> labels);
+    // A refusal: a modal box with an OK button only.
+    void refuse(const QString &text, const QString &caption);
     // The opponent's turn; afterwards the last-move line and, when a battle
     // happened (the player's attack that led here, or the opponent's), the
     // battle report.

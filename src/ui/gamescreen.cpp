@@ -24,10 +24,9 @@ namespace gw {
 namespace {
 
 // A push button with a 32 x 32 picture left of its caption.
-QPushButton *makeGlyphButton(QWidget *parent, const QString &name, const QRect &place, const QString &caption,
-                             const QString &glyph)
+QPushButton *makeGlyphButton(QWidget *parent, const QString &name, const QRect &place, const QString &glyph)
 {
-    QPushButton *b = makeButton(parent, name, place, caption, windowFont());
+    QPushButton *b = makeButton(parent, name, place, QString(), windowFont());
     b->setIcon(QIcon(QPixmap::fromImage(withTransparentBottomLeft(resourcePicture(glyph)))));
     b->setIconSize(QSize(32, 32));
     return b;
@@ -41,17 +40,16 @@ GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 6
     strip_ = new StatusStrip(this);
     field_ = new FieldPanel(this, window->palette().color(QPalette::Highlight));
 
-    QPushButton *buyzone = makeGlyphButton(this, "btnbuyzone", {272, 456, 137, 41}, "Kaufen", "btn_buy.bmp");
-    QPushButton *training = makeGlyphButton(this, "btntraining", {424, 456, 121, 41}, "Ausbilden", "btn_train.bmp");
-    QPushButton *fight = makeGlyphButton(this, "btnfight", {680, 456, 105, 41}, "Angreifen", "btn_fight.bmp");
-    QPushButton *build = makeGlyphButton(this, "btnbuild", {560, 456, 105, 41}, "Bauen", "btn_build.bmp");
-    QPushButton *endgame = makeButton(this, "btnendgame", {712, 568, 75, 25}, "Beenden", windowFont());
-    QPushButton *endtry = makeGlyphButton(this, "btnendtry", {744, 512, 41, 41}, QString(), "btn_endturn.bmp");
-    endtry->setToolTip("Runde beenden");
+    QPushButton *buyzone = btnbuyzone_ = makeGlyphButton(this, "btnbuyzone", {272, 456, 137, 41}, "btn_buy.bmp");
+    QPushButton *training = btntraining_ = makeGlyphButton(this, "btntraining", {424, 456, 121, 41}, "btn_train.bmp");
+    QPushButton *fight = btnfight_ = makeGlyphButton(this, "btnfight", {680, 456, 105, 41}, "btn_fight.bmp");
+    QPushButton *build = btnbuild_ = makeGlyphButton(this, "btnbuild", {560, 456, 105, 41}, "btn_build.bmp");
+    QPushButton *endgame = btnendgame_ = makeButton(this, "btnendgame", {712, 568, 75, 25}, QString(), windowFont());
+    QPushButton *endtry = btnendtry_ = makeGlyphButton(this, "btnendtry", {744, 512, 41, 41}, "btn_endturn.bmp");
 
     panbuy_ = new PurchasePanel(this);
     pantrain_ = new TrainingPanel(this);
-    QPushButton *info = makeButton(this, "btninfo", {504, 568, 65, 25}, "Information", windowFont());
+    QPushButton *info = btninfo_ = makeButton(this, "btninfo", {504, 568, 65, 25}, QString(), windowFont());
     panbuild_ = new ConstructionPanel(this);
     panfight_ = new AttackPanel(this);
     panenemyinfo_ = new EnemyInfoPanel(this);
@@ -75,6 +73,19 @@ GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 6
     connect(paninfo_, &InfoPanel::closeClicked, this, &GameScreen::btncloseinfoClick);
     connect(panwin_, &ResultPanel::confirmClicked, this, &GameScreen::btnwinClick);
     connect(panlose_, &ResultPanel::confirmClicked, this, &GameScreen::btnloseClick);
+    retranslate();
+}
+
+void GameScreen::retranslate()
+{
+    btnbuyzone_->setText(tr("Kaufen"));
+    btntraining_->setText(tr("Ausbilden"));
+    btnfight_->setText(tr("Angreifen"));
+    btnbuild_->setText(tr("Bauen"));
+    btnendgame_->setText(tr("Beenden"));
+    btnendtry_->setToolTip(tr("Runde beenden"));
+    btninfo_->setText(tr("Information"));
+    strip_->retranslate();
 }
 
 void GameScreen::open(Opened panel)

@@ -3,6 +3,8 @@
 
 #include "ui/framewidgets.h"
 
+class QPushButton;
+
 namespace gw {
 
 class AttackPanel;
@@ -58,6 +60,9 @@ public:
     void btnwinClick();
     void btnloseClick();
 
+protected:
+    void retranslate() override;
+
 signals:
     void buyzoneClicked();
     void trainingClicked();
@@ -69,6 +74,7 @@ signals:
     void leaveClicked();
 
 private:
+    QPushButton *btnbuyzone_, *btntraining_, *btnfight_, *btnbuild_, *btnendgame_, *btnendtry_, *btninfo_;
     StatusStrip *strip_;
     FieldPanel *field_;
     PurchasePanel *panbuy_;

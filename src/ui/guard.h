@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "ui/texts.h"
+
 #include <exception>
 #include <utility>
 
@@ -17,7 +19,7 @@ template <class Report, class Handler> void runGuarded(const Report &report, Han
     try {
         std::forward<Handler>(handler)();
     } catch (const std::exception &e) {
-        report(QString::fromUtf8(e.what()));
+        report(Texts::error(e));
     }
 }
 

@@ -3,7 +3,13 @@
 
 #include "ui/framewidgets.h"
 
+#include <QStringList>
+
 #include <array>
+#include <cstdint>
+#include <optional>
+
+class QPushButton;
 
 namespace gw {
 
@@ -25,8 +31,14 @@ signals:
     void enemyInfoClicked();
     void closeClicked();
 
+protected:
+    void retranslate() override;
+
 private:
+    TextLabel *title_;
     std::array<TextLabel *, 6> lines_{}; // labtow .. labbase
+    std::optional<std::array<int32_t, 6>> figures_;
+    QPushButton *btnfieldinfo_, *btnenemyinfo_, *btncloseinfo_;
 };
 
 // "Gegner - Info": the opponent's forces and base.
@@ -37,8 +49,12 @@ public:
 
     void showFigures(const GameState &state);
 
+protected:
+    void retranslate() override;
+
 private:
     std::array<TextLabel *, 6> lines_{}; // labrecb .. labhp
+    std::optional<std::array<int32_t, 6>> figures_;
 };
 
 } // namespace gw

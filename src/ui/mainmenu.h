@@ -8,9 +8,10 @@ class QWidget;
 namespace gw {
 
 class PictureBox;
+class TextLabel;
 
 // The main menu: its three picture entries ("Gefecht", "Optionen",
-// "Beenden") on the window's background.
+// "Beenden") and the version line on the window's background.
 class MainMenu : public QObject {
     Q_OBJECT
 public:
@@ -25,8 +26,15 @@ signals:
     void optionsClicked();
     void endClicked();
 
+protected:
+    // The window's language changes: the entries' pictures follow.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void retranslate();
+
     PictureBox *btnskirmish_, *btnoptions_, *btnend_;
+    TextLabel *labversion_;
 };
 
 } // namespace gw

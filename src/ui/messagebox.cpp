@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/messagebox.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -53,8 +54,8 @@ void showMessageBox(QWidget *owner, QMessageBox::Icon icon, const QString &capti
 bool askYesNo(QWidget *owner, const QString &caption, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
-    QPushButton *yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(QCoreApplication::translate("gw::MessageBox", "&Ja"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QCoreApplication::translate("gw::MessageBox", "&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     prepare(box);

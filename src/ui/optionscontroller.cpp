@@ -3,6 +3,7 @@
 
 #include "audio/soundsystem.h"
 #include "core/gamestate.h"
+#include "ui/language.h"
 #include "ui/optionsscreen.h"
 #include "ui/skirmishscreen.h"
 
@@ -26,6 +27,8 @@ OptionsController::OptionsController(GameState &state, SoundSystem &sound, Optio
 void OptionsController::loadOptions()
 {
     options_.load();
+    // A missing, empty or unknown language is German, without an error.
+    setLanguage(QString::fromStdString(options_.language()));
     const std::string &remembered = options_.lines().line(0);
     if (skirmish_.restoreMapChoice(remembered))
         state_.memtemp.setLine(0, remembered);
@@ -59,9 +62,16 @@ void OptionsController::btnsoundClick()
     screen_.showSoundSwitch(state_.soundon);
 }
 
+void OptionsController::btnlanguageClick()
+{
+    // The whole window follows at once; the screen shows the new name.
+    setLanguage(nextLanguage(currentLanguage()));
+    screen_.showLanguage();
+}
+
 void OptionsController::saveOptions()
 {
-    options_.save(skirmish_.chosenMap(), state_.musicon, state_.soundon);
+    options_.save(skirmish_.chosenMap(), state_.musicon, state_.soundon, currentLanguage().toStdString());
 }
 
 void OptionsController::rememberMap(const std::string &name) { options_.rememberMap(name); }

@@ -15,25 +15,27 @@ class SoundSystem;
 struct GameState;
 
 // The program's switches and their file: reads options.cfg at start-up,
-// switches the music and the battle sounds, writes the file when the
-// options screen is left and the map when a skirmish starts, and restarts
-// the music every 116 seconds.
+// switches the music, the battle sounds and the language, writes the file
+// when the options screen is left and the map when a skirmish starts, and
+// restarts the music every 116 seconds.
 class OptionsController : public QObject {
     Q_OBJECT
 public:
     OptionsController(GameState &state, SoundSystem &sound, OptionsScreen &screen, SkirmishScreen &skirmish,
                       QObject *parent);
 
-    // Start-up: reads the file, offers its remembered map, takes the two
-    // switches and starts the music when it is on. Throws GameError at the
+    // Start-up: reads the file, takes its language, offers its remembered
+    // map, takes the two switches and starts the music when it is on. Throws GameError at the
     // first step that fails; the steps after it are skipped.
     void loadOptions();
     // The options screen opens with the switches as they are.
     void showSwitches();
     void btnmusicClick();
     void btnsoundClick();
-    // Writes the map and the two switches into the file, the file's other
-    // lines kept. Throws GameError::cannotCreate when it cannot be written.
+    // The next language, round the list.
+    void btnlanguageClick();
+    // Writes the map, the two switches and the language into the file, the
+    // file's other lines kept. Throws GameError::cannotCreate when it cannot be written.
     void saveOptions();
     // A skirmish started: the map is the one the next start-up offers.
     // Throws GameError::cannotCreate when the file cannot be written.

@@ -2,6 +2,7 @@
 #include "ui/optionsscreen.h"
 
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/layoutkit.h"
 #include "ui/pictures.h"
 
@@ -9,29 +10,53 @@
 
 namespace gw {
 
-namespace {
-void showSwitch(QPushButton *button, int32_t value)
-{
-    button->setText(value == 1 ? "* Eingeschaltet *" : "* Ausgeschaltet *");
-}
-} // namespace
-
 OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184, 128, 425, 297}, colour::black)
 {
-    makeFixedLabel(this, "labmusic", {112, 56, 72, 22}, "Musik:", decorativeFont(18), colour::green);
-    makeFixedLabel(this, "labsound", {104, 104, 81, 22}, "Sound:", decorativeFont(18), colour::green);
-    PictureBox *back = makePicture(this, "btnoptionsback", {24, 200, 192, 51});
-    back->setPicture(withTransparentBottomLeft(resourcePicture("back.bmp")));
-    btnmusic_ = makeButton(this, "btnmusic", {200, 56, 113, 25}, "* Eingeschaltet *", windowFont(15));
-    btnsound_ = makeButton(this, "btnsound", {200, 104, 113, 25}, "* Eingeschaltet *", windowFont(15));
-    connect(back, &PictureBox::clicked, this, &OptionsScreen::backClicked);
+    labmusic_ = makeFixedLabel(this, "labmusic", {112, 56, 72, 22}, QString(), decorativeFont(18), colour::green);
+    labsound_ = makeFixedLabel(this, "labsound", {104, 104, 81, 22}, QString(), decorativeFont(18), colour::green);
+    back_ = makePicture(this, "btnoptionsback", {24, 200, 192, 51});
+    btnmusic_ = makeButton(this, "btnmusic", {200, 56, 113, 25}, QString(), windowFont(15));
+    btnsound_ = makeButton(this, "btnsound", {200, 104, 113, 25}, QString(), windowFont(15));
+    // The language below the two switches, in their style.
+    lablanguage_ = makeFixedLabel(this, "lablanguage", {104, 152, 95, 22}, QString(), decorativeFont(18), colour::green);
+    btnlanguage_ = makeButton(this, "btnlanguage", {200, 152, 113, 25}, QString(), windowFont(15));
+    connect(back_, &PictureBox::clicked, this, &OptionsScreen::backClicked);
     connect(btnmusic_, &QPushButton::clicked, this, &OptionsScreen::musicClicked);
     connect(btnsound_, &QPushButton::clicked, this, &OptionsScreen::soundClicked);
+    connect(btnlanguage_, &QPushButton::clicked, this, &OptionsScreen::languageClicked);
     stackWindowedOnTop(this);
+    retranslate();
 }
 
-void OptionsScreen::showMusicSwitch(int32_t musicon) { showSwitch(btnmusic_, musicon); }
+void OptionsScreen::retranslate()
+{
+    labmusic_->setCaption(tr("Musik:"));
+    labsound_->setCaption(tr("Sound:"));
+    lablanguage_->setCaption(tr("Sprache:"));
+    back_->setPicture(withTransparentBottomLeft(wordPicture("back.bmp")));
+    showMusicSwitch(musicon_);
+    showSoundSwitch(soundon_);
+    showLanguage();
+}
 
-void OptionsScreen::showSoundSwitch(int32_t soundon) { showSwitch(btnsound_, soundon); }
+void OptionsScreen::showMusicSwitch(int32_t musicon)
+{
+    musicon_ = musicon;
+    btnmusic_->setText(musicon == 1 ? tr("* Eingeschaltet *") : tr("* Ausgeschaltet *"));
+}
+
+void OptionsScreen::showSoundSwitch(int32_t soundon)
+{
+    soundon_ = soundon;
+    btnsound_->setText(soundon == 1 ? tr("* Eingeschaltet *") : tr("* Ausgeschaltet *"));
+}
+
+void OptionsScreen::showLanguage()
+{
+    for (const Language &l : languages()) {
+        if (l.code == currentLanguage())
+            btnlanguage_->setText(QStringLiteral("* %1 *").arg(l.name));
+    }
+}
 
 } // namespace gw

@@ -9,7 +9,11 @@ class QPushButton;
 
 namespace gw {
 
-// The options screen: the music and sound switches and the way back.
+class PictureBox;
+class TextLabel;
+
+// The options screen: the music and sound switches, the language, and the
+// way back.
 class OptionsScreen : public Panel {
     Q_OBJECT
 public:
@@ -19,14 +23,23 @@ public:
     // "* Ausgeschaltet *" for any other.
     void showMusicSwitch(int32_t musicon);
     void showSoundSwitch(int32_t soundon);
+    // The current language's own name, "* Deutsch *".
+    void showLanguage();
 
 signals:
     void musicClicked();
     void soundClicked();
+    void languageClicked();
     void backClicked();
 
+protected:
+    void retranslate() override;
+
 private:
-    QPushButton *btnmusic_, *btnsound_;
+    TextLabel *labmusic_, *labsound_, *lablanguage_;
+    PictureBox *back_;
+    QPushButton *btnmusic_, *btnsound_, *btnlanguage_;
+    int32_t musicon_ = 1, soundon_ = 1;
 };
 
 } // namespace gw

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace gw {
 
+class TextLabel;
+
 // One row of the purchase or training panel: an icon, the name and price,
 // and a count entry with its spin buttons.
 struct OrderRow {
@@ -17,19 +19,26 @@ struct OrderRow {
     const char *picture; // resource
     int iconTop;
     const char *nameLabel;
-    const char *name;
+    const char *name; // German, marked for translation in the panel's scope
     int nameTop;
     const char *priceLabel;
-    const char *price;
     int priceTop;
     const char *entry;
     const char *spin;
 };
 
+// The widgets of the rows that change: the names and prices (by language)
+// and the entries.
+template <std::size_t N> struct OrderRowWidgets {
+    std::array<TextLabel *, N> names{};
+    std::array<TextLabel *, N> prices{};
+    std::array<QLineEdit *, N> entries{};
+};
+
 // Builds the rows into the panel, the entries at entryLeft with their spin
-// buttons right of them; returns the entries in row order.
+// buttons right of them; the texts are set by the panel.
 template <std::size_t N>
-std::array<QLineEdit *, N> buildOrderRows(QWidget *panel, const OrderRow (&rows)[N], int entryLeft);
+OrderRowWidgets<N> buildOrderRows(QWidget *panel, const OrderRow (&rows)[N], int entryLeft);
 
 // The count an entry holds; the entries take digits only, and an empty one
 // counts as 0.

@@ -11,24 +11,27 @@
 namespace gw {
 
 namespace {
+// The prices are the rules' (kPurchasePrices), in row order.
 const OrderRow kPurchaseRows[] = {
-    {"picrecruits", "pic_recruits.bmp", 16, "Label1", "Rekruten", 24, "Label7", "10 Gold", 40, "edrec", "recruitsupdown"},
-    {"picmg", "pic_mg.bmp", 64, "Label2", "MGs", 72, "Label8", "50 Gold", 88, "edmgs", "mgsupdown"},
-    {"picsniper", "pic_sniper.bmp", 112, "Label3", "Sniper", 120, "Label9", "100 Gold", 136, "edsnips", "snipsupdown"},
-    {"picmortar", "pic_mortar.bmp", 160, "Label4", "Mörser", 168, "Label10", "300 Gold", 184, "edmorts", "mortsupdown"},
-    {"picspecial", "pic_special.bmp", 208, "Label5", "Specialpacks", 216, "Label11", "500 Gold", 232, "edspecs", "specsupdown"},
+    {"picrecruits", "pic_recruits.bmp", 16, "Label1", QT_TRANSLATE_NOOP("gw::PurchasePanel", "Rekruten"), 24, "Label7", 40, "edrec", "recruitsupdown"},
+    {"picmg", "pic_mg.bmp", 64, "Label2", QT_TRANSLATE_NOOP("gw::PurchasePanel", "MGs"), 72, "Label8", 88, "edmgs", "mgsupdown"},
+    {"picsniper", "pic_sniper.bmp", 112, "Label3", QT_TRANSLATE_NOOP("gw::PurchasePanel", "Sniper"), 120, "Label9", 136, "edsnips", "snipsupdown"},
+    {"picmortar", "pic_mortar.bmp", 160, "Label4", QT_TRANSLATE_NOOP("gw::PurchasePanel", "Mörser"), 168, "Label10", 184, "edmorts", "mortsupdown"},
+    {"picspecial", "pic_special.bmp", 208, "Label5", QT_TRANSLATE_NOOP("gw::PurchasePanel", "Specialpacks"), 216, "Label11", 232, "edspecs", "specsupdown"},
 };
 } // namespace
 
 PurchasePanel::PurchasePanel(QWidget *gameScreen) : Panel(gameScreen, "panbuy", {552, 16, 225, 417}, colour::gray)
 {
-    entries_ = buildOrderRows(this, kPurchaseRows, 152);
-    makeLabel(this, "Label6", 40, 272, "Kosten:", windowFont(15, true), colour::navy);
+    rows_ = buildOrderRows(this, kPurchaseRows, 152);
+    entries_ = rows_.entries;
+    labcostsCaption_ = makeLabel(this, "Label6", 40, 272, QString(), windowFont(15, true), colour::navy);
     labcosts_ = makeLabel(this, "labcosts", 209, 272, "0", windowFont(15, true), colour::maroon, TextLabel::Anchor::Right);
-    QPushButton *land = makeButton(this, "btnbuyland", {32, 344, 75, 25}, "Land kaufen", windowFont());
-    QPushButton *buy = makeButton(this, "btnletsbuy", {128, 344, 75, 25}, "Kaufen", windowFont());
-    QPushButton *cancel = makeButton(this, "btncancel", {80, 384, 75, 25}, "Abbrechen", windowFont());
+    QPushButton *land = btnbuyland_ = makeButton(this, "btnbuyland", {32, 344, 75, 25}, QString(), windowFont());
+    QPushButton *buy = btnletsbuy_ = makeButton(this, "btnletsbuy", {128, 344, 75, 25}, QString(), windowFont());
+    QPushButton *cancel = btncancel_ = makeButton(this, "btncancel", {80, 384, 75, 25}, QString(), windowFont());
     stackWindowedOnTop(this);
+    retranslate();
 
     void (PurchasePanel::*const changes[])() = {&PurchasePanel::edrecChange, &PurchasePanel::edmgsChange,
                                                 &PurchasePanel::edsnipsChange, &PurchasePanel::edmortsChange,
@@ -40,6 +43,18 @@ PurchasePanel::PurchasePanel(QWidget *gameScreen) : Panel(gameScreen, "panbuy", 
     connect(land, &QPushButton::clicked, this, &PurchasePanel::landClicked);
     connect(buy, &QPushButton::clicked, this, &PurchasePanel::buyClicked);
     connect(cancel, &QPushButton::clicked, this, &PurchasePanel::btncancelClick);
+}
+
+void PurchasePanel::retranslate()
+{
+    for (std::size_t i = 0; i < rows_.names.size(); ++i) {
+        rows_.names[i]->setCaption(tr(kPurchaseRows[i].name));
+        rows_.prices[i]->setCaption(tr("%1 Gold").arg(kPurchasePrices[i]));
+    }
+    labcostsCaption_->setCaption(tr("Kosten:"));
+    btnbuyland_->setText(tr("Land kaufen"));
+    btnletsbuy_->setText(tr("Kaufen"));
+    btncancel_->setText(tr("Abbrechen"));
 }
 
 PurchaseOrder PurchasePanel::counts() const { return countsIn(entries_); }

@@ -3,10 +3,12 @@
 
 #include "rules/actions.h"
 #include "ui/framewidgets.h"
+#include "ui/orderrows.h"
 
 #include <array>
 
 class QLineEdit;
+class QPushButton;
 
 namespace gw {
 
@@ -35,6 +37,9 @@ public:
     // "Abbrechen", or Escape.
     void btncancelClick() { emit cancelClicked(); }
 
+protected:
+    void retranslate() override;
+
 signals:
     void countsChanged(const PurchaseOrder &counts);
     // "Kaufen" in the panel, or Enter in an entry.
@@ -45,8 +50,10 @@ signals:
 private:
     void purchaseEntryChange();
 
+    OrderRowWidgets<5> rows_;
     std::array<QLineEdit *, 5> entries_{};
-    TextLabel *labcosts_ = nullptr;
+    TextLabel *labcostsCaption_ = nullptr, *labcosts_ = nullptr;
+    QPushButton *btnbuyland_ = nullptr, *btnletsbuy_ = nullptr, *btncancel_ = nullptr;
 };
 
 } // namespace gw

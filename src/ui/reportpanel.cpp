@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/reportpanel.h"
 
-#include "rules/report.h"
 #include "ui/fonts.h"
 #include "ui/layoutkit.h"
+#include "ui/texts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -28,7 +28,7 @@ ReportPanel::ReportPanel(QWidget *gameScreen)
     // Placed and sized to its lines each time it is shown.
     : Panel(gameScreen, "panreport", {120, 110, kReportWidth, 230}, colour::gray)
 {
-    title_ = makeLabel(this, "labreporttitle", kMargin, 8, "Kampfbericht", windowFont(15, true));
+    title_ = makeLabel(this, "labreporttitle", kMargin, 8, QString(), windowFont(15, true));
     for (std::size_t i = 0; i < headings_.size(); ++i) {
         const QString n = QString::number(i + 1);
         headings_[i] = makeLabel(this, "labreporthead" + n, kMargin, 0, QString(), windowFont(13, true), colour::navy);
@@ -41,26 +41,40 @@ ReportPanel::ReportPanel(QWidget *gameScreen)
         bodies_[i] = body;
     }
     btnclosereport_ = makeButton(this, "btnclosereport",
-                                 {(kReportWidth - kCloseWidth) / 2, 0, kCloseWidth, kCloseHeight}, "Schliessen",
+                                 {(kReportWidth - kCloseWidth) / 2, 0, kCloseWidth, kCloseHeight}, QString(),
                                  windowFont());
     connect(btnclosereport_, &QPushButton::clicked, this, &ReportPanel::btnclosereportClick);
     stackWindowedOnTop(this);
+    retranslate();
 }
 
 void ReportPanel::showBattleReport(const std::vector<BattleResult> &battles)
 {
+    battles_ = battles;
+    layOutBattles();
+    show();
+}
+
+void ReportPanel::retranslate()
+{
+    title_->setCaption(tr("Kampfbericht"));
+    btnclosereport_->setText(tr("Schliessen"));
+    if (!battles_.empty())
+        layOutBattles();
+}
+
+void ReportPanel::layOutBattles()
+{
+    const std::vector<BattleResult> &battles = battles_;
     for (std::size_t i = 0; i < headings_.size(); ++i) {
         const bool used = i < battles.size();
         headings_[i]->setVisible(used);
         bodies_[i]->setVisible(used);
         if (!used)
             continue;
-        const std::vector<std::string> lines = battleReportLines(battles[i]);
-        headings_[i]->setCaption(QString::fromStdString(lines.front()));
-        QStringList stages;
-        for (std::size_t l = 1; l < lines.size(); ++l)
-            stages << QString::fromStdString(lines[l]);
-        bodies_[i]->setText(stages.join('\n'));
+        const QStringList lines = Texts::battleReport(battles[i]);
+        headings_[i]->setCaption(lines.front());
+        bodies_[i]->setText(lines.mid(1).join('\n'));
     }
 
     // Lays the lines out at a width and font size; returns the panel height.
@@ -98,7 +112,6 @@ void ReportPanel::showBattleReport(const std::vector<BattleResult> &battles)
             break;
     }
     setGeometry((800 - width) / 2, std::max(0, (room - height) / 2), width, height);
-    show();
 }
 
 } // namespace gw

@@ -28,7 +28,14 @@ public:
     void showBattleReport(const std::vector<BattleResult> &battles);
     void btnclosereportClick() { hide(); }
 
+protected:
+    void retranslate() override;
+
 private:
+    // Fills the lines of the battles shown and sizes the panel to them.
+    void layOutBattles();
+
+    std::vector<BattleResult> battles_;
     TextLabel *title_;
     std::array<TextLabel *, 2> headings_{};
     std::array<QLabel *, 2> bodies_{};

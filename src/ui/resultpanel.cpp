@@ -3,6 +3,7 @@
 
 #include "ui/fonts.h"
 #include "ui/layoutkit.h"
+#include "ui/texts.h"
 
 #include <QPushButton>
 
@@ -10,20 +11,31 @@ namespace gw {
 
 ResultPanel::ResultPanel(QWidget *gameScreen, Result result)
     : Panel(gameScreen, result == Result::Victory ? "panwin" : "panlose", {144, 152, 465, 89},
-            result == Result::Victory ? colour::green : colour::maroon)
+            result == Result::Victory ? colour::green : colour::maroon),
+      result_(result)
 {
     const bool victory = result == Result::Victory;
-    label_ = makeLabel(this, victory ? "labwin" : "lablose", 16, 16,
-                       victory ? "Sie haben gewonnen." : "Sie haben verloren.", windowFont(25, true));
-    QPushButton *confirm = makeButton(this, victory ? "btnwin" : "btnlose", {192, 56, 75, 25},
-                                      victory ? "Jippieh !!" : "Schade !", windowFont());
-    connect(confirm, &QPushButton::clicked, this, &ResultPanel::confirmClicked);
+    label_ = makeLabel(this, victory ? "labwin" : "lablose", 16, 16, QString(), windowFont(25, true));
+    button_ = makeButton(this, victory ? "btnwin" : "btnlose", {192, 56, 75, 25}, QString(), windowFont());
+    connect(button_, &QPushButton::clicked, this, &ResultPanel::confirmClicked);
+    retranslate();
 }
 
-void ResultPanel::showResult(const QString &text)
+void ResultPanel::showResult(int32_t rounds)
 {
-    label_->setCaption(text);
+    rounds_ = rounds;
+    retranslate();
     show();
+}
+
+void ResultPanel::retranslate()
+{
+    const bool victory = result_ == Result::Victory;
+    if (rounds_)
+        label_->setCaption(victory ? Texts::victory(*rounds_) : Texts::defeat(*rounds_));
+    else
+        label_->setCaption(victory ? tr("Sie haben gewonnen.") : tr("Sie haben verloren."));
+    button_->setText(victory ? tr("Jippieh !!") : tr("Schade !"));
 }
 
 } // namespace gw

@@ -3,7 +3,10 @@
 
 #include "ui/framewidgets.h"
 
-class QString;
+#include <cstdint>
+#include <optional>
+
+class QPushButton;
 
 namespace gw {
 
@@ -17,14 +20,21 @@ public:
     enum class Result { Victory, Defeat };
     ResultPanel(QWidget *gameScreen, Result result);
 
-    // The label's text, then the panel shown.
-    void showResult(const QString &text);
+    // "Sie haben in <rounds> Runden gewonnen!" (or "verloren!"), then the
+    // panel shown.
+    void showResult(int32_t rounds);
 
 signals:
     void confirmClicked();
 
+protected:
+    void retranslate() override;
+
 private:
+    Result result_;
     TextLabel *label_;
+    QPushButton *button_;
+    std::optional<int32_t> rounds_;
 };
 
 } // namespace gw

@@ -4,7 +4,9 @@
 #include "map/mapfile.h"
 #include "ui/fonts.h"
 #include "ui/layoutkit.h"
+#include "ui/language.h"
 #include "ui/pictures.h"
+#include "ui/texts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,14 +23,12 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
     auto *frame = new Bevel(this, Bevel::Shape::Frame);
     frame->setObjectName("mappreviewframe");
     frame->setGeometry(176, 56, 281, 177);
-    makeFixedLabel(this, "labmap", {112, 296, 79, 24}, "Karte:", decorativeFont(20, true), colour::green);
+    labmap_ = makeFixedLabel(this, "labmap", {112, 296, 79, 24}, QString(), decorativeFont(20, true), colour::green);
 
-    PictureBox *back = makePicture(this, "btnskirmishback", {8, 392, 192, 51});
-    back->setPicture(withTransparentBottomLeft(resourcePicture("back.bmp")));
-    PictureBox *start = makePicture(this, "btnskirmishstart", {400, 392, 192, 51});
-    start->setPicture(withTransparentBottomLeft(resourcePicture("start.bmp")));
-    connect(back, &PictureBox::clicked, this, &SkirmishScreen::backClicked);
-    connect(start, &PictureBox::clicked, this, &SkirmishScreen::startClicked);
+    back_ = makePicture(this, "btnskirmishback", {8, 392, 192, 51});
+    start_ = makePicture(this, "btnskirmishstart", {400, 392, 192, 51});
+    connect(back_, &PictureBox::clicked, this, &SkirmishScreen::backClicked);
+    connect(start_, &PictureBox::clicked, this, &SkirmishScreen::startClicked);
 
     maplist_ = new QComboBox(this);
     maplist_->setObjectName("maplist");
@@ -36,10 +36,10 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
     maplist_->setEditable(true);
     maplist_->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string &name : shippedMapNames())
-        maplist_->addItem(QString::fromStdString(name));
+        maplist_->addItem(Texts::mapName(name));
     // No entry selected, the first map's name in view.
     maplist_->setCurrentIndex(-1);
-    maplist_->setEditText(QString::fromStdString(shippedMapNames().front()));
+    maplist_->setEditText(Texts::mapName(shippedMapNames().front()));
     connect(maplist_, &QComboBox::currentIndexChanged, this, &SkirmishScreen::mapEntryChanged);
     // Typing the exact name of a map chooses it; any other text is left
     // standing until editing ends and then gives way to the map in force.
@@ -50,6 +50,22 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
     });
     connect(maplist_->lineEdit(), &QLineEdit::editingFinished, this, &SkirmishScreen::showMapChoice);
     stackWindowedOnTop(this);
+    retranslate();
+}
+
+void SkirmishScreen::retranslate()
+{
+    labmap_->setCaption(tr("Karte:"));
+    back_->setPicture(withTransparentBottomLeft(wordPicture("back.bmp")));
+    start_->setPicture(withTransparentBottomLeft(wordPicture("start.bmp")));
+    // The entries in the new language, the map in force in view.
+    const auto &names = shippedMapNames();
+    {
+        const QSignalBlocker quiet(maplist_);
+        for (int i = 0; i < maplist_->count(); ++i)
+            maplist_->setItemText(i, Texts::mapName(names.at(static_cast<std::size_t>(i))));
+    }
+    showMapChoice();
 }
 
 SkirmishScreen::~SkirmishScreen()
@@ -68,7 +84,7 @@ const std::string &SkirmishScreen::chosenMap() const
 void SkirmishScreen::showMapChoice()
 {
     const QSignalBlocker quiet(maplist_);
-    maplist_->setEditText(QString::fromStdString(chosenMap()));
+    maplist_->setEditText(Texts::mapName(chosenMap()));
 }
 
 bool SkirmishScreen::restoreMapChoice(const std::string &name)

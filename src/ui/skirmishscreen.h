@@ -10,6 +10,7 @@ class QComboBox;
 namespace gw {
 
 class PictureBox;
+class TextLabel;
 
 // The skirmish screen: the map list with its preview, back and start.
 class SkirmishScreen : public Panel {
@@ -32,6 +33,9 @@ public:
     // previous map then stays chosen and the list shows it again.
     void maplistChange();
 
+protected:
+    void retranslate() override;
+
 signals:
     // The list's selected entry changed (connect to maplistChange).
     void mapEntryChanged();
@@ -41,7 +45,8 @@ signals:
     void startClicked();
 
 private:
-    PictureBox *mappreview_;
+    TextLabel *labmap_;
+    PictureBox *mappreview_, *back_, *start_;
     QComboBox *maplist_;
     // The entry of the map list that is in force.
     int mapChoice_ = 0;

@@ -3,6 +3,7 @@
 
 #include "ui/fonts.h"
 #include "ui/layoutkit.h"
+#include "ui/texts.h"
 
 namespace gw {
 
@@ -11,7 +12,10 @@ namespace {
 // One line of the status strip: a caption and the counter beside it.
 struct StatusRow {
     const char *caption;
-    const char *captionText;
+    // The caption's text and what tells the two "Mörser:" apart.
+    struct {
+        const char *source, *comment;
+    } captionText;
     QColor colour;
     int captionLeft;
     const char *value;
@@ -24,16 +28,16 @@ struct StatusRow {
 constexpr int kStripRaise = 3;
 
 const StatusRow kStatusRows[] = {
-    {"labscash", "Gold:", colour::yellow, 8, "labcash", 168, 456, CounterLabel::Cash},
-    {"labsrecruits", "Rekruten:", colour::red, 8, "labrecruits", 168, 480, CounterLabel::Recruits},
-    {"labsmg", "Maschinengewehre:", colour::skyBlue, 8, "labmg", 168, 504, CounterLabel::Mgs},
-    {"labssniper", "Scharfschützengewehre:", colour::skyBlue, 8, "labsniper", 168, 528, CounterLabel::Rifles},
-    {"labsmorse", "Mörser:", colour::skyBlue, 8, "labmorse", 168, 552, CounterLabel::Mortars},
-    {"labsspecial", "Spezialausrüstung:", colour::skyBlue, 8, "labspecial", 168, 576, CounterLabel::Specpacks},
-    {"labssmg", "Infanteristen:", colour::skyBlue, 272, "labmgs", 384, 504, CounterLabel::Infantry},
-    {"la", "Scharfschützen:", colour::skyBlue, 272, "labsnipers", 384, 528, CounterLabel::Snipers},
-    {"labssmorse", "Mörser:", colour::skyBlue, 272, "labmorses", 384, 552, CounterLabel::Mortarcrews},
-    {"labssspecial", "Sondereinheiten:", colour::skyBlue, 272, "labspecials", 384, 576, CounterLabel::Specialunits},
+    {"labscash", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Gold:", ""), colour::yellow, 8, "labcash", 168, 456, CounterLabel::Cash},
+    {"labsrecruits", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Rekruten:", ""), colour::red, 8, "labrecruits", 168, 480, CounterLabel::Recruits},
+    {"labsmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Maschinengewehre:", ""), colour::skyBlue, 8, "labmg", 168, 504, CounterLabel::Mgs},
+    {"labssniper", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützengewehre:", ""), colour::skyBlue, 8, "labsniper", 168, 528, CounterLabel::Rifles},
+    {"labsmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the equipment"), colour::skyBlue, 8, "labmorse", 168, 552, CounterLabel::Mortars},
+    {"labsspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Spezialausrüstung:", ""), colour::skyBlue, 8, "labspecial", 168, 576, CounterLabel::Specpacks},
+    {"labssmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Infanteristen:", ""), colour::skyBlue, 272, "labmgs", 384, 504, CounterLabel::Infantry},
+    {"la", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützen:", ""), colour::skyBlue, 272, "labsnipers", 384, 528, CounterLabel::Snipers},
+    {"labssmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the units"), colour::skyBlue, 272, "labmorses", 384, 552, CounterLabel::Mortarcrews},
+    {"labssspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Sondereinheiten:", ""), colour::skyBlue, 272, "labspecials", 384, 576, CounterLabel::Specialunits},
 };
 
 } // namespace
@@ -51,13 +55,13 @@ StatusStrip::StatusStrip(QWidget *gameScreen) : QObject(gameScreen)
         return l;
     };
     const QFont font = windowFont(15);
+    std::size_t i = 0;
     for (const StatusRow &row : kStatusRows) {
-        strip(row.caption, row.captionLeft, row.top, QString::fromUtf8(row.captionText), font, row.colour);
+        captions_[i++] = strip(row.caption, row.captionLeft, row.top, QString(), font, row.colour);
         counters_[static_cast<std::size_t>(row.counter)] = strip(row.value, row.valueLeft, row.top, "0", font,
                                                                  colour::moneyGreen);
     }
-    strip("labstaxes", 504, 512, QString::fromUtf8("Monatliche Steuererträge:"), windowFont(15, true),
-          colour::moneyGreen);
+    captions_[i] = strip("labstaxes", 504, 512, QString(), windowFont(15, true), colour::moneyGreen);
     counters_[static_cast<std::size_t>(CounterLabel::Taxes)] =
         strip("labtaxes", 696, 512, "0", windowFont(15, true), colour::moneyGreen);
 
@@ -72,6 +76,16 @@ StatusStrip::StatusStrip(QWidget *gameScreen) : QObject(gameScreen)
     auto *split2 = new Bevel(p, Bevel::Shape::RightLine);
     split2->setObjectName("bevsplit2");
     split2->setGeometry(472, 504, 17, 98);
+    retranslate();
+}
+
+void StatusStrip::retranslate()
+{
+    std::size_t i = 0;
+    for (const StatusRow &row : kStatusRows)
+        captions_[i++]->setCaption(tr(row.captionText.source, row.captionText.comment));
+    captions_[i]->setCaption(tr("Monatliche Steuererträge:"));
+    lablastmove_->setText(lastMove_ ? Texts::lastMove(*lastMove_) : QString());
 }
 
 void StatusStrip::showCounter(CounterLabel label, int32_t value)
@@ -79,6 +93,16 @@ void StatusStrip::showCounter(CounterLabel label, int32_t value)
     counters_[static_cast<std::size_t>(label)]->setCaption(QString::number(value));
 }
 
-void StatusStrip::showLastMove(const QString &text) { lablastmove_->setText(text); }
+void StatusStrip::showLastMove(const EnemyTurnResult &turn)
+{
+    lastMove_ = turn;
+    lablastmove_->setText(Texts::lastMove(turn));
+}
+
+void StatusStrip::clearLastMove()
+{
+    lastMove_.reset();
+    lablastmove_->clear();
+}
 
 } // namespace gw

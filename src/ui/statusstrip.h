@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "rules/enemyturn.h"
 #include "rules/screen.h"
 
 #include <QObject>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QString;
@@ -24,12 +26,19 @@ public:
 
     // Writes the value as decimal text into the counter's label.
     void showCounter(CounterLabel label, int32_t value);
-    // The line above "Information"; empty at a skirmish start.
-    void showLastMove(const QString &text);
+    // The line above "Information": what the opponent did in the last
+    // round end; empty at a skirmish start.
+    void showLastMove(const EnemyTurnResult &turn);
+    void clearLastMove();
+
+    // Every caption and the last-move line in the current language.
+    void retranslate();
 
 private:
+    std::array<TextLabel *, 12> captions_{}; // the status rows', then the tax line's
     std::array<TextLabel *, 11> counters_{}; // by CounterLabel
     QLabel *lablastmove_ = nullptr;
+    std::optional<EnemyTurnResult> lastMove_;
 };
 
 } // namespace gw

@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 #include "ui/layoutkit.h"
 #include "ui/pictures.h"
+#include "ui/texts.h"
 
 namespace gw {
 
@@ -41,13 +42,24 @@ const TerrainRow kTerrainRows[] = {
 
 TaxPanel::TaxPanel(QWidget *gameScreen) : Panel(gameScreen, "pantax", {56, 0, 249, 449}, colour::gray)
 {
-    for (const TerrainRow &r : kTerrainRows) {
-        const Terrain &t = *terrainNamed(r.word);
+    for (std::size_t i = 0; i < std::size(kTerrainRows); ++i) {
+        const TerrainRow &r = kTerrainRows[i];
         PictureBox *icon = makePicture(this, QString("Image%1").arg(r.image), {8, r.top, 35, 35});
         icon->setPicture(resourcePicture(QString("terrain_%1.bmp").arg(r.word)));
-        makeLabel(this, r.nameLabel, 48, r.nameTop, QString::fromUtf8(t.germanName), windowFont(13, true));
-        makeLabel(this, r.costLabel, r.valueLeft, r.top, QString("Kosten: %1 Gold").arg(t.price), windowFont());
-        makeLabel(this, r.taxLabel, r.valueLeft, r.top + 16, QString("Steuern: %1 Gold").arg(t.tax), windowFont());
+        rows_[i] = {makeLabel(this, r.nameLabel, 48, r.nameTop, QString(), windowFont(13, true)),
+                    makeLabel(this, r.costLabel, r.valueLeft, r.top, QString(), windowFont()),
+                    makeLabel(this, r.taxLabel, r.valueLeft, r.top + 16, QString(), windowFont())};
+    }
+    retranslate();
+}
+
+void TaxPanel::retranslate()
+{
+    for (std::size_t i = 0; i < std::size(kTerrainRows); ++i) {
+        const Terrain &t = *terrainNamed(kTerrainRows[i].word);
+        rows_[i].name->setCaption(Texts::terrainName(t));
+        rows_[i].cost->setCaption(tr("Kosten: %1 Gold").arg(t.price));
+        rows_[i].tax->setCaption(tr("Steuern: %1 Gold").arg(t.tax));
     }
 }
 

@@ -3,7 +3,11 @@
 
 #include "ui/framewidgets.h"
 
+#include <array>
+
 namespace gw {
+
+class TextLabel;
 
 // "Felderkosten und - steuern": every terrain with its price and its tax,
 // from the land table.
@@ -11,6 +15,15 @@ class TaxPanel : public Panel {
     Q_OBJECT
 public:
     explicit TaxPanel(QWidget *gameScreen);
+
+protected:
+    void retranslate() override;
+
+private:
+    struct Row {
+        TextLabel *name, *cost, *tax;
+    };
+    std::array<Row, 11> rows_{};
 };
 
 } // namespace gw

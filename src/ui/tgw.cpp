@@ -2,10 +2,12 @@
 #include "ui/tgw.h"
 
 #include "core/gamestate.h"
+#include "core/options.h"
 #include "ui/fonts.h"
 #include "ui/gamecontroller.h"
 #include "ui/gamescreen.h"
 #include "ui/guard.h"
+#include "ui/language.h"
 #include "ui/layoutkit.h"
 #include "ui/mainmenu.h"
 #include "ui/messagebox.h"
@@ -25,6 +27,8 @@ namespace gw {
 Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     : QWidget(parent), sound_(sound ? std::move(sound) : makeMediaSoundSystem())
 {
+    // Built in the player's language (a box while building is in it too).
+    setLanguage(QString::fromStdString(OptionsFile::languageIn()));
     setObjectName("gw");
     setWindowTitle("Grimsward");
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -39,7 +43,6 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     PictureBox *bground = makePicture(this, "bground", {0, 0, 800, 600}, PictureBox::Fit::Stretch);
     bground->setPicture(resourcePicture("background.jpg"));
     menu_ = new MainMenu(this);
-    makeFixedLabel(this, "labversion", {728, 576, 53, 13}, "Version 1.1", windowFont(), colour::maroon);
     panoptions_ = new OptionsScreen(this);
     panskirmish_ = new SkirmishScreen(this);
     pangame_ = new GameScreen(this);
@@ -84,6 +87,7 @@ void Tgw::wireScreens()
     wire(menu_, &MainMenu::endClicked, this, &Tgw::btnendClick);
     wire(panoptions_, &OptionsScreen::musicClicked, options_, &OptionsController::btnmusicClick);
     wire(panoptions_, &OptionsScreen::soundClicked, options_, &OptionsController::btnsoundClick);
+    wire(panoptions_, &OptionsScreen::languageClicked, options_, &OptionsController::btnlanguageClick);
     wire(panoptions_, &OptionsScreen::backClicked, this, &Tgw::btnoptionsbackClick);
     wire(panskirmish_, &SkirmishScreen::mapEntryChanged, panskirmish_, &SkirmishScreen::maplistChange);
     wire(panskirmish_, &SkirmishScreen::mapChosen, game_, &GameController::chooseMap);
@@ -147,7 +151,7 @@ void Tgw::btnoptionsClick()
 
 void Tgw::btnendClick()
 {
-    if (askYesNo(this, QString::fromUtf8("Bestätigung"), QString::fromUtf8("Möchten Sie wirklich beenden?")))
+    if (askYesNo(this, tr("Bestätigung"), tr("Möchten Sie wirklich beenden?")))
         close();
 }
 

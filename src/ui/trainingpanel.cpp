@@ -12,23 +12,30 @@ namespace gw {
 
 namespace {
 // The training panel shows the last four purchase icons again.
+// The fees are the rules' (kTrainingFees), in row order.
 const OrderRow kTrainingRows[] = {
-    {"Image221", "pic_mg.bmp", 24, "Label12", "Infanteristen", 32, "Label16", "25 Gold", 48, "edinf", "UpDown1"},
-    {"Image222", "pic_sniper.bmp", 88, "Label13", "Scharfschützen", 96, "Label17", "50 Gold", 112, "edsniper", "UpDown2"},
-    {"Image223", "pic_mortar.bmp", 160, "Label14", "Mörser", 168, "Label18", "150 Gold", 184, "edmortar", "UpDown3"},
-    {"Image224", "pic_special.bmp", 224, "Label15", "Sondereinheiten", 232, "Label19", "300 Gold", 248, "edspecial", "UpDown4"},
+    {"Image221", "pic_mg.bmp", 24, "Label12", QT_TRANSLATE_NOOP("gw::TrainingPanel", "Infanteristen"), 32, "Label16",
+     48, "edinf", "UpDown1"},
+    {"Image222", "pic_sniper.bmp", 88, "Label13", QT_TRANSLATE_NOOP("gw::TrainingPanel", "Scharfschützen"), 96,
+     "Label17", 112, "edsniper", "UpDown2"},
+    {"Image223", "pic_mortar.bmp", 160, "Label14", QT_TRANSLATE_NOOP("gw::TrainingPanel", "Mörser"), 168, "Label18",
+     184, "edmortar", "UpDown3"},
+    {"Image224", "pic_special.bmp", 224, "Label15", QT_TRANSLATE_NOOP("gw::TrainingPanel", "Sondereinheiten"), 232,
+     "Label19", 248, "edspecial", "UpDown4"},
 };
 } // namespace
 
 TrainingPanel::TrainingPanel(QWidget *gameScreen) : Panel(gameScreen, "pantrain", {544, 16, 241, 417}, colour::gray)
 {
-    entries_ = buildOrderRows(this, kTrainingRows, 168);
-    makeLabel(this, "Label20", 32, 296, "Kosten:", windowFont(15, true), colour::navy);
+    rows_ = buildOrderRows(this, kTrainingRows, 168);
+    entries_ = rows_.entries;
+    labcostsCaption_ = makeLabel(this, "Label20", 32, 296, QString(), windowFont(15, true), colour::navy);
     labtraincosts_ =
         makeLabel(this, "labtraincosts", 217, 296, "0", windowFont(15, true), colour::maroon, TextLabel::Anchor::Right);
-    QPushButton *cancel = makeButton(this, "btntraincancel", {32, 352, 81, 25}, "Abbrechen", windowFont());
-    QPushButton *train = makeButton(this, "btntrain", {136, 352, 83, 25}, "Ausbilden", windowFont());
+    QPushButton *cancel = btntraincancel_ = makeButton(this, "btntraincancel", {32, 352, 81, 25}, QString(), windowFont());
+    QPushButton *train = btntrain_ = makeButton(this, "btntrain", {136, 352, 83, 25}, QString(), windowFont());
     stackWindowedOnTop(this);
+    retranslate();
 
     void (TrainingPanel::*const changes[])() = {&TrainingPanel::edinfChange, &TrainingPanel::edsniperChange,
                                                 &TrainingPanel::edmortarChange, &TrainingPanel::edspecialChange};
@@ -38,6 +45,17 @@ TrainingPanel::TrainingPanel(QWidget *gameScreen) : Panel(gameScreen, "pantrain"
     }
     connect(cancel, &QPushButton::clicked, this, &TrainingPanel::btntraincancelClick);
     connect(train, &QPushButton::clicked, this, &TrainingPanel::trainClicked);
+}
+
+void TrainingPanel::retranslate()
+{
+    for (std::size_t i = 0; i < rows_.names.size(); ++i) {
+        rows_.names[i]->setCaption(tr(kTrainingRows[i].name));
+        rows_.prices[i]->setCaption(tr("%1 Gold").arg(kTrainingFees[i]));
+    }
+    labcostsCaption_->setCaption(tr("Kosten:"));
+    btntraincancel_->setText(tr("Abbrechen"));
+    btntrain_->setText(tr("Ausbilden"));
 }
 
 TrainingOrder TrainingPanel::counts() const { return countsIn(entries_); }

@@ -3,10 +3,12 @@
 
 #include "rules/actions.h"
 #include "ui/framewidgets.h"
+#include "ui/orderrows.h"
 
 #include <array>
 
 class QLineEdit;
+class QPushButton;
 
 namespace gw {
 
@@ -37,14 +39,19 @@ public:
     // "Abbrechen": the panel closes with its entries at 0.
     void btntraincancelClick();
 
+protected:
+    void retranslate() override;
+
 signals:
     void entryChanged(int kind);
     // "Ausbilden" in the panel, or Enter in an entry.
     void trainClicked();
 
 private:
+    OrderRowWidgets<4> rows_;
     std::array<QLineEdit *, 4> entries_{};
-    TextLabel *labtraincosts_ = nullptr;
+    TextLabel *labcostsCaption_ = nullptr, *labtraincosts_ = nullptr;
+    QPushButton *btntraincancel_ = nullptr, *btntrain_ = nullptr;
 };
 
 } // namespace gw

@@ -6,7 +6,9 @@
 
 #include "core/cells.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QImage>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -56,7 +58,9 @@ QSet<QString> filesInResourceFile()
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement() && xml.name() == QLatin1String("qresource")) {
-            EXPECT_EQ(xml.attributes().value("prefix").toString(), "/");
+            // The German pictures at the top, a translation's under its code.
+            const QString prefix = xml.attributes().value("prefix").toString();
+            EXPECT_TRUE(prefix == "/" || QRegularExpression("^/[a-z]{2}$").match(prefix).hasMatch()) << prefix.toStdString();
         }
         if (xml.isStartElement() && xml.name() == QLatin1String("file"))
             files.insert(xml.readElementText());
@@ -76,6 +80,27 @@ TEST(ResourcePictures, ResourceFileListsEveryPictureThatExists)
         EXPECT_TRUE(listed.contains(QString("terrain_") + t.word + ".bmp")) << t.word;
     for (const QString &name : listed)
         EXPECT_TRUE(QFile::exists(resourceDir() + "/" + name)) << name.toStdString();
+}
+
+// Every translation draws each picture with words too, at the German one's
+// size and depth, and names it in the resource file.
+TEST(ResourcePictures, EachTranslationHasTheWordPictures)
+{
+    const QSet<QString> listed = filesInResourceFile();
+    const QStringList languages = QDir(resourceDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_FALSE(languages.isEmpty()) << "no translated pictures";
+    for (const QString &code : languages) {
+        for (const char *name : {"menu_skirmish.bmp", "menu_options.bmp", "menu_end.bmp", "back.bmp", "start.bmp"}) {
+            const QString file = code + "/" + name;
+            EXPECT_TRUE(listed.contains(file)) << file.toStdString();
+            const BmpHeader own = bmpHeader(resourceDir() + "/" + name), translated = bmpHeader(resourceDir() + "/" + file);
+            EXPECT_TRUE(translated.valid) << file.toStdString();
+            EXPECT_EQ(translated.width, own.width) << file.toStdString();
+            EXPECT_EQ(translated.height, own.height) << file.toStdString();
+            EXPECT_EQ(translated.bitsPerPixel, own.bitsPerPixel) << file.toStdString();
+            EXPECT_NE(readAll(resourceDir() + "/" + file), readAll(resourceDir() + "/" + name)) << "not translated";
+        }
+    }
 }
 
 TEST(ResourcePictures, EachHasItsLayoutSizeAndDepth)

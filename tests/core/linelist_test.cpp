@@ -121,24 +121,26 @@ TEST_F(OptionsFiles, MissingFileSavesFiftyLines)
 {
     gw::OptionsFile options;
     EXPECT_THROW(options.load(), gw::GameError);
-    options.save("Gestrandet", 1, 0);
+    options.save("Gestrandet", 1, 0, "en");
     const Lines saved = gw::readLines("options.cfg");
     ASSERT_EQ(saved.size(), 50u);
     EXPECT_EQ(saved[0], "Gestrandet");
     EXPECT_EQ(saved[1], "1");
     EXPECT_EQ(saved[2], "0");
-    EXPECT_EQ(saved[3], "");
+    EXPECT_EQ(saved[3], "en");
+    EXPECT_EQ(saved[4], "");
 }
 
 TEST_F(OptionsFiles, KeepsItsOwnLinesAndReadsTheSwitches)
 {
-    write("options.cfg", "Mittelmeer\r\n1\r\n 0\r\nkeep me\r\n");
+    write("options.cfg", "Mittelmeer\r\n1\r\n 0\r\nen\r\nkeep me\r\n");
     gw::OptionsFile options;
     options.load();
     EXPECT_EQ(options.musicSwitch(), 1);
     EXPECT_EQ(options.soundSwitch(), 0);
-    options.save("Big City Crisis", 0, 1);
-    EXPECT_EQ(gw::readLines("options.cfg"), (Lines{"Big City Crisis", "0", "1", "keep me"}));
+    EXPECT_EQ(options.language(), "en");
+    options.save("Big City Crisis", 0, 1, "de");
+    EXPECT_EQ(gw::readLines("options.cfg"), (Lines{"Big City Crisis", "0", "1", "de", "keep me"}));
 }
 
 TEST_F(OptionsFiles, BadOrMissingSwitchLinesRaiseTheIntegerError)
@@ -153,18 +155,18 @@ TEST_F(OptionsFiles, BadOrMissingSwitchLinesRaiseTheIntegerError)
     } catch (const gw::GameError &e) {
         EXPECT_EQ(std::string(e.what()), "'' ist kein gültiger Integerwert");
     }
-    // A short file grows to hold both switches when saved.
+    // A short file grows to hold both switches and the language when saved.
     write("options.cfg", "");
     options.load();
-    options.save("Mittelmeer", 1, 1);
-    EXPECT_EQ(gw::readLines("options.cfg"), (Lines{"Mittelmeer", "1", "1"}));
+    options.save("Mittelmeer", 1, 1, "de");
+    EXPECT_EQ(gw::readLines("options.cfg"), (Lines{"Mittelmeer", "1", "1", "de"}));
 }
 
 TEST_F(OptionsFiles, UnwritableFileKeepsTheNewValuesInMemory)
 {
     std::filesystem::create_directory("options.cfg"); // a directory cannot be written as a file
     gw::OptionsFile options;
-    EXPECT_THROW(options.save("Mittelmeer", 1, 0), gw::GameError);
+    EXPECT_THROW(options.save("Mittelmeer", 1, 0, "de"), gw::GameError);
     EXPECT_EQ(options.lines().line(1), "1");
 }
 

@@ -17,9 +17,8 @@ using Calls = std::vector<std::string>;
 
 namespace {
 
-const std::string kVictoryBox =
-    "message Sie haben die gegnerische Basis zerstört! | Herzlichen Glückwunsch !!!";
-const std::string kDefeatBox = "message Ihre Basis wurde zerstört! | Niederlage !";
+const std::string kVictoryBox = "notice BaseDestroyed";
+const std::string kDefeatBox = "notice OwnBaseDestroyed";
 
 Calls concat(std::initializer_list<Calls> parts)
 {
@@ -58,7 +57,7 @@ TEST_P(PlayerAttackSound, VictoryBoxThenPanelThenLabelsThenNoiseStops)
     EXPECT_TRUE(r.baseDestroyed());
     EXPECT_EQ(screen.calls,
               concat({GetParam().start,
-                      {kVictoryBox, "victory Sie haben in 3 Runden gewonnen!",
+                      {kVictoryBox, "victory 3",
                        "counter Recruits 1", "counter Infantry 0", "counter Snipers 0",
                        "counter Mortarcrews 0", "counter Specialunits 0", "stop FightBg"}}));
 }
@@ -141,7 +140,7 @@ TEST(PlayerAttack, DestroyedBaseRepeatsTheVictoryWithTheCurrentRoundCount)
 
     playerattack(s, random, screen);
 
-    EXPECT_EQ(screen.starting("victory"), (Calls{"victory Sie haben in 12 Runden gewonnen!"}));
+    EXPECT_EQ(screen.starting("victory"), (Calls{"victory 12"}));
     EXPECT_EQ(s.enemybasehp, -3);
 }
 
@@ -171,7 +170,7 @@ TEST_P(EnemyAttackSound, NoiseStopsBeforeTheDefeatBoxAndNoLabels)
     EXPECT_EQ(s.enemyinfantry, 1);
     EXPECT_EQ(screen.calls,
               concat({GetParam().start,
-                      {"stop FightBg", kDefeatBox, "defeat Sie haben in 7 Runden verloren!"}}));
+                      {"stop FightBg", kDefeatBox, "defeat 7"}}));
 }
 
 TEST_P(EnemyAttackSound, NoDefeatWhileTheBaseStands)
@@ -212,7 +211,7 @@ TEST(EnemyAttack, WithoutForcesRepeatsTheDefeatOnceTheBaseIsGone)
     EXPECT_EQ(s.basehp, 0);
     EXPECT_EQ(s.recruits, 5);
     EXPECT_EQ(screen.calls, (Calls{"play FightBg", "play Defend", "stop FightBg", kDefeatBox,
-                                   "defeat Sie haben in 9 Runden verloren!"}));
+                                   "defeat 9"}));
 }
 
 TEST(EnemyAttack, OneOfEachOpponentForceAgainstNoDefenceDeals25)

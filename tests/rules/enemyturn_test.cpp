@@ -201,7 +201,7 @@ TEST(RoundEndDefeat, DefeatTextIncludesTheCurrentRoundAndTheRestStillRuns)
     RecordingScreen screen;
     std::vector<int32_t> activeAtBox;
     screen.onCall = [&](const std::string &call) {
-        if (call.rfind("message", 0) == 0)
+        if (call.rfind("notice", 0) == 0)
             activeAtBox.push_back(s.fieldactive);
     };
 
@@ -213,8 +213,8 @@ TEST(RoundEndDefeat, DefeatTextIncludesTheCurrentRoundAndTheRestStillRuns)
     EXPECT_EQ(s.fieldactive, 1);
     EXPECT_EQ(activeAtBox, (std::vector<int32_t>{0}));
     Calls expected = {"counter Cash 0", "play FightBg", "play Defend", "stop FightBg",
-                      "message Ihre Basis wurde zerstört! | Niederlage !",
-                      "defeat Sie haben in 7 Runden verloren!"};
+                      "notice OwnBaseDestroyed",
+                      "defeat 7"};
     const Calls labels = clampLabels(0, 0, 0, 0, 0, 0);
     expected.insert(expected.end(), labels.begin(), labels.end());
     EXPECT_EQ(screen.calls, expected);

@@ -39,8 +39,8 @@ inline const char *labelName(CounterLabel l)
 }
 
 // Records every call as one line of text, in the order the rules made them:
-//   "counter Cash 250", "message <text> | <caption>", "play FightBg",
-//   "stop FightBg", "victory <text>", "defeat <text>", "redraw".
+//   "counter Cash 250", "notice BaseDestroyed", "play FightBg",
+//   "stop FightBg", "victory <rounds>", "defeat <rounds>", "redraw".
 // onCall, when set, runs after each call is recorded, so a test can look at
 // the game state at that moment.
 class RecordingScreen : public Screen {
@@ -52,14 +52,14 @@ public:
     {
         record(std::string("counter ") + labelName(label) + " " + std::to_string(value));
     }
-    void message(const std::string &text, const std::string &caption) override
+    void notify(Notice notice) override
     {
-        record("message " + text + " | " + caption);
+        record(notice == Notice::BaseDestroyed ? "notice BaseDestroyed" : "notice OwnBaseDestroyed");
     }
     void playSound(Sound sound) override { record(std::string("play ") + soundName(sound)); }
     void stopSound(Sound sound) override { record(std::string("stop ") + soundName(sound)); }
-    void showVictory(const std::string &text) override { record("victory " + text); }
-    void showDefeat(const std::string &text) override { record("defeat " + text); }
+    void showVictory(int32_t rounds) override { record("victory " + std::to_string(rounds)); }
+    void showDefeat(int32_t rounds) override { record("defeat " + std::to_string(rounds)); }
     void enableRedraw() override { record("redraw"); }
 
     // The recorded calls that start with `prefix`, in order.

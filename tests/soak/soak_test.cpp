@@ -25,11 +25,11 @@ namespace {
 struct CountingScreen : gw::Screen {
     int messages = 0, victories = 0, defeats = 0, redraws = 0;
     void showCounter(gw::CounterLabel, int32_t) override {}
-    void message(const std::string &, const std::string &) override { ++messages; }
+    void notify(gw::Notice) override { ++messages; }
     void playSound(gw::Sound) override {}
     void stopSound(gw::Sound) override {}
-    void showVictory(const std::string &) override { ++victories; }
-    void showDefeat(const std::string &) override { ++defeats; }
+    void showVictory(int32_t) override { ++victories; }
+    void showDefeat(int32_t) override { ++defeats; }
     void enableRedraw() override { ++redraws; }
 };
 

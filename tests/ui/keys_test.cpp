@@ -67,7 +67,7 @@ TEST(Escape, LeavesTheVictoryPanelToItsButton)
 {
     Harness h;
     startGame(h);
-    h.gw->game().showVictory("Sie haben in 3 Runden gewonnen!");
+    h.gw->game().showVictory(3);
     escape(h);
     EXPECT_TRUE(shown(h, "panwin"));
     EXPECT_TRUE(shown(h, "pangame"));

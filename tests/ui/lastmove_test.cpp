@@ -6,7 +6,7 @@
 #include "core/cells.h"
 #include "rules/enemyturn.h"
 #include "rules/recording_screen.h"
-#include "rules/report.h"
+#include "ui/texts.h"
 
 #include <QLabel>
 
@@ -87,7 +87,7 @@ TEST(LastMove, TellsEachOfTheTwelveActionsWhetherItActedOrNot)
 
             h.gw->random().seed(seed);
             h.click("btnendtry");
-            EXPECT_EQ(lastMove(h).toStdString(), gw::lastMoveText(expected));
+            EXPECT_EQ(lastMove(h).toStdString(), gw::Texts::lastMove(expected).toStdString());
             if (action == 11) {
                 EXPECT_TRUE(lastMove(h).startsWith("Der Gegner hat angegriffen."));
                 EXPECT_EQ(lastMove(h).endsWith("blieb unbeschädigt."), !rich);
@@ -161,7 +161,7 @@ TEST(LastMove, TheLongestTextsFitTheLine)
         results.push_back(r);
     }
     for (const gw::EnemyTurnResult &r : results) {
-        const QString text = QString::fromStdString(gw::lastMoveText(r));
+        const QString text = gw::Texts::lastMove(r);
         SCOPED_TRACE(text.toStdString());
         line->setText(text);
         EXPECT_LE(line->heightForWidth(line->width()), line->height());

@@ -21,12 +21,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines optionsWith(const std::string &music, const std::string &sound)
+Lines optionsWith(const std::string &music, const std::string &sound, const std::string &language = "")
 {
     Lines lines(50);
     lines[0] = "Gestrandet";
     lines[1] = music;
     lines[2] = sound;
+    lines[3] = language;
     lines[7] = "kept as it is";
     return lines;
 }
@@ -147,8 +148,9 @@ TEST(Options, SavingKeepsTheFilesOwnLines)
     EXPECT_EQ(h.gw->state().menustate, 0);
     EXPECT_TRUE(h.widget("panoptions")->isHidden());
 
-    // Line 0 keeps the remembered map, the other lines stay as they were.
-    EXPECT_EQ(h.dir.readLines("options.cfg"), optionsWith("1", "0"));
+    // Line 0 keeps the remembered map, line 3 takes the language, the other
+    // lines stay as they were.
+    EXPECT_EQ(h.dir.readLines("options.cfg"), optionsWith("1", "0", "de"));
 }
 
 TEST(Options, AfterAGameTheFileStillHoldsItsOwnLines)
@@ -162,7 +164,7 @@ TEST(Options, AfterAGameTheFileStillHoldsItsOwnLines)
     EXPECT_EQ(h.dir.readLines("options.cfg"), optionsWith("0", "0")) << "the start saved the options, not the map";
     h.click("btnoptions");
     h.click("btnoptionsback");
-    EXPECT_EQ(h.dir.readLines("options.cfg"), optionsWith("0", "0")) << "not the map file";
+    EXPECT_EQ(h.dir.readLines("options.cfg"), optionsWith("0", "0", "de")) << "not the map file";
 }
 
 TEST(Options, AnUnwritableFileKeepsTheScreenOpen)

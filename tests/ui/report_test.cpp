@@ -9,7 +9,7 @@
 #include "rules/actions.h"
 #include "rules/enemyturn.h"
 #include "rules/recording_screen.h"
-#include "rules/report.h"
+#include "ui/texts.h"
 #include "rules/state_snapshot.h"
 
 #include <QLabel>
@@ -34,6 +34,14 @@ std::vector<std::string> shownLines(const Harness &h, int slot)
     for (const QString &l : body->text().split('\n'))
         lines.push_back(l.toStdString());
     return lines;
+}
+
+std::vector<std::string> lines(const QStringList &list)
+{
+    std::vector<std::string> out;
+    for (const QString &l : list)
+        out.push_back(l.toStdString());
+    return out;
 }
 
 bool reportOpen(const Harness &h) { return !h.widget("panreport")->isHidden(); }
@@ -124,7 +132,7 @@ TEST_F(Report, ThePlayersAttackIsReportedStageByStage)
 
     EXPECT_EQ(gw::test::snapshot(h.gw->state()), gw::test::snapshot(expected.state)) << "the replay is what happened";
     ASSERT_TRUE(reportOpen(h));
-    EXPECT_EQ(shownLines(h, 1), gw::battleReportLines(*expected.attack));
+    EXPECT_EQ(shownLines(h, 1), lines(gw::Texts::battleReport(*expected.attack)));
     EXPECT_EQ(shownLines(h, 1).front(), "Ihr Angriff auf die gegnerische Basis");
     EXPECT_TRUE(shownLines(h, 2).empty()) << "the opponent did not attack";
     EXPECT_EQ(h.find<QLabel>("labreporttitle")->text(), "Kampfbericht");
@@ -154,7 +162,7 @@ TEST_F(Report, TheOpponentsAttackIsReported)
 
     EXPECT_EQ(gw::test::snapshot(h.gw->state()), gw::test::snapshot(expected.state));
     ASSERT_TRUE(reportOpen(h));
-    EXPECT_EQ(shownLines(h, 1), gw::battleReportLines(*expected.turn.battle));
+    EXPECT_EQ(shownLines(h, 1), lines(gw::Texts::battleReport(*expected.turn.battle)));
     EXPECT_EQ(shownLines(h, 1).front(), "Angriff des Gegners auf Ihre Basis");
     EXPECT_TRUE(shownLines(h, 2).empty());
 }
@@ -170,8 +178,8 @@ TEST_F(Report, BothBattlesOfOneRoundAreShownThePlayersFirst)
 
     EXPECT_EQ(gw::test::snapshot(h.gw->state()), gw::test::snapshot(expected.state));
     ASSERT_TRUE(reportOpen(h));
-    EXPECT_EQ(shownLines(h, 1), gw::battleReportLines(*expected.attack));
-    EXPECT_EQ(shownLines(h, 2), gw::battleReportLines(*expected.turn.battle));
+    EXPECT_EQ(shownLines(h, 1), lines(gw::Texts::battleReport(*expected.attack)));
+    EXPECT_EQ(shownLines(h, 2), lines(gw::Texts::battleReport(*expected.turn.battle)));
     QWidget *panel = h.widget("panreport");
     EXPECT_TRUE(panel->rect().contains(h.widget("btnclosereport")->geometry()));
     EXPECT_GT(h.widget("labreporthead2")->y(), h.widget("labreport1")->geometry().bottom());

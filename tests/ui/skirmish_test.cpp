@@ -126,8 +126,8 @@ TEST_F(Skirmish, ReturnToTheMainMenuStopsTheRedrawAndResetsNothing)
 TEST_F(Skirmish, ANewSkirmishStartsClean)
 {
     h.startSkirmish();
-    h.gw->game().showVictory("Sie haben in 3 Runden gewonnen!");
-    h.gw->game().showDefeat("Sie haben in 4 Runden verloren!");
+    h.gw->game().showVictory(3);
+    h.gw->game().showDefeat(4);
     for (const char *panel : {"panbuy", "pantrain", "panbuild", "panfight", "paninfo", "pantax", "panenemyinfo"})
         h.widget(panel)->show();
     h.find<QLineEdit>("edrec")->setText("5");

@@ -59,8 +59,8 @@ TEST_F(Turn, VictoryAndDefeatButtonsReturnToTheMenuAndStopTheRedraw)
     for (const char *button : {"btnwin", "btnlose"}) {
         SCOPED_TRACE(button);
         const bool win = std::string(button) == "btnwin";
-        h.gw->game().showDefeat("Sie haben in 2 Runden verloren!");
-        h.gw->game().showVictory("Sie haben in 2 Runden gewonnen!");
+        h.gw->game().showDefeat(2);
+        h.gw->game().showVictory(2);
         h.gw->game().enableRedraw();
         h.click(button);
         EXPECT_TRUE(h.widget("pangame")->isHidden());

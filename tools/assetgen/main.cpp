@@ -69,11 +69,32 @@ void makeResources(const QString &dir)
     };
     writeJpeg(titleBackground(), dir + "/background.jpg");
     compiled << "background.jpg";
-    bmp24(plaque(300, 188, "Gefecht", Emblem::Swords, 50), "menu_skirmish.bmp");
-    bmp24(plaque(300, 198, "Optionen", Emblem::Cog, 50), "menu_options.bmp");
-    bmp24(plaque(300, 201, "Beenden", Emblem::Gate, 50), "menu_end.bmp");
-    bmp24(plaque(192, 51, QString::fromUtf8("Zurück"), Emblem::ArrowLeft, 27), "back.bmp");
-    bmp24(plaque(192, 51, "Starten", Emblem::ArrowRight, 27), "start.bmp");
+    // The pictures with words: German at the top of the resources, each
+    // translation's under its language code (the window falls back to the
+    // German picture where a language has none).
+    struct WordSet {
+        QString code;
+        QString skirmish, options, end, back, start;
+    };
+    const WordSet wordSets[] = {
+        {"", "Gefecht", "Optionen", "Beenden", QString::fromUtf8("Zurück"), "Starten"},
+        {"en", "Skirmish", "Options", "Quit", "Back", "Start"},
+    };
+    QStringList translated;
+    for (const WordSet &w : wordSets) {
+        const QString sub = w.code.isEmpty() ? QString() : w.code + "/";
+        QDir().mkpath(dir + "/" + sub);
+        QStringList &list = w.code.isEmpty() ? compiled : translated;
+        auto word = [&](const QImage &img, const QString &name) {
+            writeBmp24(img, dir + "/" + sub + name);
+            list << sub + name;
+        };
+        word(plaque(300, 188, w.skirmish, Emblem::Swords, 50), "menu_skirmish.bmp");
+        word(plaque(300, 198, w.options, Emblem::Cog, 50), "menu_options.bmp");
+        word(plaque(300, 201, w.end, Emblem::Gate, 50), "menu_end.bmp");
+        word(plaque(192, 51, w.back, Emblem::ArrowLeft, 27), "back.bmp");
+        word(plaque(192, 51, w.start, Emblem::ArrowRight, 27), "start.bmp");
+    }
     bmp24(defaultPreview(), "preview_default.bmp");
     // The buy glyph is a 32-bit bitmap, the other four have 16 colours.
     writeBmp32(buttonGlyph("buy"), dir + "/btn_buy.bmp");
@@ -93,7 +114,20 @@ void makeResources(const QString &dir)
     QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
     for (const QString &name : compiled)
         qrc += "    <file>" + name.toUtf8() + "</file>\n";
-    qrc += "</qresource>\n</RCC>\n";
+    qrc += "</qresource>\n";
+    // A translation's pictures at ":/<code>/<name>".
+    QString open;
+    for (const QString &path : translated) {
+        const QString code = path.section('/', 0, 0), name = path.section('/', 1);
+        if (code != open) {
+            qrc += QByteArray(open.isEmpty() ? "" : "</qresource>\n") + "<qresource prefix=\"/" + code.toUtf8() + "\">\n";
+            open = code;
+        }
+        qrc += "    <file alias=\"" + name.toUtf8() + "\">" + path.toUtf8() + "</file>\n";
+    }
+    if (!open.isEmpty())
+        qrc += "</qresource>\n";
+    qrc += "</RCC>\n";
     writeFileOrDie(dir + "/resources.qrc", qrc);
 }
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
+// The words built from the rules' results: the last move and the battle
+// report, in the game's own language.
 #include "core/gamestate.h"
 #include "core/random.h"
 #include "rules/battle.h"
 #include "rules/enemyturn.h"
-#include "rules/report.h"
-#include "recording_screen.h"
+#include "rules/recording_screen.h"
+#include "ui/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +29,7 @@ std::string moveOf(gw::GameState s, int action)
 {
     gw::Random rng(1);
     gw::test::RecordingScreen screen;
-    return gw::lastMoveText(gw::enemyaction(s, rng, screen, action));
+    return gw::Texts::lastMove(gw::enemyaction(s, rng, screen, action)).toStdString();
 }
 
 TEST(LastMove, SaysWhatEachActionDid)
@@ -97,13 +99,13 @@ TEST(BattleReport, LinesFollowTheBattleResult)
         s.enemybasehp = 100;
         gw::Random rng(seed);
         const gw::BattleResult r = gw::fightBattle(s, rng, true);
-        const auto lines = gw::battleReportLines(r);
-        ASSERT_EQ(lines.size(), 7u);
+        const QStringList lines = gw::Texts::battleReport(r);
+        ASSERT_EQ(lines.size(), 7);
         EXPECT_EQ(lines[0], "Ihr Angriff auf die gegnerische Basis");
         EXPECT_EQ(lines[3], "3. Scharfschützen (0): kein Einsatz");
         for (int st = 0; st < 5; ++st) {
             const gw::BattleStage &stage = r.stages[static_cast<std::size_t>(st)];
-            const std::string &line = lines[static_cast<std::size_t>(st + 1)];
+            const std::string line = lines[st + 1].toStdString();
             EXPECT_EQ(line.find(std::to_string(st + 1) + ". "), 0u) << line;
             if (stage.attackersAtStart > 0) {
                 EXPECT_NE(line.find(std::to_string(stage.rolls) + (stage.rolls == 1 ? " Wurf" : " Würfe")),
@@ -112,7 +114,7 @@ TEST(BattleReport, LinesFollowTheBattleResult)
                 EXPECT_NE(line.find("Schaden " + std::to_string(stage.damage)), std::string::npos) << line;
             }
         }
-        EXPECT_EQ(lines[6], "HP der Basis: 100 -> " + std::to_string(s.enemybasehp));
+        EXPECT_EQ(lines[6].toStdString(), "HP der Basis: 100 -> " + std::to_string(s.enemybasehp));
     }
 }
 
@@ -132,7 +134,7 @@ TEST(BattleReport, NamesTheDefendersMetAndTheirLosses)
     st.defendersLost[5] = 1;
     st.rollsAgainst[7] = 1; // minefields, met but not hurt
     st.damage = 5;
-    const auto lines = gw::battleReportLines(r);
+    const QStringList lines = gw::Texts::battleReport(r);
     EXPECT_EQ(lines[0], "Angriff des Gegners auf Ihre Basis");
     EXPECT_EQ(lines[2], "2. Infanteristen (12): 5 Würfe; Verluste: Angreifer 7, Verteidiger 1 "
                         "(Geschütztürme -1, Minenfelder -0); Schaden 5");

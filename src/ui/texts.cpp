@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+#include "ui/texts.h"
+
+#include "core/cells.h"
+#include "core/gameerror.h"
+#include "rules/battle.h"
+#include "rules/enemyturn.h"
+
+#include <array>
+
+namespace gw {
+
+namespace {
+const char *const kTerrainScope = "gw::Terrain";
+const char *const kMapScope = "gw::Map";
+
+// What the opponent's actions 1 to 9 bought or trained, for one and for
+// more (%1).
+struct Counted {
+    const char *one, *many;
+};
+const Counted kGoods[] = {
+    {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 Rekruten gekauft."),
+     QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 Rekruten gekauft.")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 MG gekauft."),
+     QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 MGs gekauft.")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 Scharfschützengewehr gekauft."),
+     QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 Scharfschützengewehre gekauft.")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 Mörser gekauft."),
+     QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 Mörser gekauft.")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 Spezialausrüstung gekauft."),
+     QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 Spezialausrüstungen gekauft.")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 Infanteristen ausgebildet."),
+     QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 Infanteristen ausgebildet.")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 Scharfschützen ausgebildet."),
+     QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 Scharfschützen ausgebildet.")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 Mörsertrupp ausgebildet."),
+     QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 Mörsertrupps ausgebildet.")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 Sondereinheit ausgebildet."),
+     QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 Sondereinheiten ausgebildet.")},
+};
+} // namespace
+
+QString Texts::error(const std::exception &e)
+{
+    const auto *g = dynamic_cast<const GameError *>(&e);
+    if (!g)
+        return QString::fromUtf8(e.what());
+    const QString subject = QString::fromStdString(g->subject());
+    switch (g->kind()) {
+    case GameError::Kind::CannotOpen: return tr("Datei %1 kann nicht geöffnet werden").arg(subject);
+    case GameError::Kind::CannotCreate: return tr("Datei %1 kann nicht erstellt werden").arg(subject);
+    case GameError::Kind::NotAnInteger: return tr("'%1' ist kein gültiger Integerwert").arg(subject);
+    case GameError::Kind::InvalidBitmap: return tr("Bitmap ist ungültig");
+    case GameError::Kind::NoAudio: return tr("Datei %1 enthält keine abspielbaren Audiodaten").arg(subject);
+    }
+    return QString::fromUtf8(e.what());
+}
+
+QString Texts::shortage(int kind)
+{
+    switch (kind) {
+    case 0: return tr("Nicht genügend MGs vorhanden !");
+    case 1: return tr("Nicht genügend Sniper vorhanden !");
+    case 2: return tr("Nicht genügend Mörser vorhanden !");
+    case 3: return tr("Nicht genügend Spezialausrüstung vorhanden !");
+    }
+    return {};
+}
+
+QString Texts::noticeText(Notice notice)
+{
+    return notice == Notice::BaseDestroyed ? tr("Sie haben die gegnerische Basis zerstört!")
+                                           : tr("Ihre Basis wurde zerstört!");
+}
+
+QString Texts::noticeCaption(Notice notice)
+{
+    return notice == Notice::BaseDestroyed ? tr("Herzlichen Glückwunsch !!!") : tr("Niederlage !");
+}
+
+QString Texts::victory(int32_t rounds) { return tr("Sie haben in %1 Runden gewonnen!").arg(rounds); }
+
+QString Texts::defeat(int32_t rounds) { return tr("Sie haben in %1 Runden verloren!").arg(rounds); }
+
+QString Texts::lastMove(const EnemyTurnResult &turn)
+{
+    const int a = turn.action;
+    if (a >= 1 && a <= 10 && turn.tier == 0)
+        return tr("Der Gegner hat nichts getan.");
+    if (a >= 1 && a <= 9) {
+        const Counted &goods = kGoods[a - 1];
+        return turn.amount == 1 ? tr(goods.one) : tr(goods.many).arg(turn.amount);
+    }
+    switch (a) {
+    case 10: {
+        const QString built[] = {tr("Der Gegner hat einen Geschützturm gebaut."),
+                                 tr("Der Gegner hat einen Bunker gebaut."), tr("Der Gegner hat ein Minenfeld gebaut.")};
+        return built[turn.tier - 1];
+    }
+    case 11: {
+        const int32_t damage = turn.battle ? turn.battle->basehpBefore - turn.battle->basehpAfter : 0;
+        if (damage <= 0)
+            return tr("Der Gegner hat angegriffen. Ihre Basis blieb unbeschädigt.");
+        return tr("Der Gegner hat angegriffen. Ihre Basis verlor %1 HP.").arg(damage);
+    }
+    case 12:
+        if (turn.cellTaken) {
+            const Terrain *t = terrainOf(turn.newState);
+            return tr("Der Gegner hat ein Feld besetzt (%1).")
+                .arg(t ? terrainName(*t) : QString::fromStdString(turn.newState));
+        }
+        break;
+    }
+    return tr("Der Gegner hat nichts getan.");
+}
+
+QStringList Texts::battleReport(const BattleResult &battle)
+{
+    // The forces of the stages, and the defenders in the order they are met.
+    const std::array<QString, 5> forces = {tr("Rekruten"), tr("Infanteristen"), tr("Scharfschützen"),
+                                           tr("Mörsertrupps"), tr("Sondereinheiten")};
+    const std::array<QString, 8> defenders = {forces[0],          forces[1],    forces[2],
+                                              forces[3],          forces[4],    tr("Geschütztürme"),
+                                              tr("Bunker"),       tr("Minenfelder")};
+    QStringList lines;
+    lines << (battle.attackerIsPlayer ? tr("Ihr Angriff auf die gegnerische Basis")
+                                      : tr("Angriff des Gegners auf Ihre Basis"));
+    for (const BattleStage &st : battle.stages) {
+        const QString force = forces[static_cast<std::size_t>(st.stage - 1)];
+        if (st.attackersAtStart <= 0) {
+            lines << tr("%1. %2 (%3): kein Einsatz").arg(st.stage).arg(force).arg(st.attackersAtStart);
+            continue;
+        }
+        QStringList met;
+        int32_t defenderLosses = 0;
+        for (std::size_t d = 0; d < defenders.size(); ++d) {
+            if (st.rollsAgainst[d] > 0)
+                met << QStringLiteral("%1 -%2").arg(defenders[d]).arg(st.defendersLost[d]);
+            defenderLosses += st.defendersLost[d];
+        }
+        const QString rolls = st.rolls == 1 ? tr("1 Wurf") : tr("%1 Würfe").arg(st.rolls);
+        const QString losses = met.isEmpty()
+                                   ? tr("Verluste: Angreifer %1, Verteidiger %2").arg(st.attackersLost).arg(defenderLosses)
+                                   : tr("Verluste: Angreifer %1, Verteidiger %2 (%3)")
+                                         .arg(st.attackersLost)
+                                         .arg(defenderLosses)
+                                         .arg(met.join(QStringLiteral(", ")));
+        lines << tr("%1. %2 (%3): %4; %5; Schaden %6")
+                     .arg(st.stage)
+                     .arg(force)
+                     .arg(st.attackersAtStart)
+                     .arg(rolls, losses)
+                     .arg(st.damage);
+    }
+    lines << tr("HP der Basis: %1 -> %2").arg(battle.basehpBefore).arg(battle.basehpAfter);
+    return lines;
+}
+
+QString Texts::terrainName(const Terrain &terrain)
+{
+    return QCoreApplication::translate(kTerrainScope, terrain.germanName);
+}
+
+QString Texts::mapName(const std::string &name)
+{
+    return QCoreApplication::translate(kMapScope, name.c_str());
+}
+
+} // namespace gw
