@@ -24,10 +24,10 @@ install_missing() {
 }
 
 # What building the game needs.
-BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
-                libjpeg62-turbo-dev libgl-dev)
-# What the game needs at run time: audio decoding and its fonts.
-RUN_PACKAGES=(gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
-              fonts-dejavu-core fonts-urw-base35)
+BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev
+                libjpeg62-turbo-dev libgl-dev libmpg123-dev libpulse-dev)
+# What the game needs at run time: the MP3 decoder, the sound server's client
+# library, and its fonts.
+RUN_PACKAGES=(libmpg123-0 libpulse0 fonts-dejavu-core fonts-urw-base35)
 # What the tests need on top.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream)

@@ -15,7 +15,7 @@
 namespace gw {
 
 Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
-    : QWidget(parent), sound_(sound ? std::move(sound) : makeMediaSoundSystem())
+    : QWidget(parent), sound_(sound ? std::move(sound) : makePulseSoundSystem())
 {
     // One generator for the whole run, seeded once from the clock.
     random_.clockreseed();
