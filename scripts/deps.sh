@@ -29,5 +29,7 @@ BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev
 # What the game needs at run time: the MP3 decoder, the sound server's client
 # library, and its fonts.
 RUN_PACKAGES=(libmpg123-0 libpulse0 fonts-dejavu-core fonts-urw-base35)
-# What the tests need on top.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream)
+# What the tests need on top; the sound test runs its own PulseAudio server
+# and asks it with pactl what plays.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream
+               pulseaudio pulseaudio-utils)
