@@ -27,11 +27,12 @@ install_missing() {
 }
 
 # What building the game needs.
-BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
-                qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev libgl-dev)
-# What the game needs at run time: audio decoding and its fonts.
-RUN_PACKAGES=(gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
-              fonts-dejavu-core fonts-urw-base35)
-# What the tests need on top.
+BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
+                libjpeg62-turbo-dev libgl-dev libmpg123-dev libpulse-dev)
+# What the game needs at run time: the MP3 decoder, the sound server's client
+# library, and its fonts.
+RUN_PACKAGES=(libmpg123-0 libpulse0 fonts-dejavu-core fonts-urw-base35)
+# What the tests need on top; the sound test runs its own PulseAudio server
+# and asks it with pactl what plays.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream
-               xvfb xdotool lintian file)
+               xvfb xdotool lintian file pulseaudio pulseaudio-utils)

@@ -16,7 +16,8 @@ class SoundSystem {
 public:
     virtual ~SoundSystem() = default;
 
-    // Throws GameError when the file cannot be opened or holds no audio.
+    // Throws GameError when the file cannot be opened or its first frame
+    // does not decode.
     virtual void open(Sound sound) = 0;
     virtual void play(Sound sound) = 0;
     virtual void stop(Sound sound) = 0;
@@ -33,7 +34,9 @@ std::string soundFilePath(Sound sound);
 // The player's name in the window: "sbgmusic", "sfightbg", "sfight", "sdefend".
 const char *soundPlayerName(Sound sound);
 
-// The players the game uses: Qt Multimedia, one media player per file.
-std::unique_ptr<SoundSystem> makeMediaSoundSystem();
+// The players the game uses: each file decoded with libmpg123 as it plays
+// and played on the session's PulseAudio (or PipeWire) server, one stream
+// per playing sound. Without a server the players stay silent.
+std::unique_ptr<SoundSystem> makePulseSoundSystem();
 
 } // namespace gw

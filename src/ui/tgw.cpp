@@ -25,7 +25,7 @@
 namespace gw {
 
 Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
-    : QWidget(parent), sound_(sound ? std::move(sound) : makeMediaSoundSystem())
+    : QWidget(parent), sound_(sound ? std::move(sound) : makePulseSoundSystem())
 {
     // Built in the player's language (a box while building is in it too).
     setLanguage(QString::fromStdString(OptionsFile::languageIn()));

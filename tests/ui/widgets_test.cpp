@@ -3,6 +3,7 @@
 // pictures, bitmap and JPEG loading, and the sound-file check.
 #include "harness.h"
 
+#include "audio/mp3decoder.h"
 #include "audio/soundfiles.h"
 #include "core/gameerror.h"
 #include "ui/jpegdecode.h"
@@ -11,6 +12,7 @@
 #include "ui/spinbuttons.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QValidator>
@@ -19,6 +21,11 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -173,18 +180,78 @@ TEST(Pictures, JpegDecoderReadsTheBackgroundAndRefusesGarbage)
     EXPECT_TRUE(gw::decodeJpeg(QByteArray()).isNull());
 }
 
-TEST(SoundFiles, MpegAudioIsRecognisedByItsHeaders)
+QByteArray fileBytes(const QString &path)
 {
-    // MPEG-1 layer III, 128 kbit/s, 44.1 kHz.
-    const std::string frame("\xFF\xFB\x90\x64", 4);
-    EXPECT_TRUE(gw::looksLikeMpegAudio(frame + std::string(400, '\0')));
-    std::string tagged("ID3\x03\x00\x00\x00\x00\x00\x0A", 10);
-    tagged += std::string(10, ' ') + frame + std::string(100, '\0');
-    EXPECT_TRUE(gw::looksLikeMpegAudio(tagged));
-    EXPECT_FALSE(gw::looksLikeMpegAudio(""));
-    EXPECT_FALSE(gw::looksLikeMpegAudio("RIFF....WAVEfmt "));
-    EXPECT_FALSE(gw::looksLikeMpegAudio(std::string(2000, 'x')));
-    EXPECT_FALSE(gw::looksLikeMpegAudio(std::string("\xFF\xFB\xF0\x64", 4))) << "bit rate index 15 is invalid";
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(SoundFiles, TheCheckDecodesTheFirstFrameAndRefusesWhatDoesNotDecode)
+{
+    ScratchDir dir;
+    const QByteArray noise = fileBytes(dir.file("sound/fightbg.mp3"));
+    ASSERT_GT(noise.size(), 4096);
+    const QByteArray frameHeader("\xFF\xFB\x90\x64", 4); // MPEG-1 layer III, 128 kbit/s, 44.1 kHz
+
+    const std::vector<std::pair<const char *, QByteArray>> playable = {
+        {"behind an ID3v2 tag", QByteArray("ID3\x03\x00\x00\x00\x00\x00\x0A", 10) + QByteArray(10, ' ') + noise},
+        {"cut after 2 KB", noise.left(2048)},
+    };
+    for (const auto &[what, bytes] : playable) {
+        dir.write("sound/fightbg.mp3", bytes);
+        EXPECT_NO_THROW(gw::checkSoundFile("sound\\fightbg.mp3")) << what;
+    }
+
+    const std::vector<std::pair<const char *, QByteArray>> refused = {
+        {"empty", QByteArray()},
+        {"a WAVE header", QByteArray("RIFF....WAVEfmt ")},
+        {"2000 letters", QByteArray(2000, 'x')},
+        {"bit rate index 15", QByteArray("\xFF\xFB\xF0\x64", 4) + QByteArray(400, '\0')},
+        {"a frame header with nothing behind it", frameHeader + QByteArray(400, '\0')},
+        {"only the first frame, which holds the encoder's tag", noise.left(300)},
+    };
+    for (const auto &[what, bytes] : refused) {
+        dir.write("sound/fightbg.mp3", bytes);
+        try {
+            gw::checkSoundFile("sound\\fightbg.mp3");
+            ADD_FAILURE() << what << ": no error";
+        } catch (const gw::GameError &e) {
+            EXPECT_STREQ(e.what(), "Datei sound\\fightbg.mp3 enth\xc3\xa4lt keine abspielbaren Audiodaten") << what;
+        }
+    }
+}
+
+TEST(SoundFiles, TheDecoderFindsEverySamplePositionAgain)
+{
+    // Stop keeps the position and Play resumes there: a seek must land on
+    // exactly the samples a straight run decodes at that place.
+    ScratchDir dir;
+    gw::Mp3Decoder straight("sound\\fightbg.mp3");
+    EXPECT_EQ(straight.rate(), 32000);
+    EXPECT_EQ(straight.channels(), 1);
+    std::vector<std::int16_t> all(40 * 32000);
+    const std::size_t got = straight.read(all.data(), all.size() * 2);
+    EXPECT_TRUE(straight.atEnd());
+    all.resize(got / 2);
+    EXPECT_EQ(straight.position(), static_cast<long long>(all.size()));
+    ASSERT_GT(all.size(), 10u * 32000) << "fightbg.mp3 runs over ten seconds";
+
+    for (long long at : {0LL, 1LL, 12345LL, 5LL * 32000 + 7, static_cast<long long>(all.size()) - 100}) {
+        SCOPED_TRACE(at);
+        straight.seek(at);
+        EXPECT_FALSE(straight.atEnd());
+        EXPECT_EQ(straight.position(), at);
+        std::vector<std::int16_t> piece(1000);
+        piece.resize(straight.read(piece.data(), piece.size() * 2) / 2);
+        const std::size_t expected = std::min<std::size_t>(1000, all.size() - static_cast<std::size_t>(at));
+        ASSERT_EQ(piece.size(), expected);
+        EXPECT_TRUE(std::equal(piece.begin(), piece.end(), all.begin() + at));
+    }
+    // Past the end there is nothing more to read.
+    straight.seek(static_cast<long long>(all.size()) + 32000);
+    std::int16_t sample = 0;
+    EXPECT_EQ(straight.read(&sample, sizeof sample), 0u);
+    EXPECT_TRUE(straight.atEnd());
 }
 
 TEST(SoundFiles, ShippedSoundsPassTheCheckAndBrokenOnesDoNot)
