@@ -81,12 +81,14 @@ void GameController::showVictory(const std::string &text)
 {
     decided_ = true;
     screen_.victory().showResult(QString::fromStdString(text));
+    emit gameDecided(true);
 }
 
 void GameController::showDefeat(const std::string &text)
 {
     decided_ = true;
     screen_.defeat().showResult(QString::fromStdString(text));
+    emit gameDecided(false);
 }
 
 void GameController::enableRedraw() { redraw_->enable(); }
@@ -99,29 +101,24 @@ void GameController::btnskirmishstartClick()
 {
     const std::string chosen = state_.memtemp.line(0);
     const LoadedMap map = readMap(chosen);
-    PictureCache cache;
-    std::vector<QImage> pictures(kCells + 1);
-    for (int n = 1; n <= kCells; ++n)
-        pictures[static_cast<std::size_t>(n)] = cache.load(cellPicturePath(map.cell(n)));
+    const std::vector<QImage> pictures = loadCellPictures(map.lines);
 
     applyMap(state_, map);
     state_.fieldmode = 0;
+    openGame(pictures, QString());
+    emit skirmishStarted(chosen);
+}
+
+void GameController::openGame(const std::vector<QImage> &pictures, const QString &lastMove)
+{
     redraw_->forgetFailures();
     decided_ = false;
-
-    screen_.closePanels();
-    screen_.victory().hide();
-    screen_.defeat().hide();
-    screen_.purchase().reset();
-    screen_.training().reset();
+    screen_.resetPanels();
     for (int n = 1; n <= kCells; ++n)
         screen_.field().setCellPicture(n, pictures[static_cast<std::size_t>(n)]);
-    // Every force is 0 in a new game.
-    showCounters({CounterLabel::Cash, CounterLabel::Recruits, CounterLabel::Rifles, CounterLabel::Mgs,
-                  CounterLabel::Mortars, CounterLabel::Specpacks, CounterLabel::Infantry, CounterLabel::Snipers,
-                  CounterLabel::Mortarcrews, CounterLabel::Specialunits, CounterLabel::Taxes});
-    screen_.strip().showLastMove(QString());
-    emit skirmishStarted(chosen);
+    for (CounterLabel label : kCounterLabels)
+        showCounter(label, counterValue(state_, label));
+    screen_.strip().showLastMove(lastMove);
 }
 
 void GameController::leaveGame() { redraw_->stop(); }
@@ -143,6 +140,7 @@ void GameController::roundEnd(const std::optional<BattleResult> &playerBattle)
         battles.push_back(*turn.battle);
     if (!battles.empty())
         screen_.report().showBattleReport(battles);
+    emit roundEnded(turn);
 }
 
 void GameController::ImageClick(int n)

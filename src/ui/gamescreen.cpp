@@ -112,6 +112,15 @@ void GameScreen::closePanels()
         p->hide();
 }
 
+void GameScreen::resetPanels()
+{
+    closePanels();
+    panwin_->hide();
+    panlose_->hide();
+    panbuy_->reset();
+    pantrain_->reset();
+}
+
 void GameScreen::closeTopPanel()
 {
     auto open = [](const Panel *p) { return !p->isHidden(); };

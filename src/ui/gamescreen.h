@@ -32,6 +32,9 @@ public:
     // Hides every panel over the field but the result panels (the round
     // end, and a new game).
     void closePanels();
+    // A game begins or goes on: every panel closed, the result panels too,
+    // and the purchase and training entries back to 0.
+    void resetPanels();
     // Escape: presses the topmost panel's way out (its "Abbrechen" or
     // "Schliessen"); the result panels stay until their own buttons are
     // pressed.

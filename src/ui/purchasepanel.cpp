@@ -44,6 +44,8 @@ PurchasePanel::PurchasePanel(QWidget *gameScreen) : Panel(gameScreen, "panbuy", 
 
 PurchaseOrder PurchasePanel::counts() const { return countsIn(entries_); }
 
+void PurchasePanel::setCounts(const PurchaseOrder &counts) { putCountsIn(entries_, counts); }
+
 void PurchasePanel::showTotal() { labcosts_->setCaption(QString::number(purchaseTotal(counts()))); }
 
 void PurchasePanel::reset()

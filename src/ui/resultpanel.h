@@ -17,14 +17,17 @@ public:
     enum class Result { Victory, Defeat };
     ResultPanel(QWidget *gameScreen, Result result);
 
-    // The label's text, then the panel shown.
+    // The label's text, then the panel shown; no note.
     void showResult(const QString &text);
+    // The victory's second line ("Neuer Rekord!"); empty hides it.
+    void showNote(const QString &text);
 
 signals:
     void confirmClicked();
 
 private:
     TextLabel *label_;
+    TextLabel *note_ = nullptr;
 };
 
 } // namespace gw

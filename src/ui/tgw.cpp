@@ -12,6 +12,7 @@
 #include "ui/optionscontroller.h"
 #include "ui/optionsscreen.h"
 #include "ui/pictures.h"
+#include "ui/recordkeeper.h"
 #include "ui/skirmishscreen.h"
 #include "ui/windowdrag.h"
 
@@ -92,6 +93,8 @@ void Tgw::wireScreens()
     wire(game_, &GameController::skirmishStarted, this, &Tgw::showGameScreen);
     connect(game_, &GameController::errorOccurred, this, &Tgw::showError);
     wire(pangame_, &GameScreen::leaveClicked, this, &Tgw::returnToMainMenu);
+    wire(new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this), &RecordKeeper::gameContinued, this,
+         &Tgw::showGameScreen);
 }
 
 void Tgw::showError(const QString &text)
