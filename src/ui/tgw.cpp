@@ -13,6 +13,7 @@
 #include "ui/optionsscreen.h"
 #include "ui/pictures.h"
 #include "ui/recordkeeper.h"
+#include "ui/rulespanel.h"
 #include "ui/skirmishscreen.h"
 #include "ui/windowdrag.h"
 
@@ -55,6 +56,7 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     mainmenuslide_->setInterval(25);
     wireScreens();
     drag_ = new WindowDrag(this);
+    new RulesPanel(this);
 
     for (Sound s : kAllSounds)
         sound_->open(s);
