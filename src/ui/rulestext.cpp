@@ -117,15 +117,16 @@ QString RulesText::html()
                        .arg(bold(tr("Fortsetzen"))));
 
     h += heading(tr("Preise"));
-    // The four price lists two by two.
-    const auto cell = [](const QString &caption, const QString &lines) {
-        return "<td width=\"50%\" valign=\"top\">" + paragraph(caption.toHtmlEscaped()) + lines + "</td>";
+    // The four price lists two by two, the longer lines on the right.
+    const auto cell = [](int percent, const QString &caption, const QString &lines) {
+        return QString("<td width=\"%1%\" valign=\"top\">").arg(percent) + paragraph(caption.toHtmlEscaped())
+               + lines + "</td>";
     };
     h += "<table width=\"100%\"><tr>"
-         + cell(tr("Ausrüstung, je Stück:"), list(int(kPurchasePrices.size()), equipmentLine))
-         + cell(tr("Ausbildung, je Einheit:"), list(int(kTrainingFees.size()), trainingLine)) + "</tr><tr>"
-         + cell(tr("Gebäude:"), list(int(kBuildings.size()), buildingLine))
-         + cell(tr("Land, einmal zu bezahlen; die Steuern kommen jede Runde hinzu:"),
+         + cell(38, tr("Ausrüstung, je Stück:"), list(int(kPurchasePrices.size()), equipmentLine))
+         + cell(62, tr("Ausbildung, je Einheit:"), list(int(kTrainingFees.size()), trainingLine)) + "</tr><tr>"
+         + cell(38, tr("Gebäude:"), list(int(kBuildings.size()), buildingLine))
+         + cell(62, tr("Land, einmal zu bezahlen; die Steuern kommen jede Runde hinzu:"),
                 list(int(terrains().size()), terrainLine))
          + "</tr></table>";
 
