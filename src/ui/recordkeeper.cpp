@@ -80,9 +80,9 @@ RecordKeeper::RecordKeeper(GameController &game, GameScreen &screen, SkirmishScr
     connect(this, &RecordKeeper::errorOccurred, &game, &GameController::errorOccurred);
     connect(stats_, &StatsKeeper::errorOccurred, this, &RecordKeeper::errorOccurred);
     const auto report = [this](const QString &text) { emit errorOccurred(text); };
-    // The window's own handlers for these signals were connected first and
-    // have run when these do: the skirmish screen shows, the game screen
-    // is left.
+    // The window connects its own handlers first, so a damaged save is
+    // reported with the skirmish screen already up. Nothing else here
+    // depends on the order.
     connectGuarded(&menu, &MainMenu::skirmishClicked, this, &RecordKeeper::refresh, report);
     connectGuarded(&skirmish, &SkirmishScreen::mapChosen, this, &RecordKeeper::showStatistics, report);
     connectGuarded(lines_, &RecordLines::continueClicked, this, &RecordKeeper::btncontinueClick, report);
