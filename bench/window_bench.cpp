@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Benchmarks of the window: the skirmish start with all 220 pictures, and
-// one tick of the field redraw.
+// Benchmarks of the window: the skirmish start with all 220 pictures, one
+// round end with its save, and one tick of the field redraw.
 #include "audio/soundsystem.h"
+#include "core/random.h"
 #include "scratchdir.h"
 #include "ui/fieldredraw.h"
 #include "ui/gamecontroller.h"
@@ -31,6 +32,23 @@ void BM_SkirmishStart(benchmark::State &st)
     }
 }
 BENCHMARK(BM_SkirmishStart)->Unit(benchmark::kMillisecond);
+
+// One round end from the button, with the save that follows it. The
+// opponent buys recruits every time, so no battle opens a box.
+void BM_RoundEnd(benchmark::State &st)
+{
+    gw::Tgw window(std::make_unique<SilentSound>());
+    window.btnskirmishClick();
+    window.game().btnskirmishstartClick();
+    uint32_t seed = 1;
+    while (gw::Random(seed).drawbelow(12) != 0)
+        ++seed;
+    for (auto _ : st) {
+        window.random().seed(seed);
+        window.game().btnendtryClick();
+    }
+}
+BENCHMARK(BM_RoundEnd)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawTick(benchmark::State &st)
 {

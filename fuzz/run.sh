@@ -10,11 +10,11 @@ out=build-fuzz
 mkdir -p "$out"
 flags=(-std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc)
 core_sources=(src/core/*.cpp src/map/*.cpp)
-for target in strtoint lines map options; do
+for target in strtoint lines map options savegame; do
     clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${core_sources[@]}" -o "$out/${target}_fuzz"
 done
 status=0
-for target in strtoint lines map options; do
+for target in strtoint lines map options savegame; do
     work="$out/corpus-$target"
     mkdir -p "$work"
     echo "== $target: ${seconds}s"

@@ -281,6 +281,84 @@
     </message>
 </context>
 <context>
+    <name>gw::RecordKeeper</name>
+    <message>
+        <source>die Datei ist kein Spielstand von Grimsward</source>
+        <translation>the file is not a Grimsward saved game</translation>
+    </message>
+    <message>
+        <source>das Dateiformat hat die Version %1, gelesen wird Version %2</source>
+        <translation>the file format is version %1; this game reads version %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1 enthält Steuerzeichen oder Binärdaten</source>
+        <translation>line %1 holds control characters or binary data</translation>
+    </message>
+    <message>
+        <source>Zeile %1: &apos;%2&apos; ist keine gültige Zahl</source>
+        <translation>line %1: &apos;%2&apos; is not a valid number</translation>
+    </message>
+    <message>
+        <source>Zeile %1: der Wert %2 ist hier nicht erlaubt</source>
+        <translation>line %1: the value %2 is not allowed here</translation>
+    </message>
+    <message>
+        <source>Zeile %1: unbekannter Eintrag &apos;%2&apos;</source>
+        <translation>line %1: unknown entry &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Zeile %1: der Eintrag &apos;%2&apos; steht doppelt</source>
+        <translation>line %1: the entry &apos;%2&apos; appears twice</translation>
+    </message>
+    <message>
+        <source>der Eintrag &apos;%1&apos; fehlt</source>
+        <translation>the entry &apos;%1&apos; is missing</translation>
+    </message>
+    <message>
+        <source>Zeile %1: unbekannte Karte &apos;%2&apos;</source>
+        <translation>line %1: unknown map &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Zeile %1: unbekannter Feldzustand &apos;%2&apos;</source>
+        <translation>line %1: unknown field state &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>die Datei ist unvollständig</source>
+        <translation>the file is incomplete</translation>
+    </message>
+    <message>
+        <source>Zeile %1: unerwarteter Text &apos;%2&apos;</source>
+        <translation>line %1: unexpected text &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Der gespeicherte Spielstand kann nicht fortgesetzt werden: %1. Die Datei %2 bleibt unverändert; ein neues Spiel legt sie als %3 beiseite.</source>
+        <translation>The saved game cannot be continued: %1. The file %2 stays as it is; a new game puts it aside as %3.</translation>
+    </message>
+    <message>
+        <source>Neuer Rekord!</source>
+        <translation>New record!</translation>
+    </message>
+</context>
+<context>
+    <name>gw::RecordLines</name>
+    <message>
+        <source>Fortsetzen</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Siege: %1 · Niederlagen: %2 · Rekord: %3 Runden</source>
+        <translation>Wins: %1 · Losses: %2 · Record: %3 rounds</translation>
+    </message>
+    <message>
+        <source>Siege: %1 · Niederlagen: %2 · Rekord: –</source>
+        <translation>Wins: %1 · Losses: %2 · Record: –</translation>
+    </message>
+    <message>
+        <source>%1, Runde %2</source>
+        <translation>%1, round %2</translation>
+    </message>
+</context>
+<context>
     <name>gw::ReportPanel</name>
     <message>
         <source>Kampfbericht</source>
@@ -311,10 +389,263 @@
     </message>
 </context>
 <context>
+    <name>gw::RulesPanel</name>
+    <message>
+        <source>Spielregeln</source>
+        <translation>Rules of the game</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>gw::RulesText</name>
+    <message>
+        <source>Rekrut</source>
+        <translation>Recruit</translation>
+    </message>
+    <message>
+        <source>Maschinengewehr (MG)</source>
+        <translation>Machine gun (MG)</translation>
+    </message>
+    <message>
+        <source>Scharfschützengewehr</source>
+        <translation>Sniper rifle</translation>
+    </message>
+    <message>
+        <source>Mörser</source>
+        <translation>Mortar</translation>
+    </message>
+    <message>
+        <source>Spezialausrüstung</source>
+        <translation>Special pack</translation>
+    </message>
+    <message>
+        <source>Infanterist</source>
+        <translation>Infantryman</translation>
+    </message>
+    <message>
+        <source>Scharfschütze</source>
+        <translation>Sniper</translation>
+    </message>
+    <message>
+        <source>Mörsertrupp</source>
+        <translation>Mortar crew</translation>
+    </message>
+    <message>
+        <source>Sondereinheit</source>
+        <translation>Special unit</translation>
+    </message>
+    <message>
+        <source>Geschützturm</source>
+        <translation>Gun tower</translation>
+    </message>
+    <message>
+        <source>Bunker</source>
+        <translation>Bunker</translation>
+    </message>
+    <message>
+        <source>Minenfeld</source>
+        <translation>Minefield</translation>
+    </message>
+    <message>
+        <source>Rekruten</source>
+        <translation>Recruits</translation>
+    </message>
+    <message>
+        <source>Infanteristen</source>
+        <translation>Infantry</translation>
+    </message>
+    <message>
+        <source>Scharfschützen</source>
+        <translation>Snipers</translation>
+    </message>
+    <message>
+        <source>Mörsertrupps</source>
+        <translation>Mortar crews</translation>
+    </message>
+    <message>
+        <source>Sondereinheiten</source>
+        <translation>Special units</translation>
+    </message>
+    <message>
+        <source>Geschütztürme</source>
+        <translation>Gun towers</translation>
+    </message>
+    <message>
+        <source>Minenfelder</source>
+        <translation>Minefields</translation>
+    </message>
+    <message>
+        <source>%1: %2 Gold</source>
+        <translation>%1: %2 gold</translation>
+    </message>
+    <message>
+        <source>%1: 1 Rekrut, 1 %2 und %3 Gold</source>
+        <translation>%1: 1 recruit, 1 %2 and %3 gold</translation>
+    </message>
+    <message>
+        <source>%1: %2 Gold, danach %3 Gold Steuern je Runde</source>
+        <translation>%1: %2 gold, then %3 gold in taxes every round</translation>
+    </message>
+    <message>
+        <source>%1: Würfel mit %2 Seiten, eine 0 bei 1 von %2 Würfen</source>
+        <translation>%1: a die with %2 sides, a 0 in 1 of %2 rolls</translation>
+    </message>
+    <message>
+        <source>Ziel des Spiels</source>
+        <translation>The aim of the game</translation>
+    </message>
+    <message>
+        <source>Sie (Rot) und der Gegner (Blau) teilen eine Karte aus %1 × %2 Feldern. Jede Seite beginnt mit %3 Gold und einer Basis mit %4 HP. Sie gewinnen, sobald die gegnerische Basis in Ihrem Angriff auf 0 HP oder weniger fällt; Sie verlieren, wenn der Gegner das mit Ihrer Basis schafft. Ihr schnellster Sieg auf einer Karte ist Ihr Rekord.</source>
+        <translation>You (red) and the enemy (blue) share a map of %1 × %2 fields. Each side starts with %3 gold and a base with %4 HP. You win as soon as your attack brings the enemy base down to 0 HP or below; you lose when the enemy does the same to yours. Your fastest win on a map is your record.</translation>
+    </message>
+    <message>
+        <source>Ein Zug</source>
+        <translation>A turn</translation>
+    </message>
+    <message>
+        <source>In jedem Zug tun Sie genau eines davon; danach endet die Runde, und der Gegner zieht:</source>
+        <translation>Each turn you do exactly one of these; then the round ends and the enemy moves:</translation>
+    </message>
+    <message>
+        <source>%1: Rekruten und Ausrüstung kaufen, oder nach %2 ein freies Feld anklicken, das Ihnen dann gehört.</source>
+        <translation>%1: buy recruits and equipment, or, after %2, click a free field to make it yours.</translation>
+    </message>
+    <message>
+        <source>Kaufen</source>
+        <translation>Buy</translation>
+    </message>
+    <message>
+        <source>Land kaufen</source>
+        <translation>Buy land</translation>
+    </message>
+    <message>
+        <source>%1: Rekruten mit Ausrüstung zu Einheiten ausbilden.</source>
+        <translation>%1: train recruits with equipment into units.</translation>
+    </message>
+    <message>
+        <source>Ausbilden</source>
+        <translation>Train</translation>
+    </message>
+    <message>
+        <source>%1: einen Geschützturm, einen Bunker oder ein Minenfeld für Ihre Basis bauen.</source>
+        <translation>%1: build a gun tower, a bunker or a minefield for your base.</translation>
+    </message>
+    <message>
+        <source>Bauen</source>
+        <translation>Build</translation>
+    </message>
+    <message>
+        <source>%1, %2 und ein Klick auf ein Feld der gegnerischen Basis: angreifen.</source>
+        <translation>%1, %2 and a click on a field of the enemy base: attack.</translation>
+    </message>
+    <message>
+        <source>Angreifen</source>
+        <translation>Attack</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Die Sanduhr: die Runde beenden, ohne etwas zu tun.</source>
+        <translation>The hourglass: end the round without doing anything.</translation>
+    </message>
+    <message>
+        <source>Was abgelehnt wird (zu wenig Gold, Ausrüstung oder Rekruten), kostet keinen Zug. %1 zeigt Ihre und die gegnerischen Zahlen und die Preise des Landes; das kostet ebenso wenig einen Zug wie diese Regeln.</source>
+        <translation>Anything refused (too little gold, equipment or recruits) costs no turn. %1 shows your figures, the enemy&apos;s and the land prices; like these rules, it costs no turn.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Das Ende einer Runde</source>
+        <translation>The end of a round</translation>
+    </message>
+    <message>
+        <source>Die Runde wird gezählt, und Sie erhalten Ihre Steuern. Dann zieht der Gegner und erhält danach seine Steuern. Gold, Rekruten und Einheiten unter 0 werden auf 0 gesetzt. Das laufende Spiel wird nach jeder Runde gespeichert; im Gefecht setzt %1 es fort.</source>
+        <translation>The round is counted and you collect your taxes. Then the enemy moves and collects its taxes. Gold, recruits and units below 0 are set back to 0. The game in progress is saved after every round; on the skirmish screen, %1 picks it up again.</translation>
+    </message>
+    <message>
+        <source>Fortsetzen</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Preise</source>
+        <translation>Prices</translation>
+    </message>
+    <message>
+        <source>Ausrüstung, je Stück:</source>
+        <translation>Equipment, each:</translation>
+    </message>
+    <message>
+        <source>Ausbildung, je Einheit:</source>
+        <translation>Training, per unit:</translation>
+    </message>
+    <message>
+        <source>Gebäude:</source>
+        <translation>Buildings:</translation>
+    </message>
+    <message>
+        <source>Land, einmal zu bezahlen; die Steuern kommen jede Runde hinzu:</source>
+        <translation>Land, paid once; the taxes come in every round:</translation>
+    </message>
+    <message>
+        <source>Der Kampf</source>
+        <translation>The battle</translation>
+    </message>
+    <message>
+        <source>Ein Angriff hat fünf Stufen; in jeder greift eine Truppe an: 1. Rekruten, 2. Infanteristen, 3. Scharfschützen, 4. Mörsertrupps, 5. Sondereinheiten. Solange die angreifende Truppe Einheiten hat, trifft sie auf den ersten Verteidiger, der noch steht, und würfelt gegen ihn. Der Würfel zeigt 0 bis Seitenzahl − 1:</source>
+        <translation>An attack has five stages, each fought by one force: 1. recruits, 2. infantry, 3. snipers, 4. mortar crews, 5. special units. As long as the attacking force has units, it meets the first defender still standing and rolls a die against it. The die shows 0 to its number of sides − 1:</translation>
+    </message>
+    <message>
+        <source>Bei 0 verliert der Verteidiger Einheiten: in Stufe 1 eine, in Stufe n zufällig 1 bis n.</source>
+        <translation>On a 0 the defender loses units: one in stage 1, a random 1 to n in stage n.</translation>
+    </message>
+    <message>
+        <source>Sonst verliert die angreifende Truppe so viele Einheiten, wie der Würfel zeigt.</source>
+        <translation>Otherwise the attacking force loses as many units as the die shows.</translation>
+    </message>
+    <message>
+        <source>Die Verteidiger in der Reihenfolge, in der sie kämpfen:</source>
+        <translation>The defenders, in the order they fight:</translation>
+    </message>
+    <message>
+        <source>Steht kein Verteidiger mehr, verliert die Basis %1 HP, und die Stufe ist vorbei. Eine Truppe ohne Einheiten richtet nichts aus. Der Gegner greift nach denselben Regeln an.</source>
+        <translation>When no defender is left standing, the base loses %1 HP and the stage is over. A force without units does nothing. The enemy attacks by the same rules.</translation>
+    </message>
+    <message>
+        <source>Der Gegner</source>
+        <translation>The enemy</translation>
+    </message>
+    <message>
+        <source>Am Ende jeder Runde wählt der Gegner zufällig eine von zwölf Aktionen, jede gleich wahrscheinlich: fünf Käufe (Rekruten, MGs, Scharfschützengewehre, Mörser, Spezialausrüstung), vier Ausbildungen (Infanteristen, Scharfschützen, Mörsertrupps, Sondereinheiten), einen Bau, einen Angriff auf Ihre Basis oder das Besetzen eines Feldes.</source>
+        <translation>At the end of every round the enemy picks one of twelve actions at random, each as likely as the others: five purchases (recruits, MGs, sniper rifles, mortars, special packs), four trainings (infantry, snipers, mortar crews, special units), a building, an attack on your base, or taking a field.</translation>
+    </message>
+    <message>
+        <source>Wie viel er kauft oder ausbildet, hängt in drei Stufen von seinem Gold ab; zum Ausbilden braucht er Rekruten und so viel Ausrüstung, wie er Einheiten ausbildet, verbraucht die Ausrüstung aber nicht. Er baut das teuerste Gebäude, das sein Gold erreicht, zu Ihren Preisen. Zum Besetzen zieht er ein zufälliges Feld: Ist es frei und reicht sein Gold an den Landpreis heran, gehört es ihm, ohne dass er zahlt, und seine Steuern steigen. Fehlt ihm für die gezogene Aktion das Gold (beim Ausbilden auch Rekruten oder Ausrüstung), tut er in dieser Runde nichts.</source>
+        <translation>How much it buys or trains depends on its gold, in three steps; to train, it needs recruits and as much equipment as it trains units, but it does not use the equipment up. It builds the dearest building its gold reaches, at your prices. To take a field it draws one at random: if the field is free and its gold reaches the land price, the field is its own without paying, and its taxes rise. If it lacks the gold for the action drawn (or, for training, the recruits or equipment), it does nothing that round.</translation>
+    </message>
+</context>
+<context>
     <name>gw::SkirmishScreen</name>
     <message>
         <source>Karte:</source>
         <translation>Map:</translation>
+    </message>
+</context>
+<context>
+    <name>gw::StatsKeeper</name>
+    <message>
+        <source>Die Statistik in %1 ist beschädigt. Sie liegt jetzt unverändert in %2; die Zählung beginnt neu.</source>
+        <translation>The statistics in %1 are damaged. They are kept unchanged in %2; counting starts afresh.</translation>
+    </message>
+    <message>
+        <source>Die Statistik in %1 ist beschädigt und kann nicht nach %2 verschoben werden. Sie bleibt unverändert; bis zum Programmende wird nichts gespeichert.</source>
+        <translation>The statistics in %1 are damaged and cannot be moved to %2. They stay as they are; nothing is saved until the game ends.</translation>
     </message>
 </context>
 <context>

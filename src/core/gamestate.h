@@ -10,7 +10,8 @@ namespace gw {
 
 // The whole state of the program and of the one skirmish being played. The
 // main window owns the only instance; every handler works on it directly.
-// Every counter starts at 0, every string empty.
+// Every counter starts at 0, every string empty. The saved game keeps each
+// counter by name (core/savegame.cpp); a new counter belongs there too.
 struct GameState {
     // The two sides' counters: the player's plain, the opponent's "enemy".
     int32_t cash = 0, enemycash = 0;

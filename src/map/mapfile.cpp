@@ -62,8 +62,8 @@ void applyMap(GameState &s, const LoadedMap &map)
     s.rounds = 0;
     s.taxes = map.taxes;
     s.enemytaxes = map.enemytaxes;
-    s.cash = s.enemycash = 1000;
-    s.basehp = s.enemybasehp = 100;
+    s.cash = s.enemycash = kStartingGold;
+    s.basehp = s.enemybasehp = kStartingBaseHp;
 
     s.recruits = s.rifles = s.mgs = s.mortars = s.specpacks = 0;
     s.infantry = s.snipers = s.mortarcrews = s.specialunits = 0;

@@ -21,6 +21,10 @@ struct LoadedMap {
     const std::string &cell(int n) const;
 };
 
+// Each side's gold and base hit points at a skirmish start.
+constexpr int32_t kStartingGold = 1000;
+constexpr int32_t kStartingBaseHp = 100;
+
 // "maps\skirmish\" + name + ".gwm"
 std::string mapPath(const std::string &name);
 // "maps\skirmish\" + name + ".bmp"

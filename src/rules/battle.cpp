@@ -12,12 +12,6 @@ namespace gw {
 
 namespace {
 
-// Die sizes of the defenders, in the order they are met.
-constexpr std::array<int32_t, 8> kDieSizes = {2, 3, 4, 5, 6, 12, 10, 8};
-
-// Damage a stage deals when it finds nobody left to fight.
-constexpr int32_t kStageDamage = 5;
-
 // One side's counters as the battle sees them.
 struct Side {
     std::array<int32_t *, 5> forces;    // attacking force of stage 1..5

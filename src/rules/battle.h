@@ -11,6 +11,13 @@ class Random;
 class Screen;
 struct GameState;
 
+// Die sizes of the defenders, in the order they are met: recruits, infantry,
+// snipers, mortar crews, special units, gun towers, bunkers, minefields.
+constexpr std::array<int32_t, 8> kDieSizes = {2, 3, 4, 5, 6, 12, 10, 8};
+
+// Damage a stage deals when it finds nobody left to fight.
+constexpr int32_t kStageDamage = 5;
+
 // What one battle did, stage by stage, so a report can show it.
 struct BattleStage {
     int stage = 0;                 // 1..5: recruits, infantry, snipers, mortar crews, special units

@@ -22,6 +22,13 @@ enum class CounterLabel {
     Specialunits, // labspecials
 };
 
+// Every value label.
+constexpr CounterLabel kCounterLabels[] = {
+    CounterLabel::Cash,     CounterLabel::Taxes,     CounterLabel::Recruits,    CounterLabel::Mgs,
+    CounterLabel::Rifles,   CounterLabel::Mortars,   CounterLabel::Specpacks,   CounterLabel::Infantry,
+    CounterLabel::Snipers,  CounterLabel::Mortarcrews, CounterLabel::Specialunits,
+};
+
 struct GameState;
 
 // The boxes the rules open; the window words them.

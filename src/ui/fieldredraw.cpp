@@ -30,6 +30,8 @@ void FieldRedraw::enable()
 
 void FieldRedraw::stop() { tfieldact_->stop(); }
 
+bool FieldRedraw::isActive() const { return tfieldact_->isActive(); }
+
 void FieldRedraw::tfieldactTimer()
 {
     std::vector<QString> newFailures;

@@ -24,6 +24,7 @@ public:
     // Switches the timer on; a running timer keeps its rhythm.
     void enable();
     void stop();
+    bool isActive() const;
     // A new game: pictures that failed in the last one are reported again.
     void forgetFailures() { reported_.clear(); }
 

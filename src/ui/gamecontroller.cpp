@@ -83,12 +83,14 @@ void GameController::showVictory(int32_t rounds)
 {
     decided_ = true;
     screen_.victory().showResult(rounds);
+    emit gameDecided(true);
 }
 
 void GameController::showDefeat(int32_t rounds)
 {
     decided_ = true;
     screen_.defeat().showResult(rounds);
+    emit gameDecided(false);
 }
 
 void GameController::enableRedraw() { redraw_->enable(); }
@@ -101,29 +103,27 @@ void GameController::btnskirmishstartClick()
 {
     const std::string chosen = state_.memtemp.line(0);
     const LoadedMap map = readMap(chosen);
-    PictureCache cache;
-    std::vector<QImage> pictures(kCells + 1);
-    for (int n = 1; n <= kCells; ++n)
-        pictures[static_cast<std::size_t>(n)] = cache.load(cellPicturePath(map.cell(n)));
+    const std::vector<QImage> pictures = loadCellPictures(map.lines);
 
     applyMap(state_, map);
     state_.fieldmode = 0;
+    openGame(pictures, std::nullopt);
+    emit skirmishStarted(chosen);
+}
+
+void GameController::openGame(const std::vector<QImage> &pictures, const std::optional<EnemyTurnResult> &lastMove)
+{
     redraw_->forgetFailures();
     decided_ = false;
-
-    screen_.closePanels();
-    screen_.victory().hide();
-    screen_.defeat().hide();
-    screen_.purchase().reset();
-    screen_.training().reset();
+    screen_.resetPanels();
     for (int n = 1; n <= kCells; ++n)
         screen_.field().setCellPicture(n, pictures[static_cast<std::size_t>(n)]);
-    // Every force is 0 in a new game.
-    showCounters({CounterLabel::Cash, CounterLabel::Recruits, CounterLabel::Rifles, CounterLabel::Mgs,
-                  CounterLabel::Mortars, CounterLabel::Specpacks, CounterLabel::Infantry, CounterLabel::Snipers,
-                  CounterLabel::Mortarcrews, CounterLabel::Specialunits, CounterLabel::Taxes});
-    screen_.strip().clearLastMove();
-    emit skirmishStarted(chosen);
+    for (CounterLabel label : kCounterLabels)
+        showCounter(label, counterValue(state_, label));
+    if (lastMove)
+        screen_.strip().showLastMove(*lastMove);
+    else
+        screen_.strip().clearLastMove();
 }
 
 void GameController::leaveGame() { redraw_->stop(); }
@@ -145,6 +145,7 @@ void GameController::roundEnd(const std::optional<BattleResult> &playerBattle)
         battles.push_back(*turn.battle);
     if (!battles.empty())
         screen_.report().showBattleReport(battles);
+    emit roundEnded(turn);
 }
 
 void GameController::ImageClick(int n)
@@ -193,8 +194,6 @@ void GameController::btnletsfightClick()
 void GameController::btnbuyzoneClick()
 {
     screen_.open(GameScreen::Opened::Purchase);
-    screen_.purchase().showTotal();
-    screen_.training().showTotal();
     state_.fieldmode = 0;
 }
 
@@ -208,15 +207,13 @@ void GameController::btnletsbuyClick()
     }
     showCounters({CounterLabel::Cash, CounterLabel::Recruits, CounterLabel::Mgs, CounterLabel::Rifles,
                   CounterLabel::Mortars, CounterLabel::Specpacks});
-    screen_.purchase().hide();
-    screen_.purchase().reset();
+    screen_.purchase().closeEmpty();
     roundEnd();
 }
 
 void GameController::btncancelClick()
 {
-    screen_.purchase().reset();
-    screen_.purchase().hide();
+    screen_.purchase().closeEmpty();
     state_.fieldmode = 0;
 }
 
@@ -230,8 +227,6 @@ void GameController::btnbuylandClick()
 void GameController::btntrainingClick()
 {
     screen_.open(GameScreen::Opened::Training);
-    screen_.training().showTotal();
-    screen_.purchase().showTotal();
 }
 
 void GameController::trainingEntryChange(int kind)
@@ -262,8 +257,7 @@ void GameController::btntrainClick()
     showCounters({CounterLabel::Cash, CounterLabel::Infantry, CounterLabel::Mgs, CounterLabel::Snipers,
                   CounterLabel::Rifles, CounterLabel::Mortarcrews, CounterLabel::Mortars,
                   CounterLabel::Specialunits, CounterLabel::Specpacks, CounterLabel::Recruits});
-    screen_.training().hide();
-    screen_.training().reset();
+    screen_.training().btntraincancelClick();
     roundEnd();
 }
 
@@ -284,11 +278,8 @@ void GameController::construct(Building building)
 
 void GameController::btninfoClick()
 {
-    screen_.open(GameScreen::Opened::Information);
     computeStrength(state_);
-    screen_.info().showFigures(state_);
-    // The opponent's panel is filled even while it stays hidden.
-    screen_.enemyInfo().showFigures(state_);
+    screen_.showInformation(state_);
 }
 
 } // namespace gw

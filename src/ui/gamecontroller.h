@@ -4,7 +4,7 @@
 #include "core/gamestate.h"
 #include "core/random.h"
 #include "rules/actions.h"
-#include "rules/battle.h"
+#include "rules/enemyturn.h"
 #include "rules/screen.h"
 
 #include <QObject>
@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+class QImage;
 class QWidget;
 
 namespace gw {
@@ -50,6 +51,10 @@ public:
     // all 220 pictures; only then do the game and the game screen change.
     // Throws GameError with nothing changed.
     void btnskirmishstartClick();
+    // The game screen on the record as it stands, for a new or a continued
+    // game: no panel or result shown, the entries at 0, the cells' pictures
+    // (index 1..220), every counter and the last-move line.
+    void openGame(const std::vector<QImage> &pictures, const std::optional<EnemyTurnResult> &lastMove);
     // The game is left for the main menu: the redraw stops.
     void leaveGame();
 
@@ -72,6 +77,10 @@ public:
 signals:
     // A skirmish on this map has begun; the game screen may show.
     void skirmishStarted(const std::string &mapName);
+    // A round end is over; `turn` is what the opponent did.
+    void roundEnded(const EnemyTurnResult &turn);
+    // A victory (true) or a defeat has decided the game.
+    void gameDecided(bool victory);
     void errorOccurred(const QString &text);
 
 private:

@@ -114,6 +114,18 @@ void GameScreen::open(Opened panel)
     }
     panreport_->hide();
     shown->show();
+    // Both order panels show their totals as their entries stand.
+    if (panel == Opened::Purchase || panel == Opened::Training) {
+        panbuy_->showTotal();
+        pantrain_->showTotal();
+    }
+}
+
+void GameScreen::showInformation(const GameState &state)
+{
+    open(Opened::Information);
+    paninfo_->showFigures(state);
+    panenemyinfo_->showFigures(state);
 }
 
 void GameScreen::closePanels()
@@ -121,6 +133,15 @@ void GameScreen::closePanels()
     for (Panel *p : std::initializer_list<Panel *>{panbuy_, pantrain_, panbuild_, paninfo_, pantax_, panenemyinfo_,
                                                    panfight_, panreport_})
         p->hide();
+}
+
+void GameScreen::resetPanels()
+{
+    closePanels();
+    panwin_->hide();
+    panlose_->hide();
+    panbuy_->reset();
+    pantrain_->reset();
 }
 
 void GameScreen::closeTopPanel()

@@ -18,6 +18,7 @@ class ResultPanel;
 class StatusStrip;
 class TaxPanel;
 class TrainingPanel;
+struct GameState;
 
 // The game screen: the field, the status strip, the command buttons and
 // every panel that opens over the field. It lays them out and keeps which
@@ -31,9 +32,15 @@ public:
     enum class Opened { Purchase, Training, Construction, Attack, Information };
     // Shows the panel and hides those it replaces.
     void open(Opened panel);
+    // Opens "Information" with the figures of the record; the opponent's
+    // panel is filled even while it stays hidden.
+    void showInformation(const GameState &state);
     // Hides every panel over the field but the result panels (the round
     // end, and a new game).
     void closePanels();
+    // A game begins or goes on: every panel closed, the result panels too,
+    // and the purchase and training entries back to 0.
+    void resetPanels();
     // Escape: presses the topmost panel's way out (its "Abbrechen" or
     // "Schliessen"); the result panels stay until their own buttons are
     // pressed.

@@ -4,6 +4,8 @@
 #include "ui/spinbuttons.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -121,6 +123,15 @@ SpinButtons *makeSpinButtons(QWidget *parent, const QString &name, const QRect &
     s->setObjectName(name);
     s->setGeometry(place);
     return s;
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        window->move(area.x() + (area.width() - window->width()) / 2,
+                     area.y() + (area.height() - window->height()) / 2);
+    }
 }
 
 void stackWindowedOnTop(QWidget *parent)

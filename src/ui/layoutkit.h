@@ -50,6 +50,9 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &place
 QLineEdit *makeCountEntry(QWidget *parent, const QString &name, const QRect &place);
 SpinButtons *makeSpinButtons(QWidget *parent, const QString &name, const QRect &place, QLineEdit *buddy);
 
+// Places the window in the middle of the primary screen.
+void centreOnScreen(QWidget *window);
+
 // Puts the parent's windowed children (panels, buttons, entries, lists,
 // spin buttons) above its pictures, labels and bevels, keeping the creation
 // order within each group.

@@ -6,6 +6,7 @@
 #include "ui/pictures.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace gw {
 
@@ -33,6 +34,12 @@ int32_t countIn(const QLineEdit *entry)
 {
     const QString text = entry->text();
     return text.isEmpty() ? 0 : text.toInt();
+}
+
+void putCountIn(QLineEdit *entry, int32_t count)
+{
+    const QSignalBlocker quiet(entry);
+    entry->setText(QString::number(count));
 }
 
 } // namespace gw

@@ -44,6 +44,15 @@ OrderRowWidgets<N> buildOrderRows(QWidget *panel, const OrderRow (&rows)[N], int
 // counts as 0.
 int32_t countIn(const QLineEdit *entry);
 
+// Writes counts into the entries without reporting the changes (a game that
+// goes on puts back what the player had typed).
+void putCountIn(QLineEdit *entry, int32_t count);
+template <std::size_t N> void putCountsIn(const std::array<QLineEdit *, N> &entries, const std::array<int32_t, N> &counts)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        putCountIn(entries[i], counts[i]);
+}
+
 template <std::size_t N> std::array<int32_t, N> countsIn(const std::array<QLineEdit *, N> &entries)
 {
     std::array<int32_t, N> counts{};

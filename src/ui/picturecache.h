@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace gw {
 
@@ -17,5 +18,9 @@ public:
 private:
     std::map<std::string, QImage> pictures_;
 };
+
+// The pictures of cells 1..220 of a field list's lines (index 0 stays
+// empty). Throws GameError at the first picture that cannot be loaded.
+std::vector<QImage> loadCellPictures(const std::vector<std::string> &fieldLines);
 
 } // namespace gw

@@ -59,6 +59,8 @@ void PurchasePanel::retranslate()
 
 PurchaseOrder PurchasePanel::counts() const { return countsIn(entries_); }
 
+void PurchasePanel::setCounts(const PurchaseOrder &counts) { putCountsIn(entries_, counts); }
+
 void PurchasePanel::showTotal() { labcosts_->setCaption(QString::number(purchaseTotal(counts()))); }
 
 void PurchasePanel::reset()

@@ -26,6 +26,14 @@ public:
     void showTotal();
     // Every entry and the total back to 0.
     void reset();
+    // The panel closes with its entries at 0.
+    void closeEmpty()
+    {
+        hide();
+        reset();
+    }
+    // The entries take these counts without reporting them.
+    void setCounts(const PurchaseOrder &counts);
 
     // The entries' changes: each shows the new total and reports the counts.
     void edrecChange() { purchaseEntryChange(); }

@@ -18,6 +18,11 @@ ResultPanel::ResultPanel(QWidget *gameScreen, Result result)
     label_ = makeLabel(this, victory ? "labwin" : "lablose", 16, 16, QString(), windowFont(25, true));
     button_ = makeButton(this, victory ? "btnwin" : "btnlose", {192, 56, 75, 25}, QString(), windowFont());
     connect(button_, &QPushButton::clicked, this, &ResultPanel::confirmClicked);
+    // The victory's note beside the button; a defeat has none.
+    if (victory) {
+        note_ = makeLabel(this, "labwinnote", 16, 60, QString(), windowFont(15, true), colour::yellow);
+        note_->hide();
+    }
     retranslate();
 }
 
@@ -25,7 +30,16 @@ void ResultPanel::showResult(int32_t rounds)
 {
     rounds_ = rounds;
     retranslate();
+    showNote(QString());
     show();
+}
+
+void ResultPanel::showNote(const QString &text)
+{
+    if (!note_)
+        return;
+    note_->setCaption(text);
+    note_->setVisible(!text.isEmpty());
 }
 
 void ResultPanel::retranslate()

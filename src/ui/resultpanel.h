@@ -21,8 +21,10 @@ public:
     ResultPanel(QWidget *gameScreen, Result result);
 
     // "Sie haben in <rounds> Runden gewonnen!" (or "verloren!"), then the
-    // panel shown.
+    // panel shown; no note.
     void showResult(int32_t rounds);
+    // The victory's second line ("Neuer Rekord!"); empty hides it.
+    void showNote(const QString &text);
 
 signals:
     void confirmClicked();
@@ -35,6 +37,7 @@ private:
     TextLabel *label_;
     QPushButton *button_;
     std::optional<int32_t> rounds_;
+    TextLabel *note_ = nullptr;
 };
 
 } // namespace gw

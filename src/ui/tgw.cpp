@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/tgw.h"
 
-#include "core/gamestate.h"
 #include "core/options.h"
 #include "ui/fonts.h"
 #include "ui/gamecontroller.h"
@@ -14,12 +13,12 @@
 #include "ui/optionscontroller.h"
 #include "ui/optionsscreen.h"
 #include "ui/pictures.h"
+#include "ui/recordkeeper.h"
+#include "ui/rulespanel.h"
 #include "ui/skirmishscreen.h"
 #include "ui/windowdrag.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace gw {
@@ -34,10 +33,7 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(799, 595);
     setFont(windowFont());
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centreOnScreen(this);
 
     // The order of creation is the order of stacking.
     PictureBox *bground = makePicture(this, "bground", {0, 0, 800, 600}, PictureBox::Fit::Stretch);
@@ -57,6 +53,7 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     mainmenuslide_->setInterval(25);
     wireScreens();
     drag_ = new WindowDrag(this);
+    new RulesPanel(this);
 
     for (Sound s : kAllSounds)
         sound_->open(s);
@@ -96,6 +93,8 @@ void Tgw::wireScreens()
     wire(game_, &GameController::skirmishStarted, this, &Tgw::showGameScreen);
     connect(game_, &GameController::errorOccurred, this, &Tgw::showError);
     wire(pangame_, &GameScreen::leaveClicked, this, &Tgw::returnToMainMenu);
+    wire(new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this), &RecordKeeper::gameContinued, this,
+         &Tgw::showGameScreen);
 }
 
 void Tgw::showError(const QString &text)

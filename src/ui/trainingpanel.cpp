@@ -60,6 +60,8 @@ void TrainingPanel::retranslate()
 
 TrainingOrder TrainingPanel::counts() const { return countsIn(entries_); }
 
+void TrainingPanel::setCounts(const TrainingOrder &counts) { putCountsIn(entries_, counts); }
+
 void TrainingPanel::showTotal() { labtraincosts_->setCaption(QString::number(trainingTotal(counts()))); }
 
 void TrainingPanel::clearEntry(int kind) { entries_.at(static_cast<std::size_t>(kind))->setText("0"); }

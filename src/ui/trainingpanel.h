@@ -30,6 +30,8 @@ public:
     void clearEntry(int kind);
     // Every entry and the total back to 0.
     void reset();
+    // The entries take these counts without reporting them.
+    void setCounts(const TrainingOrder &counts);
 
     // The entries' changes, reported by unit kind.
     void edinfChange() { emit entryChanged(Infantry); }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,8 @@ const char *const kGermanWords[] = {
     "Eingeschaltet", "Ausgeschaltet", "Mittelmeer", "Gestrandet", "Gras", "Wald", "Wasser", "Oase",
     "Getreidefeld", "Wolkenkratzer", "Kampfbericht", "Würfe", "Verluste", "Schaden", "Jippieh", "Schade", "Sie",
     "Ihre", "nicht", "genügend", "Geschütztürme", "Minenfelder", "Felderkosten", "Strasse", "Holz", "Blumen",
-    "Deutsch", "Okay", "Infanteristen", "Gegner", "hat",
+    "Deutsch", "Okay", "Infanteristen", "Gegner", "hat", "Siege", "Niederlagen", "Rekord", "Fortsetzen", "Runde",
+    "Spielregeln", "Spielstand", "und", "Würfel", "Zug", "Stufe",
 };
 
 // Every text a visible widget of the window shows: labels, buttons, their
@@ -40,6 +42,8 @@ QStringList visibleTexts(const Harness &h)
             texts << l->text();
         if (auto *b = qobject_cast<QAbstractButton *>(w))
             texts << b->text();
+        if (auto *t = qobject_cast<QTextBrowser *>(w))
+            texts << t->toPlainText();
         if (auto *c = qobject_cast<QComboBox *>(w)) {
             for (int i = 0; i < c->count(); ++i)
                 texts << c->itemText(i);
@@ -91,6 +95,10 @@ TEST(Language, EnglishEverywhereAndBackToTheExactGerman)
     h.click("btnskirmish");
     EXPECT_EQ(h.find<QComboBox>("maplist")->currentText(), "Mediterranean");
     expectNoGerman(h, "skirmish screen");
+    pressKey(h.gw.get(), Qt::Key_F1);
+    ASSERT_FALSE(h.widget("panrules")->isHidden());
+    expectNoGerman(h, "the rules");
+    pressKey(h.gw.get(), Qt::Key_Escape);
     h.click("btnskirmishstart");
 
     gw::GameState &s = h.gw->state();

@@ -59,6 +59,14 @@ const Expected kWidgets[] = {
     {"btnskirmishback", "panskirmish", 8, 392, 192, 51, true, nullptr},
     {"btnskirmishstart", "panskirmish", 400, 392, 192, 51, true, nullptr},
     {"maplist", "panskirmish", 232, 296, 209, 21, true, nullptr},
+    // the player's record: filled when the screen opens
+    {"labstats", "panskirmish", 0, 248, 601, kAuto, true, ""},
+    {"btncontinue", "panskirmish", 112, 336, 105, 25, false, "Fortsetzen"},
+    // the rules over the whole window (F1)
+    {"panrules", "gw", 0, 0, 799, 595, false, nullptr},
+    {"labrulestitle", "panrules", 16, 8, kAuto, kAuto, true, "Spielregeln"},
+    {"txtrules", "panrules", 16, 40, 767, 507, true, nullptr},
+    {"btncloserules", "panrules", 362, 558, 75, 25, true, "Schliessen"},
     // game screen: status strip
     {"labscash", "pangame", 8, 456, kAuto, kInk, true, "Gold:"},
     {"labcash", "pangame", 168, 456, kAuto, kInk, true, "0"},
@@ -359,6 +367,7 @@ TEST_F(Layout, PanelsAndButtonsLieAboveLabelsAndLaterPanelsAboveEarlierOnes)
         EXPECT_LT(stackIndex(h.widget(label)), stackIndex(h.widget("panfield"))) << label;
     EXPECT_LT(stackIndex(h.widget("labversion")), stackIndex(h.widget("panoptions")));
     EXPECT_GT(stackIndex(h.widget("pangame")), stackIndex(h.widget("panskirmish")));
+    EXPECT_GT(stackIndex(h.widget("panrules")), stackIndex(h.widget("pangame")));
     // The bevel frame lies above the preview it surrounds.
     EXPECT_GT(stackIndex(h.widget("mappreviewframe")), stackIndex(h.widget("mappreview")));
 }

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+namespace gw {
+
+// Replaces a file so that it is never seen half-written: the bytes go to
+// path + ".tmp", which is flushed to the disk and then renamed over the old
+// file. A failure at any step (a full disk, a directory in the way) removes
+// the temporary file and leaves the old file as it was; it throws
+// GameError::cannotCreate(programPath).
+void writeFileAtomically(const std::string &programPath, const std::string &bytes);
+
+// Moves a file that cannot be used out of the way, to path + ".bad" (an
+// older one there is replaced). False when it could not be moved.
+bool setFileAside(const std::string &programPath);
+
+// Removes a file; true when it is gone (or was never there).
+bool removeFile(const std::string &programPath);
+
+// Whether something (a file, or anything else) is at the path.
+bool fileExists(const std::string &programPath);
+
+} // namespace gw

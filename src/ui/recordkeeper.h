@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/savegame.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace gw {
+
+class GameController;
+class GameScreen;
+class MainMenu;
+class RecordLines;
+class SkirmishScreen;
+class StatsKeeper;
+struct EnemyTurnResult;
+
+// The player's record: the game in progress saved to "savegame.gws" after
+// every round end and when the game is left, continued from the skirmish
+// screen, removed once a result decides it; and the statistics per map.
+// It follows the game through the controller's and the screens' signals.
+class RecordKeeper : public QObject {
+    Q_OBJECT
+public:
+    RecordKeeper(GameController &game, GameScreen &screen, SkirmishScreen &skirmish, MainMenu &menu,
+                 QWidget *window);
+
+    // The skirmish screen opens: the saved game (if it can be read) with its
+    // button, and the chosen map's statistics. A save that cannot be read is
+    // reported once.
+    void refresh();
+    void showStatistics(const std::string &mapName);
+    // "Fortsetzen": the saved game in the record, the game screen exactly as
+    // it was left. A save that cannot be read is reported and changes
+    // nothing.
+    void btncontinueClick();
+
+signals:
+    // A saved game goes on; the game screen may show.
+    void gameContinued(const std::string &mapName);
+    void errorOccurred(const QString &text);
+
+private:
+    // What is on disk under the save's name.
+    struct SaveCheck {
+        bool exists = false;
+        QString problem; // why it cannot be continued; empty when it can
+        SavedGame game;
+        std::vector<QImage> pictures;
+        bool usable() const { return exists && problem.isEmpty(); }
+    };
+    SaveCheck checkSave() const;
+    QString faultText(const SaveReadResult &read) const;
+    void reportBadSave(const SaveCheck &check);
+
+    // The controller's and screens' moments.
+    void newGame(const std::string &mapName);
+    void roundEnded(const EnemyTurnResult &turn);
+    void gameDecided(bool victory);
+    void leaveGame();
+    // Writes the game in progress; a failure is reported once per game.
+    void save();
+
+    GameController &game_;
+    GameScreen &screen_;
+    SkirmishScreen &skirmish_;
+    RecordLines *lines_;
+    StatsKeeper *stats_;
+
+    // The game in progress, as far as the record does not hold it.
+    bool playing_ = false; // started or continued, and not decided or left
+    std::string mapName_;
+    SavedMove lastMove_;
+    bool redraw_ = false;
+    bool saveFailureShown_ = false;
+    // The damaged save last reported when the screen opened, so the same
+    // file is not reported again and again.
+    QString reportedSave_;
+};
+
+} // namespace gw

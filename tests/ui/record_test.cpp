@@ -1,0 +1,326 @@
+// SPDX-License-Identifier: MIT
+// The player's record through the window: a game saved, the window gone,
+// the game continued exactly; saves that cannot be read; a save that cannot
+// be written; wins, losses and the record per map.
+#include "gameplay.h"
+
+#include "core/cells.h"
+#include "core/random.h"
+#include "rules/enemyturn.h"
+#include "rules/recording_screen.h"
+#include "rules/state_snapshot.h"
+#include "ui/fieldredraw.h"
+#include "ui/gamecontroller.h"
+#include "ui/picturebox.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+QByteArray bytesOf(const ScratchDir &dir, const QString &name)
+{
+    QFile f(dir.file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool shown(const Harness &h, const char *name) { return !h.widget(name)->isHidden(); }
+
+// The record as far as it belongs to the game: the lines of the field list
+// beyond the cells and of the scratch list beyond the map name hold what
+// the map file had there and are never read during play, so a save does
+// not keep them.
+gw::test::Snapshot gameSnapshot(const gw::GameState &s)
+{
+    gw::test::Snapshot m = gw::test::snapshot(s);
+    for (auto it = m.begin(); it != m.end();) {
+        const std::string &key = it->first;
+        const bool tempLine = key.rfind("memtemp", 0) == 0 && key != "memtemp0";
+        const bool beyondCells = key.rfind("memgame", 0) == 0 && std::stoi(key.substr(7)) > gw::kCells;
+        it = tempLine || beyondCells ? m.erase(it) : std::next(it);
+    }
+    return m;
+}
+
+// What the game screen shows: every label's and entry's text, every cell's
+// picture and the redraw timer.
+struct ScreenShot {
+    std::map<QString, QString> texts;
+    std::vector<QImage> cells;
+    bool redraw = false;
+};
+
+ScreenShot screenOf(const Harness &h)
+{
+    ScreenShot shot;
+    QWidget *game = h.widget("pangame");
+    for (QLabel *l : game->findChildren<QLabel *>())
+        shot.texts[l->objectName()] = l->text();
+    for (QLineEdit *e : game->findChildren<QLineEdit *>())
+        shot.texts[e->objectName()] = e->text();
+    for (int n = 1; n <= gw::kCells; ++n)
+        shot.cells.push_back(h.find<gw::PictureBox>(QString("Image%1").arg(n))->picture());
+    shot.redraw = h.gw->findChild<QTimer *>("tfieldact")->isActive();
+    return shot;
+}
+
+void clickCell(Harness &h, int n) { h.click(QString("Image%1").arg(n)); }
+
+TEST(ContinueGame, ASeededGameComesBackExactlyInANewWindowAndGoesOnTheSame)
+{
+    Harness h;
+    startGame(h);
+    gw::GameState &s = h.gw->state();
+    // The opponent expands first, so the redraw runs.
+    h.gw->random().seed(seedForFirstAction(12));
+    h.click("btnendtry");
+    // Land, equipment and a minefield, each a round.
+    h.click("btnbuyzone");
+    h.click("btnbuyland");
+    clickCell(h, firstCell(s, [](const std::string &c) { return c == "None_Sand"; }));
+    h.click("btnbuyzone");
+    typeInto(h, "edrec", "12");
+    typeInto(h, "edmgs", "2");
+    h.click("btnletsbuy");
+    h.click("btnbuild");
+    h.click("btnmines");
+    // Counts typed but not bought, a round ended, land chosen to buy next.
+    h.click("btntraining");
+    typeInto(h, "edinf", "2");
+    h.click("btnendtry");
+    h.click("btnbuyzone");
+    h.click("btnbuyland");
+    ASSERT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
+    ASSERT_EQ(s.rounds, 5);
+    ASSERT_TRUE(h.gw->findChild<QTimer *>("tfieldact")->isActive());
+
+    // The opponent's new cell shows at the redraw's next tick; a continued
+    // game shows it at once.
+    h.gw->game().redraw().tfieldactTimer();
+    const gw::test::Snapshot before = gameSnapshot(s);
+    const ScreenShot screenBefore = screenOf(h);
+    gw::GameState record = s;
+    gw::Random generator = h.gw->random();
+    h.click("btnendgame");
+    h.gw.reset();
+
+    h.start();
+    h.click("btnskirmish");
+    ASSERT_TRUE(shown(h, "btncontinue"));
+    EXPECT_EQ(textOf(h, "labsavegame"), "Mittelmeer, Runde 5");
+    h.click("btncontinue");
+    ASSERT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
+    ASSERT_TRUE(shown(h, "pangame"));
+    EXPECT_TRUE(h.widget("panskirmish")->isHidden());
+    EXPECT_EQ(gameSnapshot(h.gw->state()), before);
+    EXPECT_EQ(h.gw->random().state(), generator.state());
+    const ScreenShot screenAfter = screenOf(h);
+    EXPECT_EQ(screenAfter.texts, screenBefore.texts);
+    EXPECT_TRUE(screenAfter.cells == screenBefore.cells);
+    EXPECT_EQ(screenAfter.redraw, screenBefore.redraw);
+
+    // The next round end: the same as the rules give the old record.
+    gw::test::RecordingScreen rules;
+    gw::enemyturn(record, generator, rules);
+    h.click("btnendtry");
+    EXPECT_EQ(gameSnapshot(h.gw->state()), gameSnapshot(record));
+    EXPECT_EQ(h.gw->random().state(), generator.state());
+}
+
+TEST(ContinueGame, StartingANewGameReplacesTheSaveAndAResultRemovesIt)
+{
+    Harness h;
+    startGame(h);
+    h.gw->random().seed(seedForFirstAction(1));
+    h.click("btnendtry");
+    h.click("btnendgame");
+    h.click("btnskirmish");
+    EXPECT_EQ(textOf(h, "labsavegame"), "Mittelmeer, Runde 1");
+    h.click("btnskirmishstart");
+    EXPECT_EQ(h.dir.readLines("savegame.gws").at(4), "rounds 0") << "saved as it starts";
+
+    h.gw->game().showDefeat(0);
+    EXPECT_FALSE(QFile::exists(h.dir.file("savegame.gws")));
+    h.click("btnlose");
+    h.click("btnskirmish");
+    EXPECT_FALSE(shown(h, "btncontinue"));
+    EXPECT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
+}
+
+// One row per kind of damage: what is done to a good save, and the reason
+// the message gives.
+struct BadSave {
+    const char *what;
+    std::function<void(Harness &, QByteArray &)> damage;
+    const char *reason;
+};
+
+QByteArray replaced(QByteArray bytes, const char *from, const char *to) { return bytes.replace(from, to); }
+
+TEST(ContinueGame, ASaveThatCannotBeReadIsReportedOnceChangesNothingAndIsSetAsideByANewGame)
+{
+    const BadSave rows[] = {
+        {"wrong version", [](Harness &, QByteArray &b) { b = replaced(b, "grimsward-save 1", "grimsward-save 7"); },
+         "das Dateiformat hat die Version 7, gelesen wird Version 1"},
+        {"bad number", [](Harness &, QByteArray &b) { b = replaced(b, "\r\ncash ", "\r\ncash Gold"); },
+         "Zeile 6: 'Gold1130' ist keine gültige Zahl"},
+        {"unknown cell state", [](Harness &, QByteArray &b) { b = replaced(b, "\r\nRed_Farm\r\n", "\r\nRed_Lava\r\n"); },
+         "Zeile 59: unbekannter Feldzustand 'Red_Lava'"},
+        {"missing picture", [](Harness &h, QByteArray &) { h.dir.remove("images/Red_Farm.bmp"); },
+         "Datei images\\Red_Farm.bmp kann nicht geöffnet werden"},
+        {"cut off", [](Harness &, QByteArray &b) { b.truncate(b.size() / 2); }, "die Datei ist unvollständig"},
+        {"binary", [](Harness &, QByteArray &b) { b = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452"); },
+         "Zeile 1 enthält Steuerzeichen oder Binärdaten"},
+    };
+    for (const BadSave &row : rows) {
+        SCOPED_TRACE(row.what);
+        Harness h;
+        startGame(h);
+        h.gw->random().seed(seedForFirstAction(1));
+        h.click("btnendtry");
+        h.click("btnendgame");
+        QByteArray bytes = bytesOf(h.dir, "savegame.gws");
+        row.damage(h, bytes);
+        h.dir.write("savegame.gws", bytes);
+        gw::test::Snapshot expected = gw::test::snapshot(h.gw->state());
+        expected["menustate"] = "2";
+
+        h.click("btnskirmish");
+        ASSERT_EQ(h.boxes.boxes().size(), 1u);
+        EXPECT_EQ(h.boxes.boxes()[0].title, "Grimsward");
+        EXPECT_EQ(h.boxes.boxes()[0].text,
+                  QString("Der gespeicherte Spielstand kann nicht fortgesetzt werden: %1. Die Datei savegame.gws "
+                          "bleibt unverändert; ein neues Spiel legt sie als savegame.gws.bad beiseite.")
+                      .arg(QString::fromUtf8(row.reason)));
+        EXPECT_FALSE(shown(h, "btncontinue"));
+        EXPECT_EQ(gw::test::snapshot(h.gw->state()), expected);
+        EXPECT_EQ(bytesOf(h.dir, "savegame.gws"), bytes);
+        // Told once: the screen opens again without a box.
+        h.click("btnskirmishback");
+        h.click("btnskirmish");
+        EXPECT_EQ(h.boxes.boxes().size(), 1u);
+
+        if (std::string(row.what) == "missing picture")
+            continue; // no new game starts without the picture
+        h.click("btnskirmishstart");
+        EXPECT_EQ(bytesOf(h.dir, "savegame.gws.bad"), bytes);
+        EXPECT_EQ(h.dir.readLines("savegame.gws").at(0), "grimsward-save 1");
+        EXPECT_EQ(h.boxes.boxes().size(), 1u);
+    }
+}
+
+TEST(ContinueGame, ASaveThatCannotBeWrittenIsReportedOncePerGameAndTheGameGoesOn)
+{
+    Harness h;
+    h.dir.writeOptions({"", "0", "0"});
+    // A directory where the temporary file goes: no save can be written.
+    QDir(h.dir.path()).mkdir("savegame.gws.tmp");
+    h.start();
+    h.gw->random().seed(seedForFirstAction(1));
+    h.startSkirmish();
+    for (int i = 0; i < 3; ++i)
+        h.click("btnendtry");
+    EXPECT_EQ(h.gw->state().rounds, 3);
+    h.click("btnendgame");
+    ASSERT_EQ(h.boxes.boxes().size(), 1u);
+    EXPECT_EQ(h.boxes.boxes()[0].text, "Datei savegame.gws kann nicht erstellt werden.");
+
+    h.startSkirmish();
+    EXPECT_EQ(h.boxes.boxes().size(), 2u) << "once more for the next game";
+}
+
+// ---- Statistics ------------------------------------------------------------------
+
+// The player attacks with one recruit a base with 5 hit points and nobody
+// to defend it, in the given round.
+void winInRound(Harness &h, int32_t rounds)
+{
+    h.startSkirmish();
+    gw::GameState &s = h.gw->state();
+    s.rounds = rounds;
+    s.recruits = 1;
+    s.enemybasehp = 5;
+    h.click("btnfight");
+    h.click("btnletsfight");
+    clickCell(h, firstCell(s, [](const std::string &c) { return c == gw::kBlueBase; }));
+    ASSERT_TRUE(shown(h, "panwin"));
+}
+
+TEST(Statistics, WinsLossesAndTheRecordAreCountedPerMapAndShownOnTheSkirmishScreen)
+{
+    Harness h;
+    h.dir.writeOptions({"", "0", "0"});
+    h.start();
+    h.click("btnskirmish");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: –");
+    h.click("btnskirmishback");
+
+    const struct {
+        int32_t rounds;
+        bool newRecord;
+    } wins[] = {{30, true}, {40, false}, {30, false}, {12, true}};
+    for (const auto &win : wins) {
+        winInRound(h, win.rounds);
+        EXPECT_EQ(textOf(h, "labwin"), QString("Sie haben in %1 Runden gewonnen!").arg(win.rounds));
+        EXPECT_EQ(shown(h, "labwinnote"), win.newRecord) << win.rounds;
+        if (win.newRecord) {
+            EXPECT_EQ(textOf(h, "labwinnote"), "Neuer Rekord!");
+        }
+        EXPECT_FALSE(QFile::exists(h.dir.file("savegame.gws")));
+        h.click("btnwin");
+    }
+    // A defeat: the opponent attacks with one recruit a base with 5 hit points.
+    h.startSkirmish();
+    h.gw->state().basehp = 5;
+    h.gw->state().enemyrecruits = 1;
+    h.gw->random().seed(seedForFirstAction(11));
+    h.click("btnendtry");
+    ASSERT_TRUE(shown(h, "panlose"));
+    h.click("btnlose");
+
+    EXPECT_EQ(h.dir.readLines("stats.cfg"),
+              (std::vector<std::string>{"grimsward-stats 1", "map Mittelmeer", "wins 4", "losses 1", "record 12"}));
+    // Another window reads the same record; another map has none.
+    h.gw.reset();
+    h.boxes.clear();
+    h.start();
+    h.click("btnskirmish");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 4 · Niederlagen: 1 · Rekord: 12 Runden");
+    h.find<QComboBox>("maplist")->setCurrentIndex(2);
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: –");
+    EXPECT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
+}
+
+TEST(Statistics, ADamagedFileIsKeptAsBadThePlayerIsToldOnceAndCountingStartsAfresh)
+{
+    Harness h;
+    h.dir.writeOptions({"", "0", "0"});
+    h.dir.write("stats.cfg", "grimsward-stats 1\r\nmap Mittelmeer\r\nwins drei\r\n");
+    h.start();
+    h.click("btnskirmish");
+    ASSERT_EQ(h.boxes.boxes().size(), 1u);
+    EXPECT_EQ(h.boxes.boxes()[0].text, "Die Statistik in stats.cfg ist beschädigt. Sie liegt jetzt unverändert in "
+                                       "stats.cfg.bad; die Zählung beginnt neu.");
+    EXPECT_EQ(bytesOf(h.dir, "stats.cfg.bad"), "grimsward-stats 1\r\nmap Mittelmeer\r\nwins drei\r\n");
+    EXPECT_FALSE(QFile::exists(h.dir.file("stats.cfg")));
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: –");
+    h.click("btnskirmishback");
+
+    winInRound(h, 20);
+    h.click("btnwin");
+    h.click("btnskirmish");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 1 · Niederlagen: 0 · Rekord: 20 Runden");
+    EXPECT_EQ(h.boxes.texts().filter("Statistik").size(), 1) << "told once";
+    EXPECT_EQ(bytesOf(h.dir, "stats.cfg.bad"), "grimsward-stats 1\r\nmap Mittelmeer\r\nwins drei\r\n");
+}
+
+} // namespace
