@@ -198,13 +198,13 @@ private:
         if (!p.playing || p.stream || !p.decoder || !context_ ||
             pa_context_get_state(context_) != PA_CONTEXT_READY)
             return;
-        pa_sample_spec spec{};
-        spec.format = PA_SAMPLE_S16NE;
-        spec.rate = static_cast<uint32_t>(p.decoder->rate());
-        spec.channels = static_cast<uint8_t>(p.decoder->channels());
+        pa_sample_spec sampleSpec{};
+        sampleSpec.format = PA_SAMPLE_S16NE;
+        sampleSpec.rate = static_cast<uint32_t>(p.decoder->rate());
+        sampleSpec.channels = static_cast<uint8_t>(p.decoder->channels());
         pa_proplist *props = pa_proplist_new();
         pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "game");
-        p.stream = pa_stream_new_with_proplist(context_, soundPlayerName(p.sound), &spec, nullptr, props);
+        p.stream = pa_stream_new_with_proplist(context_, soundPlayerName(p.sound), &sampleSpec, nullptr, props);
         pa_proplist_free(props);
         if (!p.stream)
             return;
@@ -214,9 +214,9 @@ private:
         pa_stream_set_state_callback(p.stream, &PulseSoundSystem::onStreamState, &p);
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<uint32_t>(-1);
-        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferUsec, &spec));
-        attr.prebuf = static_cast<uint32_t>(pa_usec_to_bytes(kStartUsec, &spec));
-        attr.minreq = static_cast<uint32_t>(pa_usec_to_bytes(kRequestUsec, &spec));
+        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferUsec, &sampleSpec));
+        attr.prebuf = static_cast<uint32_t>(pa_usec_to_bytes(kStartUsec, &sampleSpec));
+        attr.minreq = static_cast<uint32_t>(pa_usec_to_bytes(kRequestUsec, &sampleSpec));
         attr.fragsize = static_cast<uint32_t>(-1);
         const auto flags =
             static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);

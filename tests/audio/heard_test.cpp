@@ -99,15 +99,15 @@ class Listener {
 public:
     Listener()
     {
-        pa_sample_spec spec{};
-        spec.format = PA_SAMPLE_S16LE;
-        spec.channels = 1;
-        spec.rate = kMusicRate;
+        pa_sample_spec sampleSpec{};
+        sampleSpec.format = PA_SAMPLE_S16LE;
+        sampleSpec.channels = 1;
+        sampleSpec.rate = kMusicRate;
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
-        attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(20000, &spec));
+        attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(20000, &sampleSpec));
         int error = 0;
-        rec_ = pa_simple_new(nullptr, "Grimsward test", PA_STREAM_RECORD, "null.monitor", "heard", &spec, nullptr,
+        rec_ = pa_simple_new(nullptr, "Grimsward test", PA_STREAM_RECORD, "null.monitor", "heard", &sampleSpec, nullptr,
                              &attr, &error);
         if (!rec_)
             ADD_FAILURE() << "cannot record the null sink: " << pa_strerror(error);
