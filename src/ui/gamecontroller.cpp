@@ -51,11 +51,9 @@ GameController::GameController(SoundSystem &sound, GameScreen &screen, QWidget *
 template <class Sender, class Signal, class Handler>
 void GameController::wire(Sender *sender, Signal signal, Handler handler, bool turnAction)
 {
-    connect(sender, signal, this, [this, handler, turnAction](auto... args) {
-        if (turnAction && decided_)
-            return;
-        runGuarded([this](const QString &text) { emit errorOccurred(text); }, [&] { (this->*handler)(args...); });
-    });
+    connectGuarded(
+        sender, signal, this, handler, [this](const QString &text) { emit errorOccurred(text); },
+        [this, turnAction] { return !(turnAction && decided_); });
 }
 
 // ---- Screen ----------------------------------------------------------------

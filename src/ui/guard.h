@@ -23,13 +23,22 @@ template <class Report, class Handler> void runGuarded(const Report &report, Han
     }
 }
 
-// Connects a signal to a member handler of the receiver, run guarded.
+// Connects a signal to a member handler of the receiver, run guarded, and
+// only while `allowed()` holds.
+template <class Sender, class Signal, class Receiver, class Handler, class Report, class Allowed>
+void connectGuarded(Sender *sender, Signal signal, Receiver *receiver, Handler handler, const Report &report,
+                    const Allowed &allowed)
+{
+    QObject::connect(sender, signal, receiver, [receiver, handler, report, allowed](auto... args) {
+        if (allowed())
+            runGuarded(report, [&] { (receiver->*handler)(args...); });
+    });
+}
+
 template <class Sender, class Signal, class Receiver, class Handler, class Report>
 void connectGuarded(Sender *sender, Signal signal, Receiver *receiver, Handler handler, const Report &report)
 {
-    QObject::connect(sender, signal, receiver, [receiver, handler, report](auto... args) {
-        runGuarded(report, [&] { (receiver->*handler)(args...); });
-    });
+    connectGuarded(sender, signal, receiver, handler, report, [] { return true; });
 }
 
 } // namespace gw

@@ -42,8 +42,6 @@ public:
     void rememberMap(const std::string &name);
     void tmusicrewindTimer();
 
-    const OptionsFile &file() const { return options_; }
-
 private:
     GameState &state_;
     SoundSystem &sound_;
