@@ -14,21 +14,10 @@ fi
 
 # The windows are shown on a private X server (Xvfb) where there is one, as
 # a player's desktop shows them; otherwise on Qt's offscreen platform.
-platform=offscreen
-xserver=""
-if command -v Xvfb >/dev/null 2>&1; then
-    for n in $(seq 141 190); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-            xserver=$!
-            export DISPLAY=":$n"
-            for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-            platform=xcb
-            break
-        fi
-    done
+if [ "${QT_QPA_PLATFORM:-}" != xcb ] && command -v Xvfb >/dev/null 2>&1; then
+    exec scripts/with-xvfb.sh bench/idle.sh "$seconds"
 fi
-trap '[ -z "$xserver" ] || kill "$xserver" 2>/dev/null || true' EXIT
+platform=${QT_QPA_PLATFORM:-offscreen}
 echo "windows on: $platform"
 
 # bare: an empty window; timer: the same window with a 25 ms timer that does

@@ -22,8 +22,8 @@
 #include <sys/resource.h>
 
 #include <cstdio>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 #include <memory>
 
 namespace {

@@ -4,17 +4,17 @@
 # keyboard driven by xdotool, and reads the window titles back from the
 # server: the boxes carry their captions alone, and a held spin arrow opens
 # one box, not a flood of them.
-#   x11_test.sh GAME_EXECUTABLE SOURCE_DIR
-# Exits 77 (skipped) when Xvfb or xdotool is missing.
+#   scripts/with-xvfb.sh x11_test.sh GAME_EXECUTABLE SOURCE_DIR
+# Exits 77 (skipped) when xdotool is missing; with-xvfb.sh does the same
+# when Xvfb is.
 set -euo pipefail
 game=$(readlink -f "$1")
 source_dir=$(readlink -f "$2")
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is not installed"
-        exit 77
-    fi
-done
+if ! command -v xdotool >/dev/null; then
+    echo "SKIPPED: xdotool is not installed"
+    exit 77
+fi
+[ -n "${DISPLAY:-}" ] || { echo "FAIL: no DISPLAY; run this under scripts/with-xvfb.sh" >&2; exit 1; }
 
 work=$(mktemp -d)
 pids=()
@@ -26,20 +26,9 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display number nobody uses.
-display=""
-for n in $(seq 91 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
 cp -r "$source_dir/data/images" "$source_dir/data/maps" "$source_dir/data/sound" "$work/"
 printf 'Mittelmeer\r\n0\r\n0\r\n' > "$work/options.cfg"
-(cd "$work" && QT_QPA_PLATFORM=xcb exec "$game" 2> "$work/stderr") &
+(cd "$work" && exec "$game" 2> "$work/stderr") &
 pids+=($!)
 
 # Waits until a visible window's title matches the pattern; prints its id.
