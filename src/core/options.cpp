@@ -1,10 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "core/options.h"
 
+#include "core/linelist.h"
+#include "core/safefile.h"
 #include "core/strtoint.h"
 #include "core/textfile.h"
 
 namespace gw {
+
+namespace {
+
+// The first line after the language line; settings never stand above it.
+constexpr std::size_t kFirstSettingLine = 4;
+
+// "key=" when the line is the key's setting.
+bool isSettingOf(const std::string &line, const std::string &key)
+{
+    return line.size() > key.size() && line.compare(0, key.size(), key) == 0 && line[key.size()] == '=';
+}
+
+} // namespace
 
 const char *const OptionsFile::kPath = "options.cfg";
 
@@ -33,6 +48,39 @@ std::string OptionsFile::languageIn(const std::string &path)
     return file.language();
 }
 
+std::string OptionsFile::setting(const std::string &key) const
+{
+    const std::vector<std::string> &lines = lines_.lines();
+    for (std::size_t i = kFirstSettingLine; i < lines.size(); ++i) {
+        if (isSettingOf(lines[i], key))
+            return lines[i].substr(key.size() + 1);
+    }
+    return {};
+}
+
+void OptionsFile::setSetting(const std::string &key, const std::string &value)
+{
+    std::vector<std::string> lines = lines_.lines();
+    if (lines.size() < kFirstSettingLine)
+        lines.resize(kFirstSettingLine);
+    const std::string line = key + "=" + value;
+    std::size_t empty = lines.size();
+    for (std::size_t i = kFirstSettingLine; i < lines.size(); ++i) {
+        if (isSettingOf(lines[i], key)) {
+            lines[i] = line;
+            lines_.replace(std::move(lines));
+            return;
+        }
+        if (lines[i].empty() && empty == lines.size())
+            empty = i;
+    }
+    if (empty < lines.size())
+        lines[empty] = line;
+    else
+        lines.push_back(line);
+    lines_.replace(std::move(lines));
+}
+
 void OptionsFile::save(const std::string &mapName, int32_t musicon, int32_t soundon, const std::string &language,
                        const std::string &path)
 {
@@ -46,7 +94,7 @@ void OptionsFile::save(const std::string &mapName, int32_t musicon, int32_t soun
     lines[2] = std::to_string(soundon);
     lines[3] = language;
     lines_.replace(std::move(lines));
-    writeLines(path, lines_.lines());
+    writeFileAtomically(path, joinLines(lines_.lines()));
     fromFile_ = true;
 }
 
@@ -59,7 +107,7 @@ bool OptionsFile::rememberMap(const std::string &mapName, const std::string &pat
         lines.resize(1);
     lines[0] = mapName;
     lines_.replace(std::move(lines));
-    writeLines(path, lines_.lines());
+    writeFileAtomically(path, joinLines(lines_.lines()));
     return true;
 }
 

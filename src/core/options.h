@@ -9,8 +9,11 @@
 namespace gw {
 
 // The options file "options.cfg": line 0 the chosen map's name, line 1 the
-// music switch, line 2 the sound switch, line 3 the language ("de", "en"),
-// further lines kept as they are.
+// music switch, line 2 the sound switch, line 3 the language ("de", "en").
+// Settings added since stand after line 3 as "key=value" lines, in any
+// order; a key the program does not know, and every other line, is kept as
+// it is when the file is written back. The file is always replaced whole
+// (see writeFileAtomically).
 class OptionsFile {
 public:
     static const char *const kPath; // "options.cfg"
@@ -33,6 +36,13 @@ public:
     const std::string &language() const { return lines_.line(3); }
     // The language line of the file at `path`, "" when it cannot be read.
     static std::string languageIn(const std::string &path = kPath);
+
+    // The value of a "key=value" line after line 3; "" when there is none.
+    std::string setting(const std::string &key) const;
+    // Sets a "key=value" line in memory: the key's line if it has one, else
+    // the first empty line after line 3, else a new line at the end. Written
+    // by the next save.
+    void setSetting(const std::string &key, const std::string &value);
 
     // Line 0 := map name, lines 1 and 2 := the switches, line 3 := the
     // language, then writes every line. Throws GameError::cannotCreate on

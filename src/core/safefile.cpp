@@ -4,29 +4,71 @@
 #include "core/gameerror.h"
 #include "core/textfile.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace gw {
 
 namespace {
 
-// Writes and flushes the bytes down to the disk; false on any failure, with
-// `created` saying whether a file was made that must be removed again.
-bool writeAndSync(const std::string &path, const std::string &bytes, bool &created)
+// Where the bytes must go: the path itself, or the regular file a symbolic
+// link at the path names (the link stays a link). Empty when the path holds
+// anything but a regular file, or a link that leads nowhere sound (to a
+// pipe, a device, a directory, round in a loop).
+std::string regularTarget(const std::string &path)
 {
-    std::FILE *f = std::fopen(path.c_str(), "wb");
-    created = f != nullptr;
-    if (!f)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = ::fsync(::fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    return ok;
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0)
+        return errno == ENOENT ? path : std::string();
+    if (S_ISREG(link.st_mode))
+        return path;
+    if (!S_ISLNK(link.st_mode))
+        return {};
+    struct stat target {};
+    if (::stat(path.c_str(), &target) != 0) {
+        // A dangling link is not followed: the new file would land wherever
+        // it points.
+        return {};
+    }
+    if (!S_ISREG(target.st_mode))
+        return {};
+    char *resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return {};
+    std::string real(resolved);
+    std::free(resolved);
+    return real;
+}
+
+// Writes every byte and flushes it to the disk.
+bool writeAll(int fd, const std::string &bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return ::fsync(fd) == 0;
+}
+
+// The permissions a new file gets from the process's umask.
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
 }
 
 } // namespace
@@ -35,20 +77,30 @@ void writeFileAtomically(const std::string &programPath, const std::string &byte
 {
     if (programPath.find('\0') != std::string::npos)
         throw GameError::cannotCreate(programPath);
-    const std::string path = nativePath(programPath);
-    const std::string temporary = path + ".tmp";
-    std::error_code ec;
-    bool created = false;
-    if (!writeAndSync(temporary, bytes, created)) {
-        if (created)
-            std::filesystem::remove(temporary, ec);
+    // Only ever into a regular file: a pipe or a device in the file's place
+    // would block the game or swallow the bytes.
+    const std::string path = regularTarget(nativePath(programPath));
+    if (path.empty())
         throw GameError::cannotCreate(programPath);
-    }
+
+    // The temporary file has a fresh name and is made by this call alone, so
+    // whatever else lies beside the file is never opened.
+    std::string name = path + ".tmp.XXXXXX";
+    std::vector<char> pattern(name.begin(), name.end());
+    pattern.push_back('\0');
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0)
+        throw GameError::cannotCreate(programPath);
+    const std::string temporary(pattern.data());
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
+    bool ok = ::fchmod(fd, mode) == 0;
+    ok = writeAll(fd, bytes) && ok;
+    ok = ::close(fd) == 0 && ok;
     // The rename is the one step that replaces the old file; until it is
     // done, the old file is whole.
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
+    if (!ok || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         throw GameError::cannotCreate(programPath);
     }
 }
@@ -73,6 +125,12 @@ bool fileExists(const std::string &programPath)
     std::error_code ec;
     const auto type = std::filesystem::symlink_status(nativePath(programPath), ec).type();
     return type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::none;
+}
+
+bool isRegularFile(const std::string &programPath)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(nativePath(programPath), ec);
 }
 
 } // namespace gw

@@ -5,11 +5,14 @@
 
 namespace gw {
 
-// Replaces a file so that it is never seen half-written: the bytes go to
-// path + ".tmp", which is flushed to the disk and then renamed over the old
-// file. A failure at any step (a full disk, a directory in the way) removes
-// the temporary file and leaves the old file as it was; it throws
-// GameError::cannotCreate(programPath).
+// Replaces a file so that it is never seen half-written: the bytes go to a
+// new temporary file beside it (path + ".tmp." and a fresh suffix, made
+// exclusively), which is flushed to the disk and then renamed over the old
+// file. Only a regular file is replaced; a symbolic link to one stays a link
+// and its file is replaced. A failure at any step (a full disk, a directory,
+// pipe or device in the way, a link loop) removes the temporary file and
+// leaves the old file as it was; it throws GameError::cannotCreate(programPath).
+// Nothing here ever blocks on a pipe.
 void writeFileAtomically(const std::string &programPath, const std::string &bytes);
 
 // Moves a file that cannot be used out of the way, to path + ".bad" (an
@@ -21,5 +24,8 @@ bool removeFile(const std::string &programPath);
 
 // Whether something (a file, or anything else) is at the path.
 bool fileExists(const std::string &programPath);
+
+// Whether the path names a regular file (through links).
+bool isRegularFile(const std::string &programPath);
 
 } // namespace gw

@@ -4,7 +4,6 @@
 #include "core/cells.h"
 #include "core/linelist.h"
 #include "core/strtoint.h"
-#include "map/mapfile.h"
 
 #include <algorithm>
 #include <array>
@@ -93,13 +92,12 @@ Entry switchEntry(const std::string &name, std::function<bool &(SavedGame &)> fi
             }};
 }
 
-// A cell state, or nothing at all.
+// The state of a cell as the field list held it: whatever a map gave the
+// cell (the picture check comes when the game is continued), or nothing.
 Entry stateEntry(const std::string &name, std::function<std::string &(SavedGame &)> field)
 {
     return {name, [field](const SavedGame &g) { return field(const_cast<SavedGame &>(g)); },
             [field](SavedGame &g, const std::string &text) {
-                if (!text.empty() && !isCellState(text))
-                    return SaveFault::UnknownCell;
                 field(g) = text;
                 return SaveFault::None;
             }};
@@ -109,10 +107,10 @@ const std::vector<Entry> &entries()
 {
     static const std::vector<Entry> table = [] {
         std::vector<Entry> t;
+        // Whether the map still exists is the caller's question (readSaveText).
         t.push_back({"map", [](const SavedGame &g) { return g.mapName; },
                      [](SavedGame &g, const std::string &text) {
-                         const auto &names = shippedMapNames();
-                         if (std::find(names.begin(), names.end(), text) == names.end())
+                         if (text.empty())
                              return SaveFault::UnknownMap;
                          g.mapName = text;
                          return SaveFault::None;
@@ -153,6 +151,23 @@ bool isPlainText(const std::string &line)
     return std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
 }
 
+// What a line may hold. A map's name may be any text without control
+// characters (a player's map may be called "Küste"). A cell may hold
+// whatever a map file gave it, so may the two entries that copy a cell's
+// state; only a NUL byte, which no file name can hold, is refused there.
+// Everything else is plain ASCII.
+bool isReadableLine(const std::string &line, bool cell)
+{
+    if (cell)
+        return line.find('\0') == std::string::npos;
+    const std::string name = line.substr(0, line.find(' '));
+    if (name == "cellstate" || name == "lastmove.cell")
+        return line.find('\0') == std::string::npos;
+    if (name == "map")
+        return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x20 && c != 0x7F; });
+    return isPlainText(line);
+}
+
 SaveReadResult fault(SaveFault kind, std::size_t index, const std::string &text = std::string())
 {
     SaveReadResult r;
@@ -163,14 +178,6 @@ SaveReadResult fault(SaveFault kind, std::size_t index, const std::string &text 
 }
 
 } // namespace
-
-bool isCellState(const std::string &state)
-{
-    if (state == kBlueBase || state == "Red_Base")
-        return true;
-    const Terrain *t = terrainOf(state);
-    return t && (state == freeState(*t) || state == playerState(*t) || state == opponentState(*t));
-}
 
 std::string saveText(const SavedGame &game)
 {
@@ -185,11 +192,16 @@ std::string saveText(const SavedGame &game)
     return joinLines(lines);
 }
 
-SaveReadResult readSaveText(const std::string &bytes)
+SaveReadResult readSaveText(const std::string &bytes, const std::function<bool(const std::string &)> &mapExists)
 {
     const std::vector<std::string> lines = splitLines(bytes);
+    // The 220 lines after "cells" are cells; a file cut off earlier is
+    // found below.
+    const auto cellsAt = std::find(lines.begin(), lines.end(), kCellsLine);
+    const std::size_t firstCell = static_cast<std::size_t>(cellsAt - lines.begin()) + 1;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!isPlainText(lines[i]))
+        const bool cell = i >= firstCell && i < firstCell + static_cast<std::size_t>(kCells);
+        if (!isReadableLine(lines[i], cell))
             return fault(SaveFault::Binary, i, lines[i]);
     }
     const std::string header = lines.empty() ? std::string() : lines[0];
@@ -223,7 +235,9 @@ SaveReadResult readSaveText(const std::string &bytes)
             return failAt(SaveFault::UnknownEntry, i, name);
         if (!seen.insert(name).second)
             return failAt(SaveFault::DuplicateEntry, i, name);
-        const SaveFault refused = entry->read(game, value);
+        SaveFault refused = entry->read(game, value);
+        if (refused == SaveFault::None && name == "map" && mapExists && !mapExists(value))
+            refused = SaveFault::UnknownMap;
         if (refused != SaveFault::None)
             return failAt(refused, i, value);
     }
@@ -231,15 +245,15 @@ SaveReadResult readSaveText(const std::string &bytes)
         if (seen.count(e.name) == 0)
             return fault(SaveFault::MissingEntry, i, e.name);
     }
-    for (int n = 1; n <= kCells; ++n) {
-        if (++i >= lines.size())
-            return fault(SaveFault::CutOff, lines.size());
-        if (lines[i] == kEndLine)
-            return fault(SaveFault::CutOff, i); // cells missing
-        if (!isCellState(lines[i]))
-            return failAt(SaveFault::UnknownCell, i, lines[i]);
-        game.state.memgame.setLine(static_cast<std::size_t>(n), lines[i]);
+    // The cells go by their place, whatever they hold: a cell may even be
+    // called "end". Too few lines after them is a file cut off, or cells
+    // missing.
+    if (lines.size() <= i + static_cast<std::size_t>(kCells) + 1) {
+        const auto end = std::find(lines.begin() + static_cast<std::ptrdiff_t>(i) + 1, lines.end(), kEndLine);
+        return fault(SaveFault::CutOff, end == lines.end() ? lines.size() : static_cast<std::size_t>(end - lines.begin()));
     }
+    for (int n = 1; n <= kCells; ++n)
+        game.state.memgame.setLine(static_cast<std::size_t>(n), lines[++i]);
     if (++i >= lines.size())
         return fault(SaveFault::CutOff, lines.size());
     if (lines[i] != kEndLine)

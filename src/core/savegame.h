@@ -4,6 +4,7 @@
 #include "core/gamestate.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace gw {
@@ -57,14 +58,13 @@ enum class SaveFault {
     None,
     NotASave,       // the first line is not the header
     WrongVersion,   // the header names another version (text)
-    Binary,         // control characters or bytes outside ASCII
+    Binary,         // control characters or bytes outside ASCII (a NUL byte in a cell)
     BadNumber,      // not an integer (text)
     BadValue,       // an integer the entry does not take (text)
     UnknownEntry,   // a name the format does not have (text)
     DuplicateEntry, // a name given twice (text)
     MissingEntry,   // a name never given (text)
-    UnknownMap,     // no shipped map (text)
-    UnknownCell,    // no cell state of the game (text)
+    UnknownMap,     // no name, or no map of that name (text)
     CutOff,         // the file ends early, or cells are missing
     ExtraText,      // a line where "end" or the end of the file belongs (text)
 };
@@ -79,13 +79,12 @@ struct SaveReadResult {
 // The file's text, lines ended by CR LF.
 std::string saveText(const SavedGame &game);
 
-// Reads a file's bytes. Checks the form of every line and every value, but
-// not whether the cells' pictures exist.
-SaveReadResult readSaveText(const std::string &bytes);
-
-// Whether the string is the state of a cell the game draws: a terrain's
-// free, player's or opponent's state, or a base.
-bool isCellState(const std::string &state);
+// Reads a file's bytes. Checks the form of every line and every value, and
+// the map's name with mapExists when one is given; not whether the cells'
+// pictures exist. It takes whatever saveText writes: any map name and any
+// cell state the game can hold.
+SaveReadResult readSaveText(const std::string &bytes,
+                            const std::function<bool(const std::string &)> &mapExists = nullptr);
 
 // Puts a saved game into the record: every counter, cellstate, the field
 // list (line 0 the map name, 1..220 the cells) and the scratch list (the

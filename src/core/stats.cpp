@@ -14,7 +14,8 @@ const char *const Statistics::kPath = "stats.cfg";
 
 namespace {
 
-const char *const kHeader = "grimsward-stats 1";
+const std::string kHeader = "grimsward-stats ";
+const char *const kEndLine = "end";
 
 // "name value" with a value the text-to-integer rule takes, at least 0.
 bool countLine(const std::string &line, const std::string &name, int32_t &value)
@@ -23,9 +24,13 @@ bool countLine(const std::string &line, const std::string &name, int32_t &value)
            && value >= 0;
 }
 
-bool isPlainText(const std::string &line)
+// A map's name: any text without control characters (a player's map may be
+// called "Küste").
+bool isMapLine(const std::string &line)
 {
-    return std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    return line.compare(0, 4, "map ") == 0 && line.size() > 4
+           && std::all_of(line.begin(), line.end(),
+                          [](char c) { return static_cast<unsigned char>(c) >= 0x20 && c != 0x7F; });
 }
 
 } // namespace
@@ -37,16 +42,33 @@ bool Statistics::parse(const std::string &bytes)
     // Empty lines at the end are harmless (an editor may leave them).
     while (!lines.empty() && lines.back().empty())
         lines.pop_back();
-    if (lines.empty() || lines[0] != kHeader)
+    if (lines.empty())
         return false;
-    std::map<std::string, MapRecord> read;
-    for (std::size_t i = 1; i < lines.size(); i += 4) {
+    int version = 0;
+    if (lines[0] == kHeader + "1")
+        version = 1;
+    else if (lines[0] == kHeader + std::to_string(kVersion))
+        version = kVersion;
+    else
+        return false;
+    // Version 2 ends in its end line; what stands before it is all there is.
+    std::size_t end = lines.size();
+    if (version == kVersion) {
+        if (lines.back() != kEndLine)
+            return false;
+        end = lines.size() - 1;
+    }
+    const std::size_t block = version == 1 ? 4 : 5;
+    std::map<Key, MapRecord> read;
+    for (std::size_t i = 1; i < end; i += block) {
         MapRecord r;
-        const bool ok = i + 3 < lines.size() && lines[i].compare(0, 4, "map ") == 0 && lines[i].size() > 4
-                        && isPlainText(lines[i]) && countLine(lines[i + 1], "wins", r.wins)
-                        && countLine(lines[i + 2], "losses", r.losses)
-                        && countLine(lines[i + 3], "record", r.fewestRounds);
-        if (!ok || !read.emplace(lines[i].substr(4), r).second)
+        int32_t level = 0;
+        std::size_t at = i;
+        const bool ok = i + block - 1 < end && isMapLine(lines[at++])
+                        && (version == 1 || countLine(lines[at++], "level", level))
+                        && countLine(lines[at], "wins", r.wins) && countLine(lines[at + 1], "losses", r.losses)
+                        && countLine(lines[at + 2], "record", r.fewestRounds);
+        if (!ok || !read.emplace(Key{lines[i].substr(4), level}, r).second)
             return false;
     }
     records_ = std::move(read);
@@ -55,25 +77,27 @@ bool Statistics::parse(const std::string &bytes)
 
 std::string Statistics::text() const
 {
-    std::vector<std::string> lines = {kHeader};
-    for (const auto &[map, r] : records_) {
-        lines.push_back("map " + map);
+    std::vector<std::string> lines = {kHeader + std::to_string(kVersion)};
+    for (const auto &[key, r] : records_) {
+        lines.push_back("map " + key.first);
+        lines.push_back("level " + std::to_string(key.second));
         lines.push_back("wins " + std::to_string(r.wins));
         lines.push_back("losses " + std::to_string(r.losses));
         lines.push_back("record " + std::to_string(r.fewestRounds));
     }
+    lines.emplace_back(kEndLine);
     return joinLines(lines);
 }
 
-MapRecord Statistics::record(const std::string &map) const
+MapRecord Statistics::record(const std::string &map, int32_t level) const
 {
-    const auto it = records_.find(map);
+    const auto it = records_.find(Key{map, level});
     return it == records_.end() ? MapRecord{} : it->second;
 }
 
-bool Statistics::addWin(const std::string &map, int32_t rounds)
+bool Statistics::addWin(const std::string &map, int32_t rounds, int32_t level)
 {
-    MapRecord &r = records_[map];
+    MapRecord &r = records_[Key{map, level}];
     addTo(r.wins, 1);
     // A win always takes at least a round; a smaller count can only come
     // from an edited save and sets no record.
@@ -83,6 +107,6 @@ bool Statistics::addWin(const std::string &map, int32_t rounds)
     return true;
 }
 
-void Statistics::addLoss(const std::string &map) { addTo(records_[map].losses, 1); }
+void Statistics::addLoss(const std::string &map, int32_t level) { addTo(records_[Key{map, level}].losses, 1); }
 
 } // namespace gw

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace gw {
 
-// The player's record on one map.
+// The player's record on one map at one level of the opponent.
 struct MapRecord {
     int32_t wins = 0;
     int32_t losses = 0;
@@ -19,36 +20,44 @@ struct MapRecord {
     }
 };
 
-// The statistics file "stats.cfg", plain text, a block per map:
+// The statistics file "stats.cfg", plain text, a block per map and level,
+// then an end line, so a file cut anywhere is seen to be cut:
 //
-//   grimsward-stats 1
+//   grimsward-stats 2
 //   map Mittelmeer
+//   level 0
 //   wins 3
 //   losses 1
 //   record 27
+//   end
 //
 // record 0 means none yet. Numbers follow the text-to-integer rule and
-// are never negative.
+// are never negative. Files of version 1 (no level lines, no end line: every
+// record at level 0) still read.
 class Statistics {
 public:
     static const char *const kPath; // "stats.cfg"
+    static constexpr int kVersion = 2;
+
+    // A record's key: the map's name and the opponent's level.
+    using Key = std::pair<std::string, int32_t>;
 
     // Takes the records from a file's bytes; false, with the records left
     // empty, when the text is not a statistics file in every line.
     bool parse(const std::string &bytes);
     std::string text() const;
 
-    // The record of a map; all zero for a map never played to the end.
-    MapRecord record(const std::string &map) const;
-    // Counts a win in this many rounds; true when it is the map's new
-    // fewest (the first win sets it).
-    bool addWin(const std::string &map, int32_t rounds);
-    void addLoss(const std::string &map);
+    // The record of a map at a level; all zero for one never played to the end.
+    MapRecord record(const std::string &map, int32_t level = 0) const;
+    // Counts a win in this many rounds; true when it is the new fewest for
+    // the map at that level (the first win sets it).
+    bool addWin(const std::string &map, int32_t rounds, int32_t level = 0);
+    void addLoss(const std::string &map, int32_t level = 0);
 
-    const std::map<std::string, MapRecord> &records() const { return records_; }
+    const std::map<Key, MapRecord> &records() const { return records_; }
 
 private:
-    std::map<std::string, MapRecord> records_;
+    std::map<Key, MapRecord> records_;
 };
 
 } // namespace gw

@@ -3,10 +3,13 @@
 
 #include "core/gameerror.h"
 #include "core/linelist.h"
+#include "core/safefile.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace gw {
 
@@ -27,26 +30,34 @@ std::string readFileBytes(const std::string &programPath, std::size_t maxBytes)
     if (programPath.find('\0') != std::string::npos)
         throw GameError::cannotOpen(programPath);
     const std::string path = nativePath(programPath);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    // Opened without waiting, so a pipe in the file's place cannot block the
+    // game; only a regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         throw GameError::cannotOpen(programPath);
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > maxBytes)
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<std::size_t>(info.st_size) > maxBytes) {
+        ::close(fd);
         throw GameError::cannotOpen(programPath);
-
-    std::FILE *f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        throw GameError::cannotOpen(programPath);
+    }
     std::string bytes;
     char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-        bytes.append(buffer, got);
-        if (bytes.size() > maxBytes)
+    bool failed = false;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            failed = true;
+        if (got <= 0)
             break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        if (bytes.size() > maxBytes) {
+            failed = true;
+            break;
+        }
     }
-    const bool failed = std::ferror(f) != 0 || bytes.size() > maxBytes;
-    std::fclose(f);
+    ::close(fd);
     if (failed)
         throw GameError::cannotOpen(programPath);
     return bytes;
@@ -59,17 +70,7 @@ std::vector<std::string> readLines(const std::string &programPath)
 
 void writeLines(const std::string &programPath, const std::vector<std::string> &lines)
 {
-    if (programPath.find('\0') != std::string::npos)
-        throw GameError::cannotCreate(programPath);
-    const std::string path = nativePath(programPath);
-    std::FILE *f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        throw GameError::cannotCreate(programPath);
-    const std::string bytes = joinLines(lines);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed)
-        throw GameError::cannotCreate(programPath);
+    writeFileAtomically(programPath, joinLines(lines));
 }
 
 } // namespace gw

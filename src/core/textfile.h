@@ -22,7 +22,8 @@ std::string readFileBytes(const std::string &programPath, std::size_t maxBytes =
 // Reads a text file as lines (see splitLines).
 std::vector<std::string> readLines(const std::string &programPath);
 
-// Writes the lines, each ended by CR LF, replacing the file. Throws
+// Writes the lines, each ended by CR LF, replacing the file whole (see
+// writeFileAtomically). Throws
 // GameError::cannotCreate(programPath) when the file cannot be written.
 void writeLines(const std::string &programPath, const std::vector<std::string> &lines);
 

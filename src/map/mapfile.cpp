@@ -4,6 +4,7 @@
 #include "core/translatable.h"
 
 #include "core/gamestate.h"
+#include "core/safefile.h"
 #include "core/strtoint.h"
 #include "core/textfile.h"
 
@@ -30,6 +31,11 @@ std::string mapPath(const std::string &name)
 std::string mapPreviewPath(const std::string &name)
 {
     return "maps\\skirmish\\" + name + ".bmp";
+}
+
+bool mapFileExists(const std::string &name)
+{
+    return !name.empty() && name.find('\0') == std::string::npos && isRegularFile(mapPath(name));
 }
 
 const std::vector<std::string> &shippedMapNames()

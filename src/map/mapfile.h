@@ -30,6 +30,9 @@ std::string mapPath(const std::string &name);
 // "maps\skirmish\" + name + ".bmp"
 std::string mapPreviewPath(const std::string &name);
 
+// Whether a map of this name has its file (a regular file) to be read.
+bool mapFileExists(const std::string &name);
+
 // The three maps the skirmish screen offers, in list order.
 const std::vector<std::string> &shippedMapNames();
 

@@ -6,6 +6,8 @@
 #include "core/saturate.h"
 #include "rules/screen.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace gw {
@@ -46,13 +48,13 @@ int firstDefender(const Side &defending)
     return -1;
 }
 
-void fightStage(int stage, int32_t &force, const Side &defending, Random &random,
-                BattleStage &report)
+// What is left of a stage once the battle has rolled its fill of dice (see
+// kExactRolls): each defender in turn is fought by the expected outcome of
+// its dice instead of rolling them one by one. Against a die of N sides a
+// roll costs the attacker (N - 1) / 2 men on average and fells a defender
+// once in N rolls, taking 1 (stage 1) or on average (stage + 1) / 2 of them.
+void settleStage(int stage, int32_t &force, const Side &defending, BattleStage &report)
 {
-    report.stage = stage;
-    report.attackersAtStart = force;
-    // A force at 0 or below is spent, including one that a battle earlier in
-    // the same turn left below zero.
     while (force > 0) {
         const int d = firstDefender(defending);
         if (d < 0) {
@@ -60,7 +62,52 @@ void fightStage(int stage, int32_t &force, const Side &defending, Random &random
             report.damage = kStageDamage;
             return;
         }
+        const double sides = kDieSizes[static_cast<std::size_t>(d)];
+        const double felled = stage == 1 ? 1.0 : (stage + 1) / 2.0;
+        const double lossPerRoll = (sides - 1) / 2.0;
+        const int32_t defenders = *defending.defenders[d];
+        const double rollsToWin = std::ceil(defenders * sides / felled);
+        const double rollsToLose = std::ceil(force / lossPerRoll);
+        if (rollsToWin <= rollsToLose) {
+            subFrom(force, static_cast<int64_t>(std::ceil(rollsToWin * lossPerRoll)));
+            subFrom(*defending.defenders[d], defenders);
+            addTo(report.defendersLost[d], defenders);
+            addTo(report.attackersLost, static_cast<int64_t>(std::ceil(rollsToWin * lossPerRoll)));
+            addTo(report.rolls, static_cast<int64_t>(rollsToWin));
+            addTo(report.rollsAgainst[d], static_cast<int64_t>(rollsToWin));
+        } else {
+            const auto fell = std::min<int64_t>(defenders - 1, static_cast<int64_t>(rollsToLose * felled / sides));
+            subFrom(*defending.defenders[d], fell);
+            addTo(report.defendersLost[d], fell);
+            addTo(report.attackersLost, force);
+            addTo(report.rolls, static_cast<int64_t>(rollsToLose));
+            addTo(report.rollsAgainst[d], static_cast<int64_t>(rollsToLose));
+            force = 0;
+        }
+    }
+}
+
+// `rollsLeft` is what the battle may still roll die by die.
+void fightStage(int stage, int32_t &force, const Side &defending, Random &random, BattleStage &report,
+                int64_t &rollsLeft)
+{
+    report.stage = stage;
+    report.attackersAtStart = force;
+    // A force at 0 or below is spent, including one that a battle earlier in
+    // the same turn left below zero.
+    while (force > 0) {
+        if (rollsLeft <= 0) {
+            settleStage(stage, force, defending, report);
+            return;
+        }
+        const int d = firstDefender(defending);
+        if (d < 0) {
+            subFrom(*defending.basehp, kStageDamage);
+            report.damage = kStageDamage;
+            return;
+        }
         const int32_t roll = random.drawbelow(kDieSizes[d]);
+        --rollsLeft;
         addTo(report.rolls, 1);
         addTo(report.rollsAgainst[d], 1);
         if (roll == 0) {
@@ -84,8 +131,9 @@ BattleResult fightBattle(GameState &state, Random &random, bool playerAttacks)
     BattleResult result;
     result.attackerIsPlayer = playerAttacks;
     result.basehpBefore = *defending.basehp;
+    int64_t rollsLeft = kExactRolls;
     for (int s = 0; s < 5; ++s)
-        fightStage(s + 1, *attacking.forces[s], defending, random, result.stages[s]);
+        fightStage(s + 1, *attacking.forces[s], defending, random, result.stages[s], rollsLeft);
     result.basehpAfter = *defending.basehp;
     return result;
 }

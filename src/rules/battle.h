@@ -18,6 +18,14 @@ constexpr std::array<int32_t, 8> kDieSizes = {2, 3, 4, 5, 6, 12, 10, 8};
 // Damage a stage deals when it finds nobody left to fight.
 constexpr int32_t kStageDamage = 5;
 
+// Dice a battle rolls one by one. A battle of 999 of every force against
+// 999 of every defence rolls some ten thousand; armies no game reaches in
+// years of play (an edited save may hold two thousand million recruits a
+// side) would roll thousands of millions and hold the window for minutes.
+// Past this many rolls the rest of the battle is settled by the dice's
+// expected outcome, so any battle ends within milliseconds.
+constexpr int64_t kExactRolls = 2'000'000;
+
 // What one battle did, stage by stage, so a report can show it.
 struct BattleStage {
     int stage = 0;                 // 1..5: recruits, infantry, snipers, mortar crews, special units
@@ -38,7 +46,7 @@ struct BattleResult {
 };
 
 // The five-stage battle, the same rules in both directions. Draws every roll
-// and loss from `random` without reseeding it. Counters may go below zero;
+// and loss from `random` without reseeding it (up to kExactRolls). Counters may go below zero;
 // the round end clamps them afterwards. Base hit points are never clamped.
 BattleResult fightBattle(GameState &state, Random &random, bool playerAttacks);
 

@@ -5,6 +5,7 @@
 #include "core/safefile.h"
 #include "core/saturate.h"
 #include "core/textfile.h"
+#include "map/mapfile.h"
 #include "rules/enemyturn.h"
 #include "ui/fieldredraw.h"
 #include "ui/gamecontroller.h"
@@ -117,7 +118,7 @@ RecordKeeper::SaveCheck RecordKeeper::checkSave() const
     if (!check.exists)
         return check;
     try {
-        const SaveReadResult read = readSaveText(readFileBytes(kSavePath, kMaxSaveBytes));
+        const SaveReadResult read = readSaveText(readFileBytes(kSavePath, kMaxSaveBytes), mapFileExists);
         if (read.fault != SaveFault::None) {
             check.problem = faultText(read);
             return check;
@@ -145,7 +146,6 @@ QString RecordKeeper::faultText(const SaveReadResult &read) const
     case SaveFault::DuplicateEntry: return tr("Zeile %1: der Eintrag '%2' steht doppelt").arg(read.line).arg(text);
     case SaveFault::MissingEntry: return tr("der Eintrag '%1' fehlt").arg(text);
     case SaveFault::UnknownMap: return tr("Zeile %1: unbekannte Karte '%2'").arg(read.line).arg(text);
-    case SaveFault::UnknownCell: return tr("Zeile %1: unbekannter Feldzustand '%2'").arg(read.line).arg(text);
     case SaveFault::CutOff: return tr("die Datei ist unvollständig");
     case SaveFault::ExtraText: return tr("Zeile %1: unerwarteter Text '%2'").arg(read.line).arg(text);
     }

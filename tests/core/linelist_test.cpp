@@ -6,9 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -168,6 +174,69 @@ TEST_F(OptionsFiles, UnwritableFileKeepsTheNewValuesInMemory)
     gw::OptionsFile options;
     EXPECT_THROW(options.save("Mittelmeer", 1, 0, "de"), gw::GameError);
     EXPECT_EQ(options.lines().line(1), "1");
+}
+
+TEST_F(OptionsFiles, AWriteThatFailsMidwayLeavesTheOldFileWhole)
+{
+    write("options.cfg", "Gestrandet\r\n1\r\n1\r\nen\r\n");
+    gw::OptionsFile options;
+    options.load();
+    options.setSetting("note", std::string(8000, 'x'));
+    // A disk that fills up after 1000 bytes.
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    EXPECT_THROW(options.save("Mittelmeer", 0, 0, "de"), gw::GameError);
+    EXPECT_THROW(options.rememberMap("Mittelmeer"), gw::GameError);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(gw::readLines("options.cfg"), (Lines{"Gestrandet", "1", "1", "en"}));
+}
+
+TEST_F(OptionsFiles, APipeInTheFilesPlaceIsNeverWaitedForNorWritten)
+{
+    ASSERT_EQ(::mkfifo("options.cfg", 0600), 0);
+    // The test holds the reading end, so a write into the pipe would not
+    // block it but show up here.
+    const int reader = ::open("options.cfg", O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    gw::OptionsFile options;
+    EXPECT_THROW(options.load(), gw::GameError);
+    EXPECT_THROW(options.save("Mittelmeer", 1, 1, "de"), gw::GameError);
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0);
+    ::close(reader);
+    EXPECT_EQ(std::filesystem::status("options.cfg").type(), std::filesystem::file_type::fifo);
+}
+
+TEST_F(OptionsFiles, SettingsAfterTheLanguageLineInAnyOrderAndUnknownOnesKept)
+{
+    write("options.cfg", "Mittelmeer\r\n1\r\n0\r\nen\r\nzoom=2\r\nlevel=1\r\n\r\nmy note\r\n");
+    gw::OptionsFile options;
+    options.load();
+    EXPECT_EQ(options.setting("level"), "1");
+    EXPECT_EQ(options.setting("zoom"), "2");
+    EXPECT_EQ(options.setting("window"), "");
+    EXPECT_EQ(options.setting("Mittelmeer"), "") << "lines 0 to 3 are never settings";
+    options.setSetting("level", "2");
+    options.setSetting("window", "150");
+    options.save("Gestrandet", 1, 0, "en");
+    // The key's own line, then the first empty line, then the end.
+    EXPECT_EQ(gw::readLines("options.cfg"),
+              (Lines{"Gestrandet", "1", "0", "en", "zoom=2", "level=2", "window=150", "my note"}));
+    options.setSetting("volume", "50");
+    options.save("Gestrandet", 1, 0, "en");
+    EXPECT_EQ(gw::readLines("options.cfg").back(), "volume=50");
+
+    // An old file of three lines grows a language line before its settings.
+    write("options.cfg", "Mittelmeer\r\n1\r\n1\r\n");
+    options.load();
+    options.setSetting("level", "1");
+    options.save("Mittelmeer", 1, 1, "de");
+    EXPECT_EQ(gw::readLines("options.cfg"), (Lines{"Mittelmeer", "1", "1", "de", "level=1"}));
 }
 
 } // namespace

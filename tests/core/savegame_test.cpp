@@ -10,11 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -142,6 +146,32 @@ Lines replaced(Lines lines, const std::string &from, const std::string &to)
     return lines;
 }
 
+// The maps whose files exist, for the reader's question.
+bool shippedMap(const std::string &name)
+{
+    return name == "Mittelmeer" || name == "Big City Crisis" || name == "Gestrandet";
+}
+
+TEST(SavedGame, EverythingTheGameCanHoldReadsBack)
+{
+    // A map may give its cells states of its own (any state with a picture
+    // is drawn), and a player's map may have any name with a file.
+    gw::SavedGame game = sampleGame();
+    game.mapName = "Küste der Wölfe";
+    const std::string odd[] = {"Haus_Links", "end", "cells", "", "None_W\xe4ld", "Red Tower\t2", "map X"};
+    for (std::size_t i = 0; i < std::size(odd); ++i)
+        game.state.memgame.setLine(10 + i, odd[i]);
+    game.state.cellstate = "Haus_Links";
+    game.lastMove.cell = "None_W\xe4ld";
+    const std::string text = gw::saveText(game);
+    const gw::SaveReadResult read =
+        gw::readSaveText(text, [](const std::string &name) { return name == "Küste der Wölfe"; });
+    ASSERT_EQ(read.fault, SaveFault::None) << read.line << ": " << read.text;
+    expectSameGame(read.game, game);
+    for (std::size_t i = 0; i < std::size(odd); ++i)
+        EXPECT_EQ(read.game.state.memgame.line(10 + i), odd[i]);
+}
+
 TEST(SavedGame, EveryKindOfDamageIsNamedWithItsLine)
 {
     const Lines good = gw::splitLines(gw::saveText(sampleGame()));
@@ -161,8 +191,10 @@ TEST(SavedGame, EveryKindOfDamageIsNamedWithItsLine)
         {"given twice", set("redraw 1", "map Mittelmeer"), SaveFault::DuplicateEntry, 4, "map"},
         {"missing", [](Lines &l) { l.erase(l.begin() + 3); }, SaveFault::MissingEntry, 57, "redraw"},
         {"unknown map", set("map Big City Crisis", "map Atlantis"), SaveFault::UnknownMap, 2, "Atlantis"},
-        {"unknown cell", set("Red_Base", "None_Lava"), SaveFault::UnknownCell, 59, "None_Lava"},
-        {"unknown cell state", set("cellstate Blue_Base", "cellstate Lava"), SaveFault::UnknownCell, 0, "Lava"},
+        {"no map name", set("map Big City Crisis", "map "), SaveFault::UnknownMap, 2, ""},
+        {"control character in the map's name", set("map Big City Crisis", "map Big\tCity"), SaveFault::Binary, 2,
+         nullptr},
+        {"NUL byte in a cell", set("Red_Base", std::string("Red_B\0ase", 9)), SaveFault::Binary, 59, nullptr},
         {"cut off", [](Lines &l) { l.resize(200); }, SaveFault::CutOff, 201, ""},
         {"cut off in a line", [](Lines &l) { l.resize(200); l.back().resize(4); }, SaveFault::CutOff, 201, ""},
         {"a cell short", [](Lines &l) { l.erase(l.begin() + 60); }, SaveFault::CutOff, 278, ""},
@@ -175,7 +207,7 @@ TEST(SavedGame, EveryKindOfDamageIsNamedWithItsLine)
         SCOPED_TRACE(d.what);
         Lines lines = good;
         d.apply(lines);
-        const gw::SaveReadResult r = gw::readSaveText(gw::joinLines(lines));
+        const gw::SaveReadResult r = gw::readSaveText(gw::joinLines(lines), shippedMap);
         EXPECT_EQ(r.fault, d.fault);
         if (d.line > 0) {
             EXPECT_EQ(r.line, d.line);
@@ -201,6 +233,14 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
     std::string contents() const { return gw::readFileBytes(path_); }
+    std::vector<std::string> filesInDir() const
+    {
+        std::vector<std::string> names;
+        for (const auto &e : std::filesystem::directory_iterator(dir_))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     std::filesystem::path dir_;
     std::string path_;
@@ -231,7 +271,7 @@ TEST_F(SaveFile, AWriteThatFailsMidwayLeavesThePreviousSaveIntact)
 
     EXPECT_EQ(error, "Datei " + path_ + " kann nicht erstellt werden");
     EXPECT_EQ(contents(), previous);
-    EXPECT_FALSE(std::filesystem::exists(path_ + ".tmp")) << "the half-written copy is removed";
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"savegame.gws"})) << "the half-written copy is removed";
 }
 
 TEST_F(SaveFile, ADirectoryInThePlaceOfTheFileIsAnErrorAndStays)
@@ -239,14 +279,82 @@ TEST_F(SaveFile, ADirectoryInThePlaceOfTheFileIsAnErrorAndStays)
     std::filesystem::create_directory(path_);
     EXPECT_THROW(gw::writeFileAtomically(path_, "x"), gw::GameError);
     EXPECT_TRUE(std::filesystem::is_directory(path_));
-    EXPECT_FALSE(std::filesystem::exists(path_ + ".tmp"));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"savegame.gws"}));
 
-    // A directory where the temporary file goes is not removed either.
+    // Whatever lies under the old temporary name is never opened: the
+    // temporary file always gets a fresh name of its own.
     std::filesystem::remove(path_);
     std::filesystem::create_directory(path_ + ".tmp");
-    EXPECT_THROW(gw::writeFileAtomically(path_, "x"), gw::GameError);
+    gw::writeFileAtomically(path_, "x");
     EXPECT_TRUE(std::filesystem::is_directory(path_ + ".tmp"));
-    EXPECT_FALSE(gw::fileExists(path_));
+    EXPECT_EQ(contents(), "x");
+}
+
+// A named pipe with its reading end held open by the test, so a write that
+// wrongly goes into it cannot block the test but shows up at that end.
+class Pipe {
+public:
+    explicit Pipe(const std::string &path)
+    {
+        EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+        EXPECT_GE(fd_, 0);
+    }
+    ~Pipe() { ::close(fd_); }
+    std::string received() const
+    {
+        char buffer[256];
+        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+        return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+    }
+
+private:
+    int fd_ = -1;
+};
+
+TEST_F(SaveFile, OnlyARegularFileIsEverWritten)
+{
+    {
+        // A pipe in the file's place: refused at once, never written into.
+        const Pipe pipe(path_);
+        EXPECT_THROW(gw::writeFileAtomically(path_, "game"), gw::GameError);
+        EXPECT_EQ(pipe.received(), "");
+        EXPECT_EQ(std::filesystem::status(path_).type(), std::filesystem::file_type::fifo);
+    }
+    std::filesystem::remove(path_);
+    {
+        // A pipe under the old temporary name is left alone.
+        const Pipe pipe(path_ + ".tmp");
+        gw::writeFileAtomically(path_, "game");
+        EXPECT_EQ(pipe.received(), "");
+        EXPECT_EQ(contents(), "game");
+        EXPECT_EQ(std::filesystem::status(path_ + ".tmp").type(), std::filesystem::file_type::fifo);
+    }
+    std::filesystem::remove(path_ + ".tmp");
+    std::filesystem::remove(path_);
+
+    // A link to a regular file stays a link; its file is replaced.
+    const std::string real = (dir_ / "real.gws").string();
+    gw::writeFileAtomically(real, "old");
+    std::filesystem::create_symlink(real, path_);
+    gw::writeFileAtomically(path_, "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(path_));
+    EXPECT_EQ(gw::readFileBytes(real), "new");
+    std::filesystem::remove(path_);
+
+    // A link round in a loop, or to a device, is not followed.
+    std::filesystem::create_symlink(path_, path_);
+    EXPECT_THROW(gw::writeFileAtomically(path_, "x"), gw::GameError);
+    std::filesystem::remove(path_);
+    std::filesystem::create_symlink("/dev/null", path_);
+    EXPECT_THROW(gw::writeFileAtomically(path_, "x"), gw::GameError);
+    EXPECT_TRUE(std::filesystem::is_symlink(path_));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"real.gws", "savegame.gws"}));
+
+    // Nor is a pipe ever read: it is no file of ours.
+    std::filesystem::remove(path_);
+    const Pipe pipe(path_);
+    EXPECT_THROW(gw::readFileBytes(path_), gw::GameError);
 }
 
 TEST_F(SaveFile, ABadFileIsSetAsideUnderItsBadName)

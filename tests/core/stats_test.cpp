@@ -23,8 +23,16 @@ TEST(Statistics, WinsLossesAndTheRecordPerMap)
     EXPECT_EQ(s.record("Big City Crisis"), (gw::MapRecord{0, 1, 0}));
     EXPECT_EQ(s.record("Gestrandet"), gw::MapRecord{});
 
-    EXPECT_EQ(gw::splitLines(s.text()), (Lines{"grimsward-stats 1", "map Big City Crisis", "wins 0", "losses 1",
-                                                "record 0", "map Mittelmeer", "wins 4", "losses 1", "record 27"}));
+    // Each level of the opponent keeps its own record.
+    EXPECT_TRUE(s.addWin("Mittelmeer", 55, 2));
+    EXPECT_EQ(s.record("Mittelmeer", 2), (gw::MapRecord{1, 0, 55}));
+    EXPECT_EQ(s.record("Mittelmeer", 1), gw::MapRecord{});
+    EXPECT_EQ(s.record("Mittelmeer"), (gw::MapRecord{4, 1, 27}));
+
+    EXPECT_EQ(gw::splitLines(s.text()),
+              (Lines{"grimsward-stats 2", "map Big City Crisis", "level 0", "wins 0", "losses 1", "record 0",
+                     "map Mittelmeer", "level 0", "wins 4", "losses 1", "record 27", "map Mittelmeer", "level 2",
+                     "wins 1", "losses 0", "record 55", "end"}));
     gw::Statistics again;
     ASSERT_TRUE(again.parse(s.text()));
     EXPECT_EQ(again.records(), s.records());
@@ -34,12 +42,25 @@ TEST(Statistics, AnythingButTheFormatIsRefusedAsAWhole)
 {
     const Lines good = {"grimsward-stats 1", "map Mittelmeer", "wins 3", "losses 1", "record 27"};
     gw::Statistics s;
-    ASSERT_TRUE(s.parse(gw::joinLines(good)));
+    ASSERT_TRUE(s.parse(gw::joinLines(good))) << "the first version still reads";
+    EXPECT_EQ(s.record("Mittelmeer", 0), (gw::MapRecord{3, 1, 27}));
     ASSERT_TRUE(s.parse(gw::joinLines({"grimsward-stats 1"}))) << "no map played yet";
+    ASSERT_TRUE(s.parse(gw::joinLines({"grimsward-stats 2", "end"})));
+    ASSERT_TRUE(s.parse(gw::joinLines({"grimsward-stats 2", "map Küste", "level 1", "wins 1", "losses 0", "record 9",
+                                       "map Mittelmeer", "level 0", "wins 0", "losses 2", "record 0", "end"})));
+    EXPECT_EQ(s.record("Küste", 1), (gw::MapRecord{1, 0, 9}));
 
     const std::vector<Lines> bad = {
         {},
+        {"grimsward-stats 3", "end"},
+        // Cut at a record's boundary: after the header, after the first map.
         {"grimsward-stats 2"},
+        {"grimsward-stats 2", "map Küste", "level 1", "wins 1", "losses 0", "record 9"},
+        {"grimsward-stats 2", "map A", "level 1", "wins 1", "losses 0", "end"},
+        {"grimsward-stats 2", "map A", "wins 1", "losses 0", "record 9", "end"}, // no level
+        {"grimsward-stats 2", "map A", "level 0", "wins 1", "losses 0", "record 9", "end", "map B"},
+        {"grimsward-stats 2", "map A", "level 0", "wins 1", "losses 0", "record 9", "map A", "level 0", "wins 1",
+         "losses 0", "record 9", "end"},
         {"grimsward-stats 1", "map Mittelmeer", "wins 3", "losses 1"},                // cut off
         {"grimsward-stats 1", "map Mittelmeer", "wins drei", "losses 1", "record 27"}, // not a number
         {"grimsward-stats 1", "map Mittelmeer", "wins -1", "losses 1", "record 27"},   // negative
