@@ -51,12 +51,12 @@ void showMessageBox(QWidget *owner, QMessageBox::Icon icon, const QString &capti
     box.exec();
 }
 
-bool askYesNo(QWidget *owner, const QString &caption, const QString &text)
+bool askYesNo(QWidget *owner, const QString &caption, const QString &text, DefaultAnswer defaultAnswer)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
     QPushButton *yes = box.addButton(QCoreApplication::translate("gw::MessageBox", "&Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QCoreApplication::translate("gw::MessageBox", "&Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? yes : no);
     box.setEscapeButton(no);
     prepare(box);
     box.exec();

@@ -21,8 +21,11 @@ void showMessageBox(QWidget *owner, QMessageBox::Icon icon, const QString &capti
 // "Grimsward: <text>", where a run without a screen leaves a trace.
 void writeErrorLine(const QString &text);
 
-// A modal question with the buttons "&Ja" (the default) and "&Nein" (Escape);
-// true when the answer is "Ja".
-bool askYesNo(QWidget *owner, const QString &caption, const QString &text);
+// A modal question with the buttons "&Ja" and "&Nein" (Escape); "Ja" is the
+// default unless a "Ja" would lose something of the player's. True when the
+// answer is "Ja".
+enum class DefaultAnswer { Yes, No };
+bool askYesNo(QWidget *owner, const QString &caption, const QString &text,
+              DefaultAnswer defaultAnswer = DefaultAnswer::Yes);
 
 } // namespace gw

@@ -71,10 +71,15 @@ void OptionsController::btnlanguageClick()
 
 void OptionsController::saveOptions()
 {
-    options_.save(skirmish_.chosenMap(), state_.musicon, state_.soundon, currentLanguage().toStdString());
+    options_.save(lastMap_.empty() ? skirmish_.chosenMap() : lastMap_, state_.musicon, state_.soundon,
+                  currentLanguage().toStdString());
 }
 
-void OptionsController::rememberMap(const std::string &name) { options_.rememberMap(name); }
+void OptionsController::rememberMap(const std::string &name)
+{
+    lastMap_ = name;
+    options_.rememberMap(name);
+}
 
 void OptionsController::tmusicrewindTimer()
 {

@@ -37,9 +37,12 @@ public:
     // Writes the map, the two switches and the language into the file, the
     // file's other lines kept. Throws GameError::cannotCreate when it cannot be written.
     void saveOptions();
-    // A skirmish started: the map is the one the next start-up offers.
-    // Throws GameError::cannotCreate when the file cannot be written.
+    // A skirmish started or was continued: the map is the one the next
+    // start-up offers. Throws GameError::cannotCreate when the file cannot be
+    // written.
     void rememberMap(const std::string &name);
+    // A map was chosen in the list: the next save of the options keeps it.
+    void mapChosen(const std::string &name) { lastMap_ = name; }
     void tmusicrewindTimer();
 
 private:
@@ -48,6 +51,8 @@ private:
     OptionsScreen &screen_;
     SkirmishScreen &skirmish_;
     OptionsFile options_;
+    // The map chosen or played last; the list's choice until there is one.
+    std::string lastMap_;
     QTimer *tmusicrewind_;
 };
 

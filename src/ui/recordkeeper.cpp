@@ -12,6 +12,7 @@
 #include "ui/gamescreen.h"
 #include "ui/guard.h"
 #include "ui/mainmenu.h"
+#include "ui/messagebox.h"
 #include "ui/picturecache.h"
 #include "ui/purchasepanel.h"
 #include "ui/recordlines.h"
@@ -74,8 +75,8 @@ std::array<int32_t, N> countsOf(const std::array<int32_t, N> &costs, const std::
 
 RecordKeeper::RecordKeeper(GameController &game, GameScreen &screen, SkirmishScreen &skirmish, MainMenu &menu,
                            QWidget *window)
-    : QObject(window), game_(game), screen_(screen), skirmish_(skirmish), lines_(new RecordLines(&skirmish)),
-      stats_(new StatsKeeper(this))
+    : QObject(window), game_(game), window_(window), screen_(screen), skirmish_(skirmish),
+      lines_(new RecordLines(&skirmish)), stats_(new StatsKeeper(this))
 {
     // Errors go where the game's own go: into the "Grimsward" box.
     connect(this, &RecordKeeper::errorOccurred, &game, &GameController::errorOccurred);
@@ -194,6 +195,18 @@ void RecordKeeper::btncontinueClick()
     redraw_ = saved.redraw;
     saveFailureShown_ = false;
     emit gameContinued(mapName_);
+}
+
+bool RecordKeeper::confirmNewGame()
+{
+    const SaveCheck check = checkSave();
+    if (!check.usable())
+        return true;
+    return askYesNo(window_, tr("Bestätigung"),
+                    tr("Das gespeicherte Spiel (%1, Runde %2) geht dabei verloren. Neues Spiel starten?")
+                        .arg(Texts::mapName(check.game.mapName))
+                        .arg(check.game.state.rounds),
+                    DefaultAnswer::No);
 }
 
 // ---- The game ----------------------------------------------------------------

@@ -41,6 +41,10 @@ public:
     // it was left. A save that cannot be read is reported and changes
     // nothing.
     void btncontinueClick();
+    // "Starten" with a game saved that could be continued: asks whether the
+    // new game may take its place ("Nein" is the default and answers
+    // Escape). True, without a question, when there is no such save.
+    bool confirmNewGame();
 
 signals:
     // A saved game goes on; the game screen may show.
@@ -69,6 +73,7 @@ private:
     void save();
 
     GameController &game_;
+    QWidget *window_;
     GameScreen &screen_;
     SkirmishScreen &skirmish_;
     RecordLines *lines_;

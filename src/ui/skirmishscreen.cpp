@@ -48,6 +48,12 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
         if (index >= 0 && index != maplist_->currentIndex())
             maplist_->setCurrentIndex(index);
     });
+    // The list's own answer to the end of editing would choose any entry
+    // whose name the text matches in any case; it comes as the focus leaves
+    // the list, on the way to a button's click, and a preview that cannot be
+    // loaded would then put its box in the click's way. Only the exact name
+    // chooses (above); everything else gives way to the map in force.
+    QObject::disconnect(maplist_->lineEdit(), SIGNAL(editingFinished()), maplist_, nullptr);
     connect(maplist_->lineEdit(), &QLineEdit::editingFinished, this, &SkirmishScreen::showMapChoice);
     stackWindowedOnTop(this);
     retranslate();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/tgw.h"
 
+#include "core/gameerror.h"
 #include "core/options.h"
 #include "ui/fonts.h"
 #include "ui/gamecontroller.h"
@@ -88,13 +89,14 @@ void Tgw::wireScreens()
     wire(panoptions_, &OptionsScreen::backClicked, this, &Tgw::btnoptionsbackClick);
     wire(panskirmish_, &SkirmishScreen::mapEntryChanged, panskirmish_, &SkirmishScreen::maplistChange);
     wire(panskirmish_, &SkirmishScreen::mapChosen, game_, &GameController::chooseMap);
+    wire(panskirmish_, &SkirmishScreen::mapChosen, options_, &OptionsController::mapChosen);
     wire(panskirmish_, &SkirmishScreen::backClicked, this, &Tgw::btnskirmishbackClick);
-    wire(panskirmish_, &SkirmishScreen::startClicked, game_, &GameController::btnskirmishstartClick);
+    wire(panskirmish_, &SkirmishScreen::startClicked, this, &Tgw::startClicked);
     wire(game_, &GameController::skirmishStarted, this, &Tgw::showGameScreen);
     connect(game_, &GameController::errorOccurred, this, &Tgw::showError);
     wire(pangame_, &GameScreen::leaveClicked, this, &Tgw::returnToMainMenu);
-    wire(new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this), &RecordKeeper::gameContinued, this,
-         &Tgw::showGameScreen);
+    record_ = new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this);
+    wire(record_, &RecordKeeper::gameContinued, this, &Tgw::showGameScreen);
 }
 
 void Tgw::showError(const QString &text)
@@ -142,6 +144,7 @@ void Tgw::btnskirmishClick()
 
 void Tgw::btnoptionsClick()
 {
+    optionsSaveFailed_ = false;
     state().menustate = 1;
     panoptions_->show();
     options_->showSwitches();
@@ -156,8 +159,18 @@ void Tgw::btnendClick()
 
 void Tgw::btnoptionsbackClick()
 {
-    // A failed save leaves the screen open.
-    options_->saveOptions();
+    // A failed save is shown and leaves the screen open, so the player may
+    // try again; a second try leaves it all the same, the switches kept for
+    // this run.
+    try {
+        options_->saveOptions();
+    } catch (const GameError &) {
+        if (!optionsSaveFailed_) {
+            optionsSaveFailed_ = true;
+            throw;
+        }
+    }
+    optionsSaveFailed_ = false;
     panoptions_->hide();
     state().menustate = 0;
     enableMenuSlide();
@@ -170,12 +183,20 @@ void Tgw::btnskirmishbackClick()
     enableMenuSlide();
 }
 
+void Tgw::startClicked()
+{
+    if (record_->confirmNewGame())
+        game_->btnskirmishstartClick();
+}
+
 void Tgw::showGameScreen(const std::string &mapName)
 {
     panskirmish_->hide();
     pangame_->show();
-    // A failure to remember the map is shown once the game screen is up and
-    // does not stop the game.
+    // The map played is the one remembered, also when a game of another map
+    // was continued; a failure to remember it is shown once the game screen
+    // is up and does not stop the game.
+    panskirmish_->restoreMapChoice(mapName);
     options_->rememberMap(mapName);
 }
 

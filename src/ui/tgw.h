@@ -19,6 +19,7 @@ class GameScreen;
 class MainMenu;
 class OptionsController;
 class OptionsScreen;
+class RecordKeeper;
 class SkirmishScreen;
 class WindowDrag;
 
@@ -54,6 +55,9 @@ public:
     void btnendClick();
     void btnoptionsbackClick();
     void btnskirmishbackClick();
+    // "Starten": with a game saved, the player is asked first, since the
+    // new game takes the save's place.
+    void startClicked();
     void showGameScreen(const std::string &mapName);
     // "Beenden" on the game screen, or a result panel's button.
     void returnToMainMenu();
@@ -74,7 +78,11 @@ private:
     GameScreen *pangame_;
     GameController *game_;
     OptionsController *options_;
+    RecordKeeper *record_ = nullptr;
     QTimer *mainmenuslide_;
+    // The options could not be written when the screen was last left; the
+    // next try leaves it whatever happens, so the player is never trapped.
+    bool optionsSaveFailed_ = false;
     WindowDrag *drag_;
 };
 

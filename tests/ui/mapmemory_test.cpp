@@ -55,6 +55,7 @@ TEST(RememberedMap, TheMapStartedLastIsShownAndStartedAfterARestart)
     second->findChild<gw::PictureBox *>("btnskirmish")->click();
     EXPECT_EQ(list->currentText(), "Gestrandet");
     EXPECT_EQ(second->state().memtemp.line(0), "Gestrandet");
+    h.boxes.answerNext("&Ja"); // the first window's game may be replaced
     second->findChild<gw::PictureBox *>("btnskirmishstart")->click();
     EXPECT_EQ(second->state().memgame, played);
     EXPECT_EQ(second->state().soundon, 1);
@@ -142,6 +143,28 @@ TEST(RememberedMap, AnOptionsFileThatCannotBeWrittenDoesNotStopTheGame)
     EXPECT_FALSE(h.widget("pangame")->isHidden());
     EXPECT_EQ(h.gw->state().cash, 1000);
     EXPECT_EQ(h.gw->state().fieldactive, 1);
+}
+
+TEST(RememberedMap, AContinuedGameOfAnotherMapIsTheMapRemembered)
+{
+    Harness h;
+    h.dir.writeOptions({"Gestrandet", "0", "0", "de"});
+    h.start();
+    h.startSkirmish();
+    h.click("btnendtry");
+    h.click("btnendgame");
+    // The list shows another map when the Gestrandet game is continued.
+    h.click("btnskirmish");
+    h.find<QComboBox>("maplist")->setCurrentIndex(0);
+    h.click("btncontinue");
+    ASSERT_FALSE(h.widget("pangame")->isHidden());
+    h.click("btnendgame");
+    h.click("btnoptions");
+    h.click("btnoptionsback");
+    EXPECT_EQ(h.dir.readLines("options.cfg").at(0), "Gestrandet");
+    h.click("btnskirmish");
+    EXPECT_EQ(h.find<QComboBox>("maplist")->currentText(), "Gestrandet") << "the list offers the map played";
+    EXPECT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
 }
 
 } // namespace

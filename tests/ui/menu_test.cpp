@@ -2,6 +2,7 @@
 // Start-up, the main menu, the options screen with its file, the quit
 // question and the music.
 #include "harness.h"
+#include "input.h"
 
 #include "ui/optionscontroller.h"
 
@@ -183,6 +184,28 @@ TEST(Options, AnUnwritableFileKeepsTheScreenOpen)
     EXPECT_EQ(h.gw->state().menustate, 1);
     EXPECT_FALSE(h.widget("panoptions")->isHidden());
     EXPECT_EQ(h.gw->state().soundon, 1) << "the new value stays in memory";
+
+    // The player is never trapped: the next try leaves the screen all the
+    // same, by Escape as by the back button, and the quit question is there.
+    for (const bool escape : {true, false}) {
+        SCOPED_TRACE(escape ? "Escape" : "back button");
+        h.click("btnoptions");
+        h.boxes.clear();
+        h.click("btnoptionsback");
+        ASSERT_EQ(h.boxes.boxes().size(), 1u);
+        EXPECT_FALSE(h.widget("panoptions")->isHidden());
+        if (escape)
+            pressKey(h.gw.get(), Qt::Key_Escape);
+        else
+            h.click("btnoptionsback");
+        EXPECT_EQ(h.boxes.boxes().size(), 1u) << "told once";
+        EXPECT_TRUE(h.widget("panoptions")->isHidden());
+        EXPECT_EQ(h.gw->state().menustate, 0);
+        EXPECT_EQ(h.gw->state().soundon, 1) << "kept for this run";
+    }
+    h.boxes.answerNext("&Nein");
+    pressKey(h.gw.get(), Qt::Key_Escape);
+    EXPECT_EQ(h.boxes.boxes().back().text, "Möchten Sie wirklich beenden?");
 }
 
 TEST(Options, MusicSwitchStopsAndPlays)

@@ -3,8 +3,10 @@
 // the game continued exactly; saves that cannot be read; a save that cannot
 // be written; wins, losses and the record per map.
 #include "gameplay.h"
+#include "input.h"
 
 #include "core/cells.h"
+#include "core/linelist.h"
 #include "core/random.h"
 #include "rules/enemyturn.h"
 #include "rules/recording_screen.h"
@@ -22,8 +24,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <map>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -34,6 +39,28 @@ QByteArray bytesOf(const ScratchDir &dir, const QString &name)
 }
 
 bool shown(const Harness &h, const char *name) { return !h.widget(name)->isHidden(); }
+
+// While it lives, files grow to no more than 100 bytes, as on a full disk.
+class FullDisk {
+public:
+    FullDisk()
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old_;
+        small.rlim_cur = 100;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, handler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*handler_)(int) = nullptr;
+};
 
 // The record as far as it belongs to the game: the lines of the field list
 // beyond the cells and of the scratch list beyond the map name hold what
@@ -145,7 +172,21 @@ TEST(ContinueGame, StartingANewGameReplacesTheSaveAndAResultRemovesIt)
     h.click("btnendgame");
     h.click("btnskirmish");
     EXPECT_EQ(textOf(h, "labsavegame"), "Mittelmeer, Runde 1");
+    // A misclick must not lose the game: "Nein" (the default, and Escape)
+    // keeps it and the skirmish screen.
+    h.boxes.answerNext("&Nein");
     h.click("btnskirmishstart");
+    ASSERT_EQ(h.boxes.boxes().size(), 1u);
+    const BoxWatcher::Box question = h.boxes.boxes()[0];
+    EXPECT_EQ(question.text, "Das gespeicherte Spiel (Mittelmeer, Runde 1) geht dabei verloren. Neues Spiel starten?");
+    EXPECT_EQ(question.buttons, (QStringList{"&Ja", "&Nein"}));
+    EXPECT_EQ(question.defaultButton, "&Nein");
+    EXPECT_EQ(question.escapeButton, "&Nein");
+    EXPECT_TRUE(h.widget("pangame")->isHidden());
+    EXPECT_EQ(h.dir.readLines("savegame.gws").at(4), "rounds 1");
+    h.boxes.answerNext("&Ja");
+    h.click("btnskirmishstart");
+    EXPECT_EQ(h.boxes.boxes().size(), 2u);
     EXPECT_EQ(h.dir.readLines("savegame.gws").at(4), "rounds 0") << "saved as it starts";
 
     h.gw->game().showDefeat(0);
@@ -153,7 +194,76 @@ TEST(ContinueGame, StartingANewGameReplacesTheSaveAndAResultRemovesIt)
     h.click("btnlose");
     h.click("btnskirmish");
     EXPECT_FALSE(shown(h, "btncontinue"));
+    EXPECT_EQ(h.boxes.boxes().size(), 2u) << h.boxes.texts().join("; ").toStdString();
+    // Without a save nothing is asked.
+    h.click("btnskirmishstart");
+    EXPECT_EQ(h.boxes.boxes().size(), 2u);
+    EXPECT_FALSE(h.widget("pangame")->isHidden());
+}
+
+TEST(ContinueGame, AMapWithCellStatesOfItsOwnIsSavedAndContinued)
+{
+    Harness h;
+    // A map whose cells hold a state of its own, with its picture.
+    QByteArray map = bytesOf(h.dir, "maps/skirmish/Gestrandet.gwm");
+    std::vector<std::string> lines = gw::splitLines(map.toStdString());
+    lines[0] = "Eigene Insel";
+    lines[5] = "Haus_Links";
+    h.dir.write("maps/skirmish/Eigene Insel.gwm", QByteArray::fromStdString(gw::joinLines(lines)));
+    h.dir.write("images/Haus_Links.bmp", bytesOf(h.dir, "images/None_Grass.bmp"));
+    h.dir.writeOptions({"", "0", "0"});
+    h.start();
+    h.click("btnskirmish");
+    h.gw->game().chooseMap("Eigene Insel");
+    h.click("btnskirmishstart");
+    h.click("btnendtry");
+    const gw::test::Snapshot before = gameSnapshot(h.gw->state());
+    h.click("btnendgame");
+    h.gw.reset();
+
+    h.start();
+    h.click("btnskirmish");
+    ASSERT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
+    ASSERT_TRUE(shown(h, "btncontinue"));
+    EXPECT_EQ(textOf(h, "labsavegame"), "Eigene Insel, Runde 1");
+    h.click("btncontinue");
+    ASSERT_TRUE(shown(h, "pangame"));
+    EXPECT_EQ(gameSnapshot(h.gw->state()), before);
+    EXPECT_EQ(h.gw->state().memgame.line(5), "Haus_Links");
+
+    // A save whose map file has gone cannot be continued.
+    h.click("btnendgame");
+    h.dir.remove("maps/skirmish/Eigene Insel.gwm");
+    h.click("btnskirmish");
+    EXPECT_FALSE(shown(h, "btncontinue"));
+    ASSERT_EQ(h.boxes.boxes().size(), 1u);
+    EXPECT_TRUE(h.boxes.boxes()[0].text.contains("Zeile 2: unbekannte Karte 'Eigene Insel'"));
+}
+
+TEST(ContinueGame, TheClickOnFortsetzenContinuesEvenWhenTheListsPreviewIsBroken)
+{
+    Harness h;
+    h.dir.writeOptions({"Mittelmeer", "0", "0"});
+    h.start();
+    h.startSkirmish();
+    h.click("btnendtry");
+    h.click("btnendgame");
+    // The remembered map's preview is damaged: the list starts with no map
+    // chosen, its name in view.
+    h.dir.write("maps/skirmish/Mittelmeer.bmp", "BM broken");
+    h.gw.reset();
+    h.start();
+    h.gw->show();
+    h.gw->activateWindow();
+    h.click("btnskirmish");
+    QLineEdit *entry = h.find<QComboBox>("maplist")->lineEdit();
+    entry->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return entry->hasFocus(); }, 2000));
+    // A real click: the focus leaves the list on the way.
+    mouseClick(h.widget("btncontinue"));
     EXPECT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
+    EXPECT_TRUE(shown(h, "pangame"));
+    EXPECT_EQ(h.gw->state().rounds, 1);
 }
 
 // One row per kind of damage: what is done to a good save, and the reason
@@ -173,8 +283,9 @@ TEST(ContinueGame, ASaveThatCannotBeReadIsReportedOnceChangesNothingAndIsSetAsid
          "das Dateiformat hat die Version 7, gelesen wird Version 1"},
         {"bad number", [](Harness &, QByteArray &b) { b = replaced(b, "\r\ncash ", "\r\ncash Gold"); },
          "Zeile 6: 'Gold1130' ist keine gültige Zahl"},
-        {"unknown cell state", [](Harness &, QByteArray &b) { b = replaced(b, "\r\nRed_Farm\r\n", "\r\nRed_Lava\r\n"); },
-         "Zeile 59: unbekannter Feldzustand 'Red_Lava'"},
+        {"cell state without a picture",
+         [](Harness &, QByteArray &b) { b = replaced(b, "\r\nRed_Farm\r\n", "\r\nRed_Lava\r\n"); },
+         "Datei images\\Red_Lava.bmp kann nicht geöffnet werden"},
         {"missing picture", [](Harness &h, QByteArray &) { h.dir.remove("images/Red_Farm.bmp"); },
          "Datei images\\Red_Farm.bmp kann nicht geöffnet werden"},
         {"cut off", [](Harness &, QByteArray &b) { b.truncate(b.size() / 2); }, "die Datei ist unvollständig"},
@@ -222,10 +333,10 @@ TEST(ContinueGame, ASaveThatCannotBeWrittenIsReportedOncePerGameAndTheGameGoesOn
 {
     Harness h;
     h.dir.writeOptions({"", "0", "0"});
-    // A directory where the temporary file goes: no save can be written.
-    QDir(h.dir.path()).mkdir("savegame.gws.tmp");
     h.start();
     h.gw->random().seed(seedForFirstAction(1));
+    // A disk that is full: no file of more than a few bytes can be written.
+    FullDisk full;
     h.startSkirmish();
     for (int i = 0; i < 3; ++i)
         h.click("btnendtry");
@@ -236,6 +347,7 @@ TEST(ContinueGame, ASaveThatCannotBeWrittenIsReportedOncePerGameAndTheGameGoesOn
 
     h.startSkirmish();
     EXPECT_EQ(h.boxes.boxes().size(), 2u) << "once more for the next game";
+    EXPECT_FALSE(QFile::exists(h.dir.file("savegame.gws")));
 }
 
 // ---- Statistics ------------------------------------------------------------------
@@ -287,8 +399,8 @@ TEST(Statistics, WinsLossesAndTheRecordAreCountedPerMapAndShownOnTheSkirmishScre
     ASSERT_TRUE(shown(h, "panlose"));
     h.click("btnlose");
 
-    EXPECT_EQ(h.dir.readLines("stats.cfg"),
-              (std::vector<std::string>{"grimsward-stats 1", "map Mittelmeer", "wins 4", "losses 1", "record 12"}));
+    EXPECT_EQ(h.dir.readLines("stats.cfg"), (std::vector<std::string>{"grimsward-stats 2", "map Mittelmeer", "level 0",
+                                                                       "wins 4", "losses 1", "record 12", "end"}));
     // Another window reads the same record; another map has none.
     h.gw.reset();
     h.boxes.clear();

@@ -298,6 +298,7 @@ TEST_F(Report, PutAwayByTheRoundEndButtonTheOtherPanelsAndANewSkirmish)
 
     openReport();
     h.click("btnendgame");
+    h.boxes.answerNext("&Ja"); // the game left may be replaced
     h.startSkirmish();
     EXPECT_FALSE(reportOpen(h));
 }
