@@ -11,7 +11,11 @@ if(NOT GRIMSWARD_DEPS_SH MATCHES "\nRUN_PACKAGES=\\(([^)#]*)\\)")
   message(FATAL_ERROR "scripts/deps.sh: no plain list RUN_PACKAGES=(...) of package names")
 endif()
 string(STRIP "${CMAKE_MATCH_1}" GRIMSWARD_RUN_PACKAGES)
-string(REGEX REPLACE "[ \t\r\n]+" ", " GRIMSWARD_RUN_PACKAGES "${GRIMSWARD_RUN_PACKAGES}")
+string(REGEX REPLACE "[ \t\r\n]+" ";" GRIMSWARD_RUN_PACKAGES "${GRIMSWARD_RUN_PACKAGES}")
+# The libraries among them the program links, and dpkg-shlibdeps names them
+# with their versions; named here once more they would stand twice.
+list(FILTER GRIMSWARD_RUN_PACKAGES EXCLUDE REGEX "^lib")
+list(JOIN GRIMSWARD_RUN_PACKAGES ", " GRIMSWARD_RUN_PACKAGES)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS scripts/deps.sh)
 
 # The hardening Debian builds its programs with, where it does not get in the
@@ -36,7 +40,8 @@ equipment, train infantry, snipers, mortar crews and special units, build gun
 towers, bunkers and minefields, or attack the opponent's base in a five-stage
 battle decided by dice. The opponent answers with one action of its own.
 
-Three maps, music and battle sounds are included. The game is in German.")
+Three maps, music and battle sounds are included. The game speaks German
+and English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Beenden</source>
-        <translation>End game</translation>
+        <translation>Save &amp;&amp; exit</translation>
     </message>
     <message>
         <source>Runde beenden</source>
@@ -319,10 +319,6 @@
         <translation>line %1: unknown map &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>Zeile %1: unbekannter Feldzustand &apos;%2&apos;</source>
-        <translation>line %1: unknown field state &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>die Datei ist unvollständig</source>
         <translation>the file is incomplete</translation>
     </message>
@@ -337,6 +333,14 @@
     <message>
         <source>Neuer Rekord!</source>
         <translation>New record!</translation>
+    </message>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Das gespeicherte Spiel (%1, Runde %2) geht dabei verloren. Neues Spiel starten?</source>
+        <translation>The saved game (%1, round %2) will be lost. Start a new game?</translation>
     </message>
 </context>
 <context>
@@ -668,7 +672,7 @@
     </message>
     <message>
         <source>Spezialausrüstung:</source>
-        <translation>Special gear:</translation>
+        <translation>Special packs:</translation>
     </message>
     <message>
         <source>Infanteristen:</source>
@@ -684,7 +688,7 @@
     </message>
     <message>
         <source>Monatliche Steuererträge:</source>
-        <translation>Monthly tax income:</translation>
+        <translation>Tax income per round:</translation>
     </message>
     <message>
         <source>Mörser:</source>
@@ -695,6 +699,14 @@
         <source>Mörser:</source>
         <comment>the units</comment>
         <translation>Mortar crews:</translation>
+    </message>
+    <message>
+        <source>Land kaufen: Klicken Sie auf ein freies Feld.</source>
+        <translation>Buy land: click a free field.</translation>
+    </message>
+    <message>
+        <source>Angriff: Klicken Sie auf die blaue Basis.</source>
+        <translation>Attack: click the blue base.</translation>
     </message>
 </context>
 <context>
@@ -728,7 +740,7 @@
     </message>
     <message>
         <source>Holz</source>
-        <translation>Wood</translation>
+        <translation>Timber</translation>
     </message>
     <message>
         <source>Blumen</source>
@@ -791,7 +803,7 @@
     </message>
     <message>
         <source>Nicht genügend Spezialausrüstung vorhanden !</source>
-        <translation>Not enough special gear in store!</translation>
+        <translation>Not enough special packs in store!</translation>
     </message>
     <message>
         <source>Sie haben die gegnerische Basis zerstört!</source>
@@ -984,6 +996,14 @@
     <message>
         <source>Der Gegner hat 1 Scharfschützen ausgebildet.</source>
         <translation>The enemy trained 1 sniper.</translation>
+    </message>
+    <message>
+        <source>Der Gegner griff ohne Truppen an.</source>
+        <translation>The enemy attacked without any troops.</translation>
+    </message>
+    <message>
+        <source>HP der Basis: %1 -&gt; 0, zerstört</source>
+        <translation>Base HP: %1 -&gt; 0, destroyed</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,9 @@ struct Entry {
     std::string name;
     std::function<std::string(const SavedGame &)> write;
     std::function<SaveFault(SavedGame &, const std::string &)> read;
+    // A name added after the first files were written: read as this value
+    // when the file does not have it.
+    const char *fallback = nullptr;
 };
 
 // A value the text-to-integer rule takes and that lies in [low, high].
@@ -141,6 +144,10 @@ const std::vector<Entry> &entries()
         t.push_back(intEntry("lastmove.damage", [](SavedGame &g) -> int32_t & { return g.lastMove.damage; }));
         t.push_back(switchEntry("lastmove.taken", [](SavedGame &g) -> bool & { return g.lastMove.cellTaken; }));
         t.push_back(stateEntry("lastmove.cell", [](SavedGame &g) -> std::string & { return g.lastMove.cell; }));
+        // Added later; older saves keep the words they were shown with.
+        Entry troops = switchEntry("lastmove.troops", [](SavedGame &g) -> bool & { return g.lastMove.troops; });
+        troops.fallback = "1";
+        t.push_back(troops);
         return t;
     }();
     return table;
@@ -242,7 +249,9 @@ SaveReadResult readSaveText(const std::string &bytes, const std::function<bool(c
             return failAt(refused, i, value);
     }
     for (const Entry &e : entries()) {
-        if (seen.count(e.name) == 0)
+        if (seen.count(e.name) == 0 && e.fallback)
+            e.read(game, e.fallback);
+        else if (seen.count(e.name) == 0)
             return fault(SaveFault::MissingEntry, i, e.name);
     }
     // The cells go by their place, whatever they hold: a cell may even be

@@ -24,7 +24,8 @@ namespace gw {
 //   end
 //
 // Every name is there exactly once, in any order; numbers follow the
-// program's text-to-integer rule.
+// program's text-to-integer rule. Names added since the first version may be
+// missing (a file written before them); they then take their default.
 
 extern const char *const kSavePath; // "savegame.gws"
 constexpr int kSaveFormatVersion = 1;
@@ -39,6 +40,7 @@ struct SavedMove {
     int32_t damage = 0;   // hit points the player's base lost in an attack
     bool cellTaken = false;
     std::string cell;     // the state of the cell it went for ("" or a cell state)
+    bool troops = true;   // the attack had troops to attack with
 };
 
 struct SavedGame {

@@ -43,6 +43,16 @@ struct BattleResult {
     int32_t basehpAfter = 0;
     std::array<BattleStage, 5> stages{};
     bool baseDestroyed() const { return basehpAfter <= 0; }
+    // Whether any stage had a force to attack with; a battle without one
+    // changes nothing.
+    bool hadAttackers() const
+    {
+        for (const BattleStage &s : stages) {
+            if (s.attackersAtStart > 0)
+                return true;
+        }
+        return false;
+    }
 };
 
 // The five-stage battle, the same rules in both directions. Draws every roll

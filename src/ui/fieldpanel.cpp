@@ -23,4 +23,13 @@ void FieldPanel::setCellPicture(int n, const QImage &picture)
 
 const QImage &FieldPanel::cellPicture(int n) const { return cells_.at(static_cast<std::size_t>(n))->picture(); }
 
+void FieldPanel::setCellCursor(int n, Qt::CursorShape shape)
+{
+    PictureBox *cell = cells_.at(static_cast<std::size_t>(n));
+    if (shape == Qt::ArrowCursor)
+        cell->unsetCursor();
+    else
+        cell->setCursor(shape);
+}
+
 } // namespace gw

@@ -20,6 +20,9 @@ public:
 
     void setCellPicture(int n, const QImage &picture);
     const QImage &cellPicture(int n) const;
+    // The mouse pointer over cell n: a shape that says the cell takes the
+    // click awaited, or the plain arrow.
+    void setCellCursor(int n, Qt::CursorShape shape);
 
 signals:
     // Image1Click .. Image220Click.

@@ -93,6 +93,21 @@ void GameController::showDefeat(int32_t rounds)
 
 void GameController::enableRedraw() { redraw_->enable(); }
 
+void GameController::showFieldMode()
+{
+    const int32_t mode = state_.fieldmode == 1 || state_.fieldmode == 2 ? state_.fieldmode : 0;
+    screen_.strip().showFieldMode(mode);
+    for (int n = 1; n <= kCells; ++n) {
+        const std::string &cell = state_.memgame.line(static_cast<std::size_t>(n));
+        Qt::CursorShape shape = Qt::ArrowCursor;
+        if (mode == 1 && freeTerrain(cell))
+            shape = Qt::PointingHandCursor;
+        else if (mode == 2 && cell == kBlueBase)
+            shape = Qt::CrossCursor;
+        screen_.field().setCellCursor(n, shape);
+    }
+}
+
 // ---- A skirmish ------------------------------------------------------------
 
 void GameController::chooseMap(const std::string &name) { state_.memtemp.setLine(0, name); }
@@ -122,6 +137,7 @@ void GameController::openGame(const std::vector<QImage> &pictures, const std::op
         screen_.strip().showLastMove(*lastMove);
     else
         screen_.strip().clearLastMove();
+    showFieldMode();
 }
 
 void GameController::leaveGame() { redraw_->stop(); }
@@ -135,14 +151,17 @@ void GameController::roundEnd(const std::optional<BattleResult> &playerBattle)
     const bool beaten = playerBattle && playerBattle->baseDestroyed();
     const EnemyTurnResult turn = enemyturn(state_, random_, *this, beaten);
     screen_.strip().showLastMove(turn);
+    showFieldMode();
     // The report comes after the battles' own boxes, the player's battle first.
+    // An opponent's attack without any troops is told by the last-move line
+    // alone.
     std::vector<BattleResult> battles;
     if (playerBattle)
         battles.push_back(*playerBattle);
-    if (turn.battle)
+    if (turn.battle && turn.battle->hadAttackers())
         battles.push_back(*turn.battle);
     if (!battles.empty())
-        screen_.report().showBattleReport(battles);
+        screen_.report().showBattleReport(battles, decided_);
     emit roundEnded(turn);
 }
 
@@ -185,6 +204,7 @@ void GameController::btnletsfightClick()
 {
     screen_.attack().hide();
     state_.fieldmode = 2;
+    showFieldMode();
 }
 
 // ---- Purchase, training, construction ----------------------------------------
@@ -193,6 +213,7 @@ void GameController::btnbuyzoneClick()
 {
     screen_.open(GameScreen::Opened::Purchase);
     state_.fieldmode = 0;
+    showFieldMode();
 }
 
 void GameController::purchaseEntryChange(const PurchaseOrder &counts) { setPurchaseSlots(state_, counts); }
@@ -213,6 +234,7 @@ void GameController::btncancelClick()
 {
     screen_.purchase().closeEmpty();
     state_.fieldmode = 0;
+    showFieldMode();
 }
 
 void GameController::btnbuylandClick()
@@ -220,6 +242,7 @@ void GameController::btnbuylandClick()
     screen_.purchase().reset();
     state_.fieldmode = 1;
     screen_.purchase().hide();
+    showFieldMode();
 }
 
 void GameController::btntrainingClick()

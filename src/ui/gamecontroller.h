@@ -89,6 +89,10 @@ private:
     template <class Sender, class Signal, class Handler>
     void wire(Sender *sender, Signal signal, Handler handler, bool turnAction = false);
     void showCounters(std::initializer_list<CounterLabel> labels);
+    // What the field awaits while a mode holds: the strip's line and the
+    // pointer over the cells that take the click (free land to buy, the
+    // opponent's base to attack); nothing once the mode has ended.
+    void showFieldMode();
     // A refusal: a modal box with an OK button only.
     void refuse(const QString &text, const QString &caption);
     // The opponent's turn; afterwards the last-move line and, when a battle

@@ -18,6 +18,9 @@ namespace gw {
 
 namespace {
 
+
+} // namespace
+
 void setTextColour(QWidget *w, const QColor &colour)
 {
     if (!colour.isValid())
@@ -27,8 +30,6 @@ void setTextColour(QWidget *w, const QColor &colour)
     p.setColor(QPalette::ButtonText, colour);
     w->setPalette(p);
 }
-
-} // namespace
 
 PictureBox *makePicture(QWidget *parent, const QString &name, const QRect &place, PictureBox::Fit fit)
 {

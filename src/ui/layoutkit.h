@@ -29,6 +29,9 @@ const QColor moneyGreen(0xC0, 0xDC, 0xC0);
 const QColor skyBlue(0xA6, 0xCA, 0xF0);
 } // namespace colour
 
+// The colour of a widget's text; an invalid colour changes nothing.
+void setTextColour(QWidget *w, const QColor &colour);
+
 // Small factories for the absolutely placed widgets of the layout. Each sets
 // the object name, the place and the look; an invalid colour keeps the
 // inherited one.

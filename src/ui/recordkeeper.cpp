@@ -39,6 +39,7 @@ SavedMove savedMove(const EnemyTurnResult &turn)
     m.tier = turn.tier;
     m.amount = turn.amount;
     m.damage = turn.battle ? saturate(int64_t{turn.battle->basehpBefore} - turn.battle->basehpAfter) : 0;
+    m.troops = turn.battle && turn.battle->hadAttackers();
     m.cellTaken = turn.cellTaken;
     m.cell = turn.newState;
     return m;
@@ -55,8 +56,11 @@ std::optional<EnemyTurnResult> lastMoveOf(const SavedMove &m)
     turn.cellTaken = m.cellTaken;
     turn.newState = m.cell;
     if (m.action == 11) {
+        // As much of the battle as the line tells: the damage, and whether
+        // any troops attacked.
         turn.battle = BattleResult{};
         turn.battle->basehpBefore = m.damage;
+        turn.battle->stages[0].attackersAtStart = m.troops ? 1 : 0;
     }
     return turn;
 }

@@ -21,6 +21,8 @@ constexpr int kMargin = 16;
 constexpr int kFieldHeight = 449;
 constexpr int kWindowHeight = 595;
 constexpr int kCloseWidth = 75, kCloseHeight = 25;
+// The lower edge of the victory and defeat panels (152 + 89).
+constexpr int kResultBottom = 241;
 
 } // namespace
 
@@ -48,9 +50,10 @@ ReportPanel::ReportPanel(QWidget *gameScreen)
     retranslate();
 }
 
-void ReportPanel::showBattleReport(const std::vector<BattleResult> &battles)
+void ReportPanel::showBattleReport(const std::vector<BattleResult> &battles, bool besideResult)
 {
     battles_ = battles;
+    besideResult_ = besideResult;
     layOutBattles();
     show();
 }
@@ -97,21 +100,30 @@ void ReportPanel::layOutBattles()
     };
     // Usually it fits over the field at its normal size. Long battles first
     // take the whole width, then the whole height, then a smaller font.
+    // Beside a result panel it takes the room below that panel, the whole
+    // width, and a smaller font before it would cover the result.
     struct Size {
         int width, pixels, room;
     };
     const Size sizes[] = {{kReportWidth, 12, kFieldHeight}, {kWideWidth, 12, kFieldHeight},
                           {kWideWidth, 12, kWindowHeight}, {kWideWidth, 11, kWindowHeight},
                           {kWideWidth, 10, kWindowHeight}};
+    constexpr int kBelowResult = kResultBottom + 4;
+    const Size beside[] = {{kWideWidth, 12, kWindowHeight - kBelowResult},
+                           {kWideWidth, 11, kWindowHeight - kBelowResult},
+                           {kWideWidth, 10, kWindowHeight - kBelowResult},
+                           {kWideWidth, 9, kWindowHeight - kBelowResult}};
     int width = 0, height = 0, room = 0;
-    for (const Size &size : sizes) {
+    for (const Size &size : besideResult_ ? std::vector<Size>(std::begin(beside), std::end(beside))
+                                          : std::vector<Size>(std::begin(sizes), std::end(sizes))) {
         width = size.width;
         room = size.room;
         height = layOut(size.width, size.pixels);
         if (height <= room)
             break;
     }
-    setGeometry((800 - width) / 2, std::max(0, (room - height) / 2), width, height);
+    const int top = besideResult_ ? kBelowResult : std::max(0, (room - height) / 2);
+    setGeometry((800 - width) / 2, top, width, std::min(height, kWindowHeight - top));
 }
 
 } // namespace gw

@@ -24,8 +24,9 @@ public:
 
     // Fills the panel with up to two battles (the player's first), sizes it
     // to its lines and shows it. Each battle has a heading that names it,
-    // then its stages and the base's hit points.
-    void showBattleReport(const std::vector<BattleResult> &battles);
+    // then its stages and the base's hit points. Beside a result panel (the
+    // battle decided the game) it keeps below that panel, so both can be read.
+    void showBattleReport(const std::vector<BattleResult> &battles, bool besideResult = false);
     void btnclosereportClick() { hide(); }
 
 protected:
@@ -36,6 +37,7 @@ private:
     void layOutBattles();
 
     std::vector<BattleResult> battles_;
+    bool besideResult_ = false;
     TextLabel *title_;
     std::array<TextLabel *, 2> headings_{};
     std::array<QLabel *, 2> bodies_{};

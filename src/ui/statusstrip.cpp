@@ -85,7 +85,25 @@ void StatusStrip::retranslate()
     for (const StatusRow &row : kStatusRows)
         captions_[i++]->setCaption(tr(row.captionText.source, row.captionText.comment));
     captions_[i]->setCaption(tr("Monatliche Steuererträge:"));
+    showLine();
+}
+
+void StatusStrip::showLine()
+{
+    if (fieldMode_ == 1 || fieldMode_ == 2) {
+        setTextColour(lablastmove_, colour::yellow);
+        lablastmove_->setText(fieldMode_ == 1 ? tr("Land kaufen: Klicken Sie auf ein freies Feld.")
+                                              : tr("Angriff: Klicken Sie auf die blaue Basis."));
+        return;
+    }
+    setTextColour(lablastmove_, colour::moneyGreen);
     lablastmove_->setText(lastMove_ ? Texts::lastMove(*lastMove_) : QString());
+}
+
+void StatusStrip::showFieldMode(int32_t mode)
+{
+    fieldMode_ = mode;
+    showLine();
 }
 
 void StatusStrip::showCounter(CounterLabel label, int32_t value)
@@ -96,13 +114,13 @@ void StatusStrip::showCounter(CounterLabel label, int32_t value)
 void StatusStrip::showLastMove(const EnemyTurnResult &turn)
 {
     lastMove_ = turn;
-    lablastmove_->setText(Texts::lastMove(turn));
+    showLine();
 }
 
 void StatusStrip::clearLastMove()
 {
     lastMove_.reset();
-    lablastmove_->clear();
+    showLine();
 }
 
 } // namespace gw

@@ -30,6 +30,9 @@ public:
     // round end; empty at a skirmish start.
     void showLastMove(const EnemyTurnResult &turn);
     void clearLastMove();
+    // While a field click is awaited (1 buy land, 2 attack), the line says
+    // so instead of the last move; 0 shows the last move again.
+    void showFieldMode(int32_t mode);
 
     // Every caption and the last-move line in the current language.
     void retranslate();
@@ -39,6 +42,9 @@ private:
     std::array<TextLabel *, 11> counters_{}; // by CounterLabel
     QLabel *lablastmove_ = nullptr;
     std::optional<EnemyTurnResult> lastMove_;
+    int32_t fieldMode_ = 0;
+    // The line's text for the mode and the last move.
+    void showLine();
 };
 
 } // namespace gw

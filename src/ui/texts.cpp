@@ -6,6 +6,7 @@
 #include "rules/battle.h"
 #include "rules/enemyturn.h"
 
+#include <algorithm>
 #include <array>
 
 namespace gw {
@@ -99,6 +100,8 @@ QString Texts::lastMove(const EnemyTurnResult &turn)
         return built[turn.tier - 1];
     }
     case 11: {
+        if (turn.battle && !turn.battle->hadAttackers())
+            return tr("Der Gegner griff ohne Truppen an.");
         const int32_t damage = turn.battle ? turn.battle->basehpBefore - turn.battle->basehpAfter : 0;
         if (damage <= 0)
             return tr("Der Gegner hat angegriffen. Ihre Basis blieb unbeschädigt.");
@@ -153,7 +156,11 @@ QStringList Texts::battleReport(const BattleResult &battle)
                      .arg(rolls, losses)
                      .arg(st.damage);
     }
-    lines << tr("HP der Basis: %1 -> %2").arg(battle.basehpBefore).arg(battle.basehpAfter);
+    // A destroyed base is shown as destroyed, not as the hit points below
+    // zero it may have been driven to.
+    const int32_t before = std::max(battle.basehpBefore, 0);
+    lines << (battle.baseDestroyed() ? tr("HP der Basis: %1 -> 0, zerstört").arg(before)
+                                     : tr("HP der Basis: %1 -> %2").arg(before).arg(battle.basehpAfter));
     return lines;
 }
 

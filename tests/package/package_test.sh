@@ -33,6 +33,9 @@ for pkg in libqt6widgets6 libjpeg62-turbo "${RUN_PACKAGES[@]}"; do
         *) fail "does not depend on $pkg: $depends" ;;
     esac
 done
+# Each package once, whether the link or the list names it.
+twice=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' | sort | uniq -d)
+[ -z "$twice" ] || fail "named more than once in Depends: $twice"
 
 dpkg-deb --contents "$deb" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' > "$work/contents"
 for f in usr/games/grimsward usr/libexec/grimsward/grimsward \

@@ -251,6 +251,11 @@ TEST_F(Report, ComesAfterTheVictoryBoxAndLiesBelowTheVictoryPanel)
     EXPECT_FALSE(reportDuringBox);
     EXPECT_TRUE(reportOpen(h));
     EXPECT_FALSE(h.widget("panwin")->isHidden());
+    // Both can be read: the report keeps clear of the victory panel, and
+    // the base is told as destroyed.
+    EXPECT_FALSE(h.widget("panreport")->geometry().intersects(h.widget("panwin")->geometry()));
+    EXPECT_TRUE(h.gw->rect().contains(h.widget("panreport")->geometry()));
+    EXPECT_EQ(shownLines(h, 1).back(), "HP der Basis: 5 -> 0, zerstört");
     const QObjectList order = h.widget("pangame")->children();
     EXPECT_GT(order.indexOf(h.widget("panwin")), order.indexOf(h.widget("panreport")));
     EXPECT_GT(order.indexOf(h.widget("panlose")), order.indexOf(h.widget("panreport")));
@@ -271,12 +276,30 @@ TEST_F(Report, ComesAfterTheDefeatBox)
     EXPECT_FALSE(reportDuringBox);
     EXPECT_TRUE(reportOpen(h));
     EXPECT_FALSE(h.widget("panlose")->isHidden());
+    EXPECT_FALSE(h.widget("panreport")->geometry().intersects(h.widget("panlose")->geometry()));
+    EXPECT_EQ(shownLines(h, 1).back(), "HP der Basis: 5 -> 0, zerstört");
+}
+
+TEST_F(Report, AnOpponentsAttackWithoutTroopsIsOneLineAndNoReport)
+{
+    gw::GameState &s = h.gw->state();
+    s.enemyrecruits = s.enemyinfantry = s.enemysnipers = s.enemymortarcrews = s.enemyspecialunits = 0;
+    s.soundon = 1;
+    h.sounds->clear();
+    h.gw->random().seed(seedForFirstAction(11));
+    h.click("btnendtry");
+    EXPECT_FALSE(reportOpen(h));
+    EXPECT_EQ(h.find<QLabel>("lablastmove")->text(), "Der Gegner griff ohne Truppen an.");
+    EXPECT_EQ(*h.sounds, (std::vector<std::string>{"play sfightbg", "play sdefend", "stop sfightbg"}))
+        << "the sounds as for any attack";
+    EXPECT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
 }
 
 TEST_F(Report, PutAwayByTheRoundEndButtonTheOtherPanelsAndANewSkirmish)
 {
     const uint32_t attack = seedForFirstAction(11);
     auto openReport = [&] {
+        h.gw->state().enemyrecruits = 30; // troops to attack with
         h.gw->random().seed(attack);
         h.click("btnendtry");
         ASSERT_TRUE(reportOpen(h));

@@ -79,8 +79,12 @@ TEST(LastMove, SaysSoWhenNothingHappened)
 TEST(LastMove, TellsTheDamageOfAnAttack)
 {
     gw::GameState s = richOpponent();
-    s.enemyrecruits = 0; // no attackers: no damage
-    EXPECT_EQ(moveOf(s, 11), "Der Gegner hat angegriffen. Ihre Basis blieb unbeschädigt.");
+    s.enemyrecruits = 0; // no attackers
+    EXPECT_EQ(moveOf(s, 11), "Der Gegner griff ohne Truppen an.");
+    s.enemyrecruits = 1; // one recruit against the player's recruit: no damage either way
+    s.recruits = 1;
+    EXPECT_EQ(moveOf(s, 11).rfind("Der Gegner hat angegriffen. Ihre Basis ", 0), 0u) << moveOf(s, 11);
+    s.recruits = 0;
     s.enemyrecruits = 1; // the player has no defenders: stage 1 deals 5
     EXPECT_EQ(moveOf(s, 11), "Der Gegner hat angegriffen. Ihre Basis verlor 5 HP.");
 }

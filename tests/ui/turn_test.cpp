@@ -11,6 +11,7 @@
 #include "core/strtoint.h"
 #include "ui/picturebox.h"
 
+#include <QLabel>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -216,6 +217,46 @@ TEST_F(Turn, ThePurchasePanelCancelsAChosenAttack)
     h.click(QString("Image%1").arg(base));
     EXPECT_EQ(h.gw->state().rounds, 0);
     EXPECT_EQ(h.gw->state().enemybasehp, 100);
+}
+
+TEST_F(Turn, TheFieldShowsWhatItAwaitsWhileAModeHolds)
+{
+    const gw::GameState &s = h.gw->state();
+    auto line = [&] { return h.find<QLabel>("lablastmove")->text(); };
+    auto cursorOf = [&](int n) {
+        QWidget *cell = h.widget(QString("Image%1").arg(n));
+        return cell->testAttribute(Qt::WA_SetCursor) ? cell->cursor().shape() : Qt::ArrowCursor;
+    };
+    const int freeCell = firstCell(s, isFree);
+    const int base = firstCell(s, [](const std::string &c) { return c == gw::kBlueBase; });
+    const int owned = firstCell(s, [](const std::string &c) { return c.rfind("Red_", 0) == 0; });
+    EXPECT_EQ(line(), "");
+    EXPECT_EQ(cursorOf(freeCell), Qt::ArrowCursor);
+
+    // Buying land: free land takes the click, nothing else does.
+    h.click("btnbuyzone");
+    h.click("btnbuyland");
+    EXPECT_EQ(line(), "Land kaufen: Klicken Sie auf ein freies Feld.");
+    EXPECT_EQ(cursorOf(freeCell), Qt::PointingHandCursor);
+    EXPECT_EQ(cursorOf(owned), Qt::ArrowCursor);
+    EXPECT_EQ(cursorOf(base), Qt::ArrowCursor);
+    // Opening the shop ends the mode, and with it the sign.
+    h.click("btnbuyzone");
+    EXPECT_EQ(line(), "");
+    EXPECT_EQ(cursorOf(freeCell), Qt::ArrowCursor);
+    h.click("btncancel");
+
+    // The attack: the opponent's base takes it; the round end ends it.
+    h.click("btnfight");
+    EXPECT_EQ(line(), "") << "not before Okay";
+    h.click("btnletsfight");
+    EXPECT_EQ(line(), "Angriff: Klicken Sie auf die blaue Basis.");
+    EXPECT_EQ(cursorOf(base), Qt::CrossCursor);
+    EXPECT_EQ(cursorOf(freeCell), Qt::ArrowCursor);
+    quietOpponent();
+    h.click("btnendtry");
+    EXPECT_EQ(line(), "Der Gegner hat 100 Rekruten gekauft.");
+    EXPECT_EQ(cursorOf(base), Qt::ArrowCursor);
 }
 
 TEST_F(Turn, DestroyingTheBaseShowsTheVictoryWithTheRoundsBeforeTheAttack)
