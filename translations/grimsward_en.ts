@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>Holz</source>
-        <translation>Timber</translation>
+        <translation>Logs</translation>
     </message>
     <message>
         <source>Blumen</source>
