@@ -236,6 +236,10 @@
         <source>* Ausgeschaltet *</source>
         <translation>* Off *</translation>
     </message>
+    <message>
+        <source>Gegner:</source>
+        <translation>Opponent:</translation>
+    </message>
 </context>
 <context>
     <name>gw::PurchasePanel</name>
@@ -360,6 +364,14 @@
     <message>
         <source>%1, Runde %2</source>
         <translation>%1, round %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -708,6 +720,10 @@
         <source>Angriff: Klicken Sie auf die blaue Basis.</source>
         <translation>Attack: click the blue base.</translation>
     </message>
+    <message>
+        <source>Gegner: %1</source>
+        <translation>Opponent: %1</translation>
+    </message>
 </context>
 <context>
     <name>gw::TaxPanel</name>
@@ -1004,6 +1020,18 @@
     <message>
         <source>HP der Basis: %1 -&gt; 0, zerstört</source>
         <translation>Base HP: %1 -&gt; 0, destroyed</translation>
+    </message>
+    <message>
+        <source>Leicht</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Schwer</source>
+        <translation>Hard</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,10 @@ const std::vector<Entry> &entries()
         t.push_back(intEntry("lastmove.damage", [](SavedGame &g) -> int32_t & { return g.lastMove.damage; }));
         t.push_back(switchEntry("lastmove.taken", [](SavedGame &g) -> bool & { return g.lastMove.cellTaken; }));
         t.push_back(stateEntry("lastmove.cell", [](SavedGame &g) -> std::string & { return g.lastMove.cell; }));
+        // Added later: a game saved before the levels is a "Leicht" game.
+        Entry level = intEntry("enemylevel", [](SavedGame &g) -> int32_t & { return g.state.enemylevel; }, 0, 2);
+        level.fallback = "0";
+        t.push_back(level);
         // Added later; older saves keep the words they were shown with.
         Entry troops = switchEntry("lastmove.troops", [](SavedGame &g) -> bool & { return g.lastMove.troops; });
         troops.fallback = "1";
@@ -280,6 +284,7 @@ void restoreGame(GameState &state, const SavedGame &saved)
 {
     for (const NamedCounter &c : kCounters)
         state.*c.counter = saved.state.*c.counter;
+    state.enemylevel = saved.state.enemylevel;
     state.cellstate = saved.state.cellstate;
     std::vector<std::string> lines(static_cast<std::size_t>(kCells) + 1);
     lines[0] = saved.mapName;

@@ -119,6 +119,7 @@ void GameController::btnskirmishstartClick()
     const std::vector<QImage> pictures = loadCellPictures(map.lines);
 
     applyMap(state_, map);
+    state_.enemylevel = startLevel_;
     state_.fieldmode = 0;
     openGame(pictures, std::nullopt);
     emit skirmishStarted(chosen);
@@ -133,6 +134,7 @@ void GameController::openGame(const std::vector<QImage> &pictures, const std::op
         screen_.field().setCellPicture(n, pictures[static_cast<std::size_t>(n)]);
     for (CounterLabel label : kCounterLabels)
         showCounter(label, counterValue(state_, label));
+    screen_.strip().showLevel(state_.enemylevel);
     if (lastMove)
         screen_.strip().showLastMove(*lastMove);
     else

@@ -47,6 +47,8 @@ public:
 
     // The map a skirmish start loads: line 0 of the scratch list.
     void chooseMap(const std::string &name);
+    // The opponent's level a skirmish start gives the game (enemylevel).
+    void setStartLevel(int32_t level) { startLevel_ = level; }
     // Everything that can fail comes first: the map, its two tax lines and
     // all 220 pictures; only then do the game and the game screen change.
     // Throws GameError with nothing changed.
@@ -110,6 +112,7 @@ private:
     // and until its panel's button is pressed only "Information" and
     // "Beenden" still work on the game screen (see wire).
     bool decided_ = false;
+    int32_t startLevel_ = 0;
 };
 
 } // namespace gw

@@ -3,6 +3,7 @@
 
 #include "audio/soundsystem.h"
 #include "core/gamestate.h"
+#include "core/strtoint.h"
 #include "ui/language.h"
 #include "ui/optionsscreen.h"
 #include "ui/skirmishscreen.h"
@@ -24,9 +25,20 @@ OptionsController::OptionsController(GameState &state, SoundSystem &sound, Optio
     tmusicrewind_->start();
 }
 
+namespace {
+// The options file's key for the opponent's level.
+const char *const kLevelKey = "level";
+} // namespace
+
 void OptionsController::loadOptions()
 {
     options_.load();
+    // The level: 0, 1 or 2; anything else is "Leicht", without a box.
+    int32_t level = 0;
+    if (!tryStrtoint(options_.setting(kLevelKey), level) || level < 0 || level > 2)
+        level = 0;
+    level_ = level;
+    emit levelChanged(level_);
     // A missing, empty or unknown language is German, without an error.
     setLanguage(QString::fromStdString(options_.language()));
     const std::string &remembered = options_.lines().line(0);
@@ -42,6 +54,14 @@ void OptionsController::showSwitches()
 {
     screen_.showMusicSwitch(state_.musicon);
     screen_.showSoundSwitch(state_.soundon);
+    screen_.showLevel(level_);
+}
+
+void OptionsController::btnlevelClick()
+{
+    level_ = (level_ + 1) % 3;
+    screen_.showLevel(level_);
+    emit levelChanged(level_);
 }
 
 void OptionsController::btnmusicClick()
@@ -71,6 +91,9 @@ void OptionsController::btnlanguageClick()
 
 void OptionsController::saveOptions()
 {
+    // The default level needs no line; a file that has one keeps it up to date.
+    if (level_ != 0 || !options_.setting(kLevelKey).empty())
+        options_.setSetting(kLevelKey, std::to_string(level_));
     options_.save(lastMap_.empty() ? skirmish_.chosenMap() : lastMap_, state_.musicon, state_.soundon,
                   currentLanguage().toStdString());
 }

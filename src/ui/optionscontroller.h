@@ -34,6 +34,10 @@ public:
     void btnsoundClick();
     // The next language, round the list.
     void btnlanguageClick();
+    // The next level of the opponent, round Leicht, Mittel, Schwer. It is the
+    // level of the next game started; a game in progress keeps its own.
+    void btnlevelClick();
+    int32_t level() const { return level_; }
     // Writes the map, the two switches and the language into the file, the
     // file's other lines kept. Throws GameError::cannotCreate when it cannot be written.
     void saveOptions();
@@ -45,6 +49,10 @@ public:
     void mapChosen(const std::string &name) { lastMap_ = name; }
     void tmusicrewindTimer();
 
+signals:
+    // The level a new game starts at, after start-up and on every change.
+    void levelChanged(int32_t level);
+
 private:
     GameState &state_;
     SoundSystem &sound_;
@@ -53,6 +61,7 @@ private:
     OptionsFile options_;
     // The map chosen or played last; the list's choice until there is one.
     std::string lastMap_;
+    int32_t level_ = 0;
     QTimer *tmusicrewind_;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/language.h"
 #include "ui/layoutkit.h"
 #include "ui/pictures.h"
+#include "ui/texts.h"
 
 #include <QPushButton>
 
@@ -14,16 +15,21 @@ OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184
 {
     labmusic_ = makeFixedLabel(this, "labmusic", {112, 56, 72, 22}, QString(), decorativeFont(18), colour::green);
     labsound_ = makeFixedLabel(this, "labsound", {104, 104, 81, 22}, QString(), decorativeFont(18), colour::green);
-    back_ = makePicture(this, "btnoptionsback", {24, 200, 192, 51});
+    // The back button below the rows.
+    back_ = makePicture(this, "btnoptionsback", {24, 240, 192, 51});
     btnmusic_ = makeButton(this, "btnmusic", {200, 56, 113, 25}, QString(), windowFont(15));
     btnsound_ = makeButton(this, "btnsound", {200, 104, 113, 25}, QString(), windowFont(15));
     // The language below the two switches, in their style.
     lablanguage_ = makeFixedLabel(this, "lablanguage", {104, 152, 95, 22}, QString(), decorativeFont(18), colour::green);
     btnlanguage_ = makeButton(this, "btnlanguage", {200, 152, 113, 25}, QString(), windowFont(15));
+    // The opponent's level below the language.
+    lablevel_ = makeFixedLabel(this, "lablevel", {104, 200, 95, 22}, QString(), decorativeFont(18), colour::green);
+    btnlevel_ = makeButton(this, "btnlevel", {200, 200, 113, 25}, QString(), windowFont(15));
     connect(back_, &PictureBox::clicked, this, &OptionsScreen::backClicked);
     connect(btnmusic_, &QPushButton::clicked, this, &OptionsScreen::musicClicked);
     connect(btnsound_, &QPushButton::clicked, this, &OptionsScreen::soundClicked);
     connect(btnlanguage_, &QPushButton::clicked, this, &OptionsScreen::languageClicked);
+    connect(btnlevel_, &QPushButton::clicked, this, &OptionsScreen::levelClicked);
     stackWindowedOnTop(this);
     retranslate();
 }
@@ -33,10 +39,12 @@ void OptionsScreen::retranslate()
     labmusic_->setCaption(tr("Musik:"));
     labsound_->setCaption(tr("Sound:"));
     lablanguage_->setCaption(tr("Sprache:"));
+    lablevel_->setCaption(tr("Gegner:"));
     back_->setPicture(withTransparentBottomLeft(wordPicture("back.bmp")));
     showMusicSwitch(musicon_);
     showSoundSwitch(soundon_);
     showLanguage();
+    showLevel(level_);
 }
 
 void OptionsScreen::showMusicSwitch(int32_t musicon)
@@ -57,6 +65,12 @@ void OptionsScreen::showLanguage()
         if (l.code == currentLanguage())
             btnlanguage_->setText(QStringLiteral("* %1 *").arg(l.name));
     }
+}
+
+void OptionsScreen::showLevel(int32_t level)
+{
+    level_ = level;
+    btnlevel_->setText(QStringLiteral("* %1 *").arg(Texts::levelName(level)));
 }
 
 } // namespace gw

@@ -25,21 +25,24 @@ public:
     void showSoundSwitch(int32_t soundon);
     // The current language's own name, "* Deutsch *".
     void showLanguage();
+    // "* Leicht *", "* Mittel *" or "* Schwer *".
+    void showLevel(int32_t level);
 
 signals:
     void musicClicked();
     void soundClicked();
     void languageClicked();
+    void levelClicked();
     void backClicked();
 
 protected:
     void retranslate() override;
 
 private:
-    TextLabel *labmusic_, *labsound_, *lablanguage_;
+    TextLabel *labmusic_, *labsound_, *lablanguage_, *lablevel_;
     PictureBox *back_;
-    QPushButton *btnmusic_, *btnsound_, *btnlanguage_;
-    int32_t musicon_ = 1, soundon_ = 1;
+    QPushButton *btnmusic_, *btnsound_, *btnlanguage_, *btnlevel_;
+    int32_t musicon_ = 1, soundon_ = 1, level_ = 0;
 };
 
 } // namespace gw

@@ -104,7 +104,7 @@ void RecordKeeper::refresh()
 {
     const SaveCheck check = checkSave();
     if (check.usable())
-        lines_->showSavedGame(check.game.mapName, check.game.state.rounds);
+        lines_->showSavedGame(check.game.mapName, check.game.state.rounds, check.game.state.enemylevel);
     else
         lines_->hideSavedGame();
     if (check.exists && !check.usable() && check.problem != reportedSave_) {
@@ -114,7 +114,10 @@ void RecordKeeper::refresh()
     showStatistics(skirmish_.chosenMap());
 }
 
-void RecordKeeper::showStatistics(const std::string &mapName) { lines_->showStatistics(stats_->record(mapName)); }
+void RecordKeeper::showStatistics(const std::string &mapName)
+{
+    lines_->showStatistics(stats_->record(mapName, level_), level_);
+}
 
 RecordKeeper::SaveCheck RecordKeeper::checkSave() const
 {
@@ -248,7 +251,7 @@ void RecordKeeper::gameDecided(bool victory)
     // Nothing is left to continue. Where the save could be written, it can
     // be removed.
     removeFile(kSavePath);
-    const bool newRecord = stats_->count(mapName_, victory, game_.state().rounds);
+    const bool newRecord = stats_->count(mapName_, game_.state().enemylevel, victory, game_.state().rounds);
     if (victory && newRecord)
         screen_.victory().showNote(tr("Neuer Rekord!"));
 }

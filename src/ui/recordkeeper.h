@@ -36,7 +36,10 @@ public:
     // button, and the chosen map's statistics. A save that cannot be read is
     // reported once.
     void refresh();
+    // The statistics of the map at the level a new game would start at.
     void showStatistics(const std::string &mapName);
+    // The options' level changed.
+    void levelChosen(int32_t level) { level_ = level; }
     // "Fortsetzen": the saved game in the record, the game screen exactly as
     // it was left. A save that cannot be read is reported and changes
     // nothing.
@@ -88,6 +91,7 @@ private:
     // The damaged save last reported when the screen opened, so the same
     // file is not reported again and again.
     QString reportedSave_;
+    int32_t level_ = 0;
 };
 
 } // namespace gw

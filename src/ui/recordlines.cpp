@@ -23,20 +23,25 @@ RecordLines::RecordLines(QWidget *skirmishScreen) : QObject(skirmishScreen)
     connect(btncontinue_, &QPushButton::clicked, this, &RecordLines::continueClicked);
 }
 
-void RecordLines::showStatistics(const MapRecord &record)
+void RecordLines::showStatistics(const MapRecord &record, int32_t level)
 {
-    labstats_->setCaption(record.fewestRounds > 0
-                              ? tr("Siege: %1 · Niederlagen: %2 · Rekord: %3 Runden")
-                                    .arg(record.wins)
-                                    .arg(record.losses)
-                                    .arg(record.fewestRounds)
-                              : tr("Siege: %1 · Niederlagen: %2 · Rekord: –").arg(record.wins).arg(record.losses));
+    QString line = record.fewestRounds > 0 ? tr("Siege: %1 · Niederlagen: %2 · Rekord: %3 Runden")
+                                                 .arg(record.wins)
+                                                 .arg(record.losses)
+                                                 .arg(record.fewestRounds)
+                                           : tr("Siege: %1 · Niederlagen: %2 · Rekord: –").arg(record.wins).arg(record.losses);
+    if (level > 0)
+        line = tr("%1 (%2)").arg(line, Texts::levelName(level));
+    labstats_->setCaption(line);
 }
 
-void RecordLines::showSavedGame(const std::string &mapName, int32_t rounds)
+void RecordLines::showSavedGame(const std::string &mapName, int32_t rounds, int32_t level)
 {
     btncontinue_->setText(tr("Fortsetzen"));
-    labsavegame_->setCaption(tr("%1, Runde %2").arg(Texts::mapName(mapName)).arg(rounds));
+    QString line = tr("%1, Runde %2").arg(Texts::mapName(mapName)).arg(rounds);
+    if (level > 0)
+        line = tr("%1, %2").arg(line, Texts::levelName(level));
+    labsavegame_->setCaption(line);
     btncontinue_->show();
     labsavegame_->show();
 }

@@ -21,10 +21,12 @@ class RecordLines : public QObject {
 public:
     explicit RecordLines(QWidget *skirmishScreen);
 
-    // "Siege: 3 · Niederlagen: 1 · Rekord: 27 Runden"
-    void showStatistics(const MapRecord &record);
-    // The button and "Mittelmeer, Runde 27" beside it.
-    void showSavedGame(const std::string &mapName, int32_t rounds);
+    // "Siege: 3 · Niederlagen: 1 · Rekord: 27 Runden", with the opponent's
+    // level when it is not "Leicht": "... (Schwer)".
+    void showStatistics(const MapRecord &record, int32_t level);
+    // The button and "Mittelmeer, Runde 27" beside it, with the level when
+    // it is not "Leicht": "Mittelmeer, Runde 27, Schwer".
+    void showSavedGame(const std::string &mapName, int32_t rounds, int32_t level);
     // No game to continue: the button and its line are hidden.
     void hideSavedGame();
 

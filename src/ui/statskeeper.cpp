@@ -43,16 +43,16 @@ Statistics &StatsKeeper::statistics()
     return stats_;
 }
 
-MapRecord StatsKeeper::record(const std::string &map) { return statistics().record(map); }
+MapRecord StatsKeeper::record(const std::string &map, int32_t level) { return statistics().record(map, level); }
 
-bool StatsKeeper::count(const std::string &map, bool victory, int32_t rounds)
+bool StatsKeeper::count(const std::string &map, int32_t level, bool victory, int32_t rounds)
 {
     Statistics &s = statistics();
     bool newRecord = false;
     if (victory)
-        newRecord = s.addWin(map, rounds);
+        newRecord = s.addWin(map, rounds, level);
     else
-        s.addLoss(map);
+        s.addLoss(map, level);
     if (!keepFile_) {
         try {
             writeFileAtomically(Statistics::kPath, s.text());

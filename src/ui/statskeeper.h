@@ -21,11 +21,11 @@ class StatsKeeper : public QObject {
 public:
     explicit StatsKeeper(QObject *parent);
 
-    MapRecord record(const std::string &map);
-    // Counts the result and writes the file; true when a win set the map's
-    // new record. A file that cannot be written is reported; the result
-    // stays counted for this run.
-    bool count(const std::string &map, bool victory, int32_t rounds);
+    MapRecord record(const std::string &map, int32_t level);
+    // Counts the result at the opponent's level and writes the file; true
+    // when a win set the new record for the map at that level. A file that
+    // cannot be written is reported; the result stays counted for this run.
+    bool count(const std::string &map, int32_t level, bool victory, int32_t rounds);
 
 signals:
     void errorOccurred(const QString &text);

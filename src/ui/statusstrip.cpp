@@ -69,6 +69,10 @@ StatusStrip::StatusStrip(QWidget *gameScreen) : QObject(gameScreen)
     // and "Information"; the longest texts take two lines.
     lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 236, 33}, QString(), windowFont(12), colour::moneyGreen);
     lablastmove_->setWordWrap(true);
+    // The opponent's level, small, in the room between "Information" and
+    // "Beenden".
+    labenemylevel_ = makeFixedLabel(p, "labenemylevel", {572, 572, 137, 18}, QString(), windowFont(12), colour::moneyGreen);
+    labenemylevel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     auto *split = new Bevel(p, Bevel::Shape::RightLine);
     split->setObjectName("bevsplit");
@@ -86,6 +90,13 @@ void StatusStrip::retranslate()
         captions_[i++]->setCaption(tr(row.captionText.source, row.captionText.comment));
     captions_[i]->setCaption(tr("Monatliche Steuererträge:"));
     showLine();
+    showLevel(level_);
+}
+
+void StatusStrip::showLevel(int32_t level)
+{
+    level_ = level;
+    labenemylevel_->setCaption(tr("Gegner: %1").arg(Texts::levelName(level)));
 }
 
 void StatusStrip::showLine()

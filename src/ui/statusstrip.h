@@ -33,6 +33,8 @@ public:
     // While a field click is awaited (1 buy land, 2 attack), the line says
     // so instead of the last move; 0 shows the last move again.
     void showFieldMode(int32_t mode);
+    // The opponent's level of the game, between "Information" and "Beenden".
+    void showLevel(int32_t level);
 
     // Every caption and the last-move line in the current language.
     void retranslate();
@@ -41,6 +43,8 @@ private:
     std::array<TextLabel *, 12> captions_{}; // the status rows', then the tax line's
     std::array<TextLabel *, 11> counters_{}; // by CounterLabel
     QLabel *lablastmove_ = nullptr;
+    TextLabel *labenemylevel_ = nullptr;
+    int32_t level_ = 0;
     std::optional<EnemyTurnResult> lastMove_;
     int32_t fieldMode_ = 0;
     // The line's text for the mode and the last move.

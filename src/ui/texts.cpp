@@ -164,6 +164,13 @@ QStringList Texts::battleReport(const BattleResult &battle)
     return lines;
 }
 
+QString Texts::levelName(int32_t level)
+{
+    if (level <= 0)
+        return tr("Leicht");
+    return level == 1 ? tr("Mittel") : tr("Schwer");
+}
+
 QString Texts::terrainName(const Terrain &terrain)
 {
     return QCoreApplication::translate(kTerrainScope, terrain.germanName);

@@ -44,6 +44,9 @@ public:
     // side and the damage, then the base's hit points before and after.
     static QStringList battleReport(const BattleResult &battle);
 
+    // The opponent's level: "Leicht", "Mittel", "Schwer".
+    static QString levelName(int32_t level);
+
     // A terrain's name ("Gras") and a shipped map's ("Mittelmeer").
     static QString terrainName(const Terrain &terrain);
     static QString mapName(const std::string &name);

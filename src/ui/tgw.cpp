@@ -86,6 +86,8 @@ void Tgw::wireScreens()
     wire(panoptions_, &OptionsScreen::musicClicked, options_, &OptionsController::btnmusicClick);
     wire(panoptions_, &OptionsScreen::soundClicked, options_, &OptionsController::btnsoundClick);
     wire(panoptions_, &OptionsScreen::languageClicked, options_, &OptionsController::btnlanguageClick);
+    wire(panoptions_, &OptionsScreen::levelClicked, options_, &OptionsController::btnlevelClick);
+    connect(options_, &OptionsController::levelChanged, game_, &GameController::setStartLevel);
     wire(panoptions_, &OptionsScreen::backClicked, this, &Tgw::btnoptionsbackClick);
     wire(panskirmish_, &SkirmishScreen::mapEntryChanged, panskirmish_, &SkirmishScreen::maplistChange);
     wire(panskirmish_, &SkirmishScreen::mapChosen, game_, &GameController::chooseMap);
@@ -96,6 +98,7 @@ void Tgw::wireScreens()
     connect(game_, &GameController::errorOccurred, this, &Tgw::showError);
     wire(pangame_, &GameScreen::leaveClicked, this, &Tgw::returnToMainMenu);
     record_ = new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this);
+    connect(options_, &OptionsController::levelChanged, record_, &RecordKeeper::levelChosen);
     wire(record_, &RecordKeeper::gameContinued, this, &Tgw::showGameScreen);
 }
 

@@ -23,7 +23,7 @@ inline Snapshot snapshot(const GameState &s)
     GW_SNAP(snipers); GW_SNAP(enemysnipers); GW_SNAP(mortarcrews); GW_SNAP(enemymortarcrews);
     GW_SNAP(specialunits); GW_SNAP(enemyspecialunits); GW_SNAP(towers); GW_SNAP(enemytowers);
     GW_SNAP(bunkers); GW_SNAP(enemybunkers); GW_SNAP(minefields); GW_SNAP(enemyminefields);
-    GW_SNAP(basehp); GW_SNAP(enemybasehp); GW_SNAP(rounds);
+    GW_SNAP(basehp); GW_SNAP(enemybasehp); GW_SNAP(rounds); GW_SNAP(enemylevel);
     GW_SNAP(fieldactive); GW_SNAP(fieldmode);
     GW_SNAP(costslot1); GW_SNAP(costslot2); GW_SNAP(costslot3); GW_SNAP(costslot4);
     GW_SNAP(costslot5);

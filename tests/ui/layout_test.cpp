@@ -49,7 +49,8 @@ const Expected kWidgets[] = {
     // options screen
     {"labmusic", "panoptions", 112, 56, 72, kLine, true, "Musik:"},
     {"labsound", "panoptions", 104, 104, 81, kLine, true, "Sound:"},
-    {"btnoptionsback", "panoptions", 24, 200, 192, 51, true, nullptr},
+    // Below the rows for the language and the opponent's level.
+    {"btnoptionsback", "panoptions", 24, 240, 192, 51, true, nullptr},
     {"btnmusic", "panoptions", 200, 56, 113, 25, true, "* Eingeschaltet *"},
     {"btnsound", "panoptions", 200, 104, 113, 25, true, "* Eingeschaltet *"},
     // skirmish screen

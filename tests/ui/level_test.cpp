@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+// The opponent's level through the window: chosen on the options screen and
+// kept in options.cfg, given to a new game, kept by a saved game, and
+// counted apart in the statistics.
+#include "gameplay.h"
+
+#include "core/cells.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+void chooseLevel(Harness &h, int clicks)
+{
+    h.click("btnoptions");
+    for (int i = 0; i < clicks; ++i)
+        h.click("btnlevel");
+    h.click("btnoptionsback");
+}
+
+TEST(Level, ChosenOnTheOptionsScreenAndKeptInTheOptionsFile)
+{
+    Harness h;
+    h.dir.writeOptions({"Mittelmeer", "0", "0", "de"});
+    h.start();
+    h.click("btnoptions");
+    EXPECT_EQ(textOf(h, "btnlevel"), "* Leicht *") << "the default";
+    h.click("btnlevel");
+    EXPECT_EQ(textOf(h, "btnlevel"), "* Mittel *");
+    h.click("btnlevel");
+    EXPECT_EQ(textOf(h, "btnlevel"), "* Schwer *");
+    h.click("btnoptionsback");
+    EXPECT_EQ(h.dir.readLines("options.cfg"), (Lines{"Mittelmeer", "0", "0", "de", "level=2"}));
+
+    // Another window reads it back; a value the game does not know is Leicht.
+    h.gw.reset();
+    h.start();
+    h.click("btnoptions");
+    EXPECT_EQ(textOf(h, "btnlevel"), "* Schwer *");
+    h.click("btnlevel");
+    EXPECT_EQ(textOf(h, "btnlevel"), "* Leicht *") << "round the list";
+    h.click("btnoptionsback");
+    h.gw.reset();
+    h.dir.writeOptions({"Mittelmeer", "0", "0", "de", "level=7"});
+    h.start();
+    h.click("btnoptions");
+    EXPECT_EQ(textOf(h, "btnlevel"), "* Leicht *");
+    EXPECT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
+}
+
+TEST(Level, AGameKeepsTheLevelItBeganWithThroughASaveAndAChangedOption)
+{
+    Harness h;
+    h.dir.writeOptions({"Mittelmeer", "0", "0", "de"});
+    h.start();
+    chooseLevel(h, 2);
+    h.startSkirmish();
+    EXPECT_EQ(h.gw->state().enemylevel, 2);
+    EXPECT_EQ(textOf(h, "labenemylevel"), "Gegner: Schwer");
+    h.click("btnendtry");
+    h.click("btnendgame");
+    EXPECT_NE(h.dir.readLines("savegame.gws").size(), 0u);
+
+    // The option changes; the saved game goes on at Schwer.
+    chooseLevel(h, 1);
+    h.gw.reset();
+    h.start();
+    h.click("btnskirmish");
+    EXPECT_EQ(textOf(h, "labsavegame"), "Mittelmeer, Runde 1, Schwer");
+    h.click("btncontinue");
+    EXPECT_EQ(h.gw->state().enemylevel, 2);
+    EXPECT_EQ(textOf(h, "labenemylevel"), "Gegner: Schwer");
+
+    // A new game starts at the level now set.
+    h.click("btnendgame");
+    h.boxes.answerNext("&Ja");
+    h.startSkirmish();
+    EXPECT_EQ(h.gw->state().enemylevel, 0);
+    EXPECT_EQ(textOf(h, "labenemylevel"), "Gegner: Leicht");
+}
+
+TEST(Level, TheStatisticsAreCountedPerLevelAndShownForTheLevelSet)
+{
+    Harness h;
+    h.dir.writeOptions({"Mittelmeer", "0", "0", "de"});
+    h.start();
+    chooseLevel(h, 1);
+    h.startSkirmish();
+    gw::GameState &s = h.gw->state();
+    s.rounds = 30;
+    s.recruits = 1;
+    s.enemybasehp = 5;
+    h.click("btnfight");
+    h.click("btnletsfight");
+    h.click(QString("Image%1").arg(firstCell(s, [](const std::string &c) { return c == gw::kBlueBase; })));
+    ASSERT_FALSE(h.widget("panwin")->isHidden());
+    h.click("btnwin");
+    h.click("btnskirmish");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 1 · Niederlagen: 0 · Rekord: 30 Runden (Mittel)");
+    h.click("btnskirmishback");
+    chooseLevel(h, 2); // back to Leicht
+    h.click("btnskirmish");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: –");
+    EXPECT_EQ(h.boxes.texts(), QStringList{"Sie haben die gegnerische Basis zerstört!"});
+}
+
+} // namespace
