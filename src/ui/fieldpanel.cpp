@@ -16,11 +16,14 @@ FieldPanel::FieldPanel(QWidget *gameScreen, const QColor &colour)
     }
 }
 
-void FieldPanel::setCellPicture(int n, const QImage &picture)
+void FieldPanel::setCellPicture(int n, const QImage &picture, const std::string &shown)
 {
     cells_.at(static_cast<std::size_t>(n))->setPicture(picture);
+    shown_.at(static_cast<std::size_t>(n)) = shown;
 }
 
 const QImage &FieldPanel::cellPicture(int n) const { return cells_.at(static_cast<std::size_t>(n))->picture(); }
+
+const std::optional<std::string> &FieldPanel::shownState(int n) const { return shown_.at(static_cast<std::size_t>(n)); }
 
 } // namespace gw
