@@ -39,18 +39,19 @@ switches() {
 # taken $3 seconds apart; thread $4 is the process's main thread (the
 # window's, or mpg123's decoding one). libpulse's thread is called
 # "threaded-ml". Prints one line of tab-separated fields: main thread, of it
-# involuntary, the sound thread, all other threads, and every thread by name.
+# involuntary, the sound thread, of it involuntary, all other threads, and
+# every thread by name.
 wakeups() {
     awk -F '\t' -v secs="$3" -v main="$4" '
         NR == FNR { v0[$1] = $2; n0[$1] = $3; next }
         {
             w = ($2 - v0[$1]) + ($3 - n0[$1])  # a thread new since the first snapshot counts from 0
             if ($1 == main) { m = w; mi = $3 - n0[$1]; name = "main" }
-            else if ($4 == "threaded-ml") { s += w; name = "sound" }
+            else if ($4 == "threaded-ml") { s += w; si += $3 - n0[$1]; name = "sound" }
             else { o += w; name = $4 }
             each = each sprintf("%s%s %.2f", each == "" ? "" : ", ", name, w / secs)
         }
-        END { printf "%.2f\t%.2f\t%.2f\t%.2f\t%s\n", m / secs, mi / secs, s / secs, o / secs, each }' "$1" "$2"
+        END { printf "%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%s\n", m / secs, mi / secs, s / secs, si / secs, o / secs, each }' "$1" "$2"
 }
 
 now() { date +%s.%N; }
@@ -76,15 +77,15 @@ for mode in bare timer menu music options skirmish game; do
     end=$(now)
     exec {in}>&-
     wait "$BENCH_PID" || true
-    IFS=$'\t' read -r main involuntary sound others each \
+    IFS=$'\t' read -r main involuntary sound sound_involuntary others each \
         < <(wakeups "$scratch/before" "$scratch/after" "$(awk -v s="$start" -v e="$end" 'BEGIN { print e - s }')" "$pid")
     echo "$result"
-    echo "    wake-ups per second: window thread $main (of them $involuntary involuntary), sound thread $sound, other threads $others [$each]"
+    echo "    wake-ups per second: window thread $main (of them $involuntary involuntary), sound thread $sound (of them $sound_involuntary involuntary), other threads $others [$each]"
     cpu=$(sed -E 's/.* CPU ([0-9.]+)%.*/\1/' <<<"$result")
     window_cpu=$(sed -E 's/.*window thread ([0-9.]+)%.*/\1/' <<<"$result")
     memory=$(sed -E 's/.*peak memory ([0-9.]+) MB.*/\1/' <<<"$result")
     startup=$(sed -E 's/.*start-up ([0-9]+) ms.*/\1/' <<<"$result")
-    rows+=("| $mode | $cpu % | $window_cpu % | $main | $sound | $others | $memory MB | $startup ms |")
+    rows+=("| $mode | $cpu % | $window_cpu % | $main ($involuntary) | $sound ($sound_involuntary) | $others | $memory MB | $startup ms |")
 done
 
 # mpg123 playing the music to the same sink, measured the same way: CPU time
@@ -106,17 +107,18 @@ if command -v mpg123 >/dev/null 2>&1; then
     kill "$player"
     wait "$player" 2>/dev/null || true
     wall=$(awk -v s="$start" -v e="$end" 'BEGIN { print e - s }')
-    IFS=$'\t' read -r main involuntary sound others each < <(wakeups "$scratch/before" "$scratch/after" "$wall" "$player")
+    IFS=$'\t' read -r main involuntary sound sound_involuntary others each < <(wakeups "$scratch/before" "$scratch/after" "$wall" "$player")
     cpu=$(awk -v a="$cpu_after" -v b="$cpu_before" -v w="$wall" 'BEGIN { printf "%.3f", 100 * (a - b) / 1e9 / w }')
     memory=$(awk -v k="$peak_kib" 'BEGIN { printf "%.1f", k / 1024 }')
     echo "mpg123: CPU $cpu% of one core over $wall s, peak memory $memory MB"
-    echo "    wake-ups per second: main thread $main (of them $involuntary involuntary), sound thread $sound, other threads $others [$each]"
-    rows+=("| mpg123 | $cpu % | | $main (its decoding thread) | $sound | $others | $memory MB | |")
+    echo "    wake-ups per second: main thread $main (of them $involuntary involuntary), sound thread $sound (of them $sound_involuntary involuntary), other threads $others [$each]"
+    rows+=("| mpg123 | $cpu % | | $main ($involuntary), its decoding thread | $sound ($sound_involuntary) | $others | $memory MB | |")
 else
     echo "mpg123: not installed (Debian package mpg123), not measured"
 fi
 
 echo
+echo "wake-ups per second, in brackets those of them involuntary (preemptions):"
 echo "| What | CPU of one core | of it, the window's thread | wake-ups/s, window's thread | wake-ups/s, sound thread | wake-ups/s, other threads | peak memory | start-up |"
 echo "|---|---|---|---|---|---|---|---|"
 printf '%s\n' "${rows[@]}"
