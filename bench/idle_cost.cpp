@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Idle cost of the window: CPU time per second of wall time and peak memory
-// while the game sits on one screen, and the time from start to the main
-// menu. "bare" measures an empty Qt window of the same size started the
+// while the game sits on one screen, and the time from start to that
+// screen. "bare" measures an empty Qt window of the same size started the
 // same way, as the yardstick; "timer" is that window with a 25 ms timer
-// that does nothing: what the main menu's 25 ms timer costs on this machine
-// before its tick does any work. "menu" and "game" have music and sound
-// switched off; "music" is the main menu with the options a new player
-// gets, music and sound on (run it where a sound server plays it, as
-// bench/idle.sh does).
-//   bench_idle bare|timer|menu|music|game [seconds]
+// that does nothing. "menu", "options", "skirmish" and "game" (the game
+// screen with the field redraw running) have music and sound switched off;
+// "music" is the main menu with the options a new player gets, music and
+// sound on (run it where a sound server plays it, as bench/idle.sh does).
+// The measurement begins a second after the screen shows, with the line
+// "ready PID" on the standard output, and ends with the figures' line; with
+// "hold" the program then waits for the end of its standard input before it
+// exits, so bench/idle.sh can read its threads' counters in /proc at both
+// ends of the measurement.
+//   bench_idle bare|timer|menu|music|options|skirmish|game [seconds] [hold]
 #include "scratchdir.h"
 #include "ui/gamecontroller.h"
 #include "ui/tgw.h"
@@ -20,6 +24,8 @@
 #include <QWidget>
 
 #include <sys/resource.h>
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -50,6 +56,7 @@ int main(int argc, char **argv)
     sinceStart.start();
     const char *mode = argc > 1 ? argv[1] : "menu";
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
+    const bool hold = argc > 3 && std::strcmp(argv[3], "hold") == 0;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -72,6 +79,10 @@ int main(int argc, char **argv)
         }
     } else {
         auto tgw = std::make_unique<gw::Tgw>(); // the real sound players
+        if (std::strcmp(mode, "options") == 0)
+            tgw->btnoptionsClick();
+        if (std::strcmp(mode, "skirmish") == 0)
+            tgw->btnskirmishClick();
         if (std::strcmp(mode, "game") == 0) {
             tgw->btnskirmishClick();
             tgw->game().btnskirmishstartClick();
@@ -82,6 +93,12 @@ int main(int argc, char **argv)
     window->show();
     app.processEvents();
     const double startupMs = static_cast<double>(sinceStart.nsecsElapsed()) / 1e6;
+    // What follows the first showing (the menu timer's tick, the sound
+    // server's answer) settles before the measurement.
+    QTimer::singleShot(1000, &app, &QApplication::quit);
+    app.exec();
+    std::printf("ready %ld\n", static_cast<long>(getpid()));
+    std::fflush(stdout);
 
     const double cpuBefore = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
     const double windowCpuBefore = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
@@ -98,5 +115,9 @@ int main(int argc, char **argv)
                 "threads %.3f%%), peak memory %.1f MB\n",
                 mode, startupMs, 100.0 * cpu / wallSeconds, wallSeconds, 100.0 * windowCpu / wallSeconds,
                 100.0 * (cpu - windowCpu) / wallSeconds, static_cast<double>(peakKiB()) / 1024.0);
+    std::fflush(stdout);
+    char discard[256];
+    while (hold && read(STDIN_FILENO, discard, sizeof discard) > 0) {
+    }
     return 0;
 }

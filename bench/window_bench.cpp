@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the window: the skirmish start with all 220 pictures, one
-// round end with its save, and one tick of the field redraw.
+// round end with its save, and one tick of the field redraw with no, one or
+// every cell changed.
 #include "audio/soundsystem.h"
+#include "core/linelist.h"
 #include "core/random.h"
 #include "scratchdir.h"
 #include "ui/fieldredraw.h"
@@ -50,15 +52,26 @@ void BM_RoundEnd(benchmark::State &st)
 }
 BENCHMARK(BM_RoundEnd)->Unit(benchmark::kMillisecond);
 
+// One tick of the field redraw in which `changed` cells (0, 1 or all 220)
+// have a new state since the last tick: each iteration flips them between
+// the map's state and a blue one.
 void BM_RedrawTick(benchmark::State &st)
 {
     gw::Tgw window(std::make_unique<SilentSound>());
     window.btnskirmishClick();
     window.game().btnskirmishstartClick();
-    for (auto _ : st)
+    gw::LineList &field = window.state().memgame;
+    const std::vector<std::string> map = field.lines();
+    const auto changed = static_cast<std::size_t>(st.range(0));
+    bool blue = false;
+    for (auto _ : st) {
+        blue = !blue;
+        for (std::size_t n = 1; n <= changed; ++n)
+            field.setLine(n, blue ? std::string("Blue_Grass") : map[n]);
         window.game().redraw().tfieldactTimer();
+    }
 }
-BENCHMARK(BM_RedrawTick)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawTick)->Arg(0)->Arg(1)->Arg(220)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

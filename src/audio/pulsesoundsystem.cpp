@@ -17,10 +17,15 @@ namespace gw {
 
 namespace {
 
-// About two seconds in the server's buffer: the thread wakes up about twice
-// a second to decode the next half second.
-constexpr pa_usec_t kBufferUsec = 2 * PA_USEC_PER_SEC;
-constexpr pa_usec_t kRequestUsec = PA_USEC_PER_SEC / 2;
+// About six seconds in the server's buffer, refilled two seconds at a time:
+// the server asks for more about every two seconds, and the thread wakes for
+// that request and for the answer to the question it then asks, where
+// playback stands. When a request comes four seconds are still queued, so a
+// thread held up for less than that leaves no gap. (The server renders
+// ahead by the buffer less two requests, two seconds; a request as long as
+// half the buffer would leave it nothing and keep it busy.)
+constexpr pa_usec_t kBufferUsec = 6 * PA_USEC_PER_SEC;
+constexpr pa_usec_t kRequestUsec = 2 * PA_USEC_PER_SEC;
 // Playback starts once this much is there, which is at the first request.
 constexpr pa_usec_t kStartUsec = PA_USEC_PER_SEC / 10;
 
@@ -218,14 +223,17 @@ private:
         attr.prebuf = static_cast<uint32_t>(pa_usec_to_bytes(kStartUsec, &sampleSpec));
         attr.minreq = static_cast<uint32_t>(pa_usec_to_bytes(kRequestUsec, &sampleSpec));
         attr.fragsize = static_cast<uint32_t>(-1);
-        const auto flags =
-            static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
+        // The timing is asked for at every refill (see onWrite), not on
+        // libpulse's own timer, which would wake the thread every 1.5 s.
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING);
         if (pa_stream_connect_playback(p.stream, nullptr, &attr, flags, nullptr, nullptr) < 0)
             dropStream(p);
     }
 
-    // Decodes what the server asks for straight into its buffer. At the end
-    // of the file the stream drains and then goes away.
+    // Decodes what the server asks for straight into its buffer, then asks
+    // where playback stands, so that a stop knows what was heard (libpulse
+    // carries the time on from the answer). At the end of the file the
+    // stream drains and then goes away.
     static void onWrite(pa_stream *stream, std::size_t bytes, void *userdata)
     {
         Player &p = *static_cast<Player *>(userdata);
@@ -245,6 +253,8 @@ private:
             p.written += static_cast<long long>(got / p.decoder->frameBytes());
             bytes -= std::min(bytes, got);
         }
+        if (pa_operation *timing = pa_stream_update_timing_info(stream, nullptr, nullptr))
+            pa_operation_unref(timing);
         if (p.decoder->atEnd() && !p.drain)
             p.drain = pa_stream_drain(stream, &PulseSoundSystem::onDrained, &p);
     }

@@ -16,9 +16,10 @@ FieldPanel::FieldPanel(QWidget *gameScreen, const QColor &colour)
     }
 }
 
-void FieldPanel::setCellPicture(int n, const QImage &picture)
+void FieldPanel::setCellPicture(int n, const QImage &picture, const std::string &shown)
 {
     cells_.at(static_cast<std::size_t>(n))->setPicture(picture);
+    shown_.at(static_cast<std::size_t>(n)) = shown;
 }
 
 const QImage &FieldPanel::cellPicture(int n) const { return cells_.at(static_cast<std::size_t>(n))->picture(); }
@@ -31,5 +32,6 @@ void FieldPanel::setCellCursor(int n, Qt::CursorShape shape)
     else
         cell->setCursor(shape);
 }
+const std::optional<std::string> &FieldPanel::shownState(int n) const { return shown_.at(static_cast<std::size_t>(n)); }
 
 } // namespace gw

@@ -5,6 +5,8 @@
 #include "ui/framewidgets.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QImage;
 
@@ -18,11 +20,14 @@ class FieldPanel : public Panel {
 public:
     FieldPanel(QWidget *gameScreen, const QColor &colour);
 
-    void setCellPicture(int n, const QImage &picture);
+    // Cell n shows the picture of the cell state `shown`.
+    void setCellPicture(int n, const QImage &picture, const std::string &shown);
     const QImage &cellPicture(int n) const;
     // The mouse pointer over cell n: a shape that says the cell takes the
     // click awaited, or the plain arrow.
     void setCellCursor(int n, Qt::CursorShape shape);
+    // The cell state whose picture cell n shows; none before the first.
+    const std::optional<std::string> &shownState(int n) const;
 
 signals:
     // Image1Click .. Image220Click.
@@ -30,6 +35,7 @@ signals:
 
 private:
     std::array<PictureBox *, kCells + 1> cells_{}; // cells_[n] is Image n, 1..220
+    std::array<std::optional<std::string>, kCells + 1> shown_{};
 };
 
 } // namespace gw

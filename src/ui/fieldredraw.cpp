@@ -37,9 +37,14 @@ void FieldRedraw::tfieldactTimer()
     std::vector<QString> newFailures;
     PictureCache cache;
     for (int n = 1; n <= kCells; ++n) {
-        const std::string path = cellPicturePath(state_.memgame.line(static_cast<std::size_t>(n)));
+        const std::string &cell = state_.memgame.line(static_cast<std::size_t>(n));
+        // A cell that shows its state already is left alone; one whose
+        // picture failed still shows an older state and is tried again.
+        if (field_.shownState(n) == cell)
+            continue;
+        const std::string path = cellPicturePath(cell);
         try {
-            field_.setCellPicture(n, cache.load(path));
+            field_.setCellPicture(n, cache.load(path), cell);
         } catch (const GameError &e) {
             if (reported_.insert(path).second)
                 newFailures.push_back(Texts::error(e));

@@ -14,8 +14,9 @@ class FieldPanel;
 struct GameState;
 
 // The field redraw: once switched on (by the opponent's expansion), every
-// second all 220 cells show their state's picture again, until the game is
-// left.
+// second each cell whose state has changed since it was last drawn shows
+// its new state's picture, until the game is left. A tick in which no cell
+// changed draws nothing.
 class FieldRedraw : public QObject {
     Q_OBJECT
 public:
@@ -29,7 +30,8 @@ public:
     void forgetFailures() { reported_.clear(); }
 
     // One tick. A picture that fails is reported once per game; its cell
-    // keeps the picture it had, and the other cells are drawn all the same.
+    // keeps the picture it had (and is tried again at the next tick), and
+    // the other cells are drawn all the same.
     void tfieldactTimer();
 
 signals:

@@ -130,8 +130,10 @@ void GameController::openGame(const std::vector<QImage> &pictures, const std::op
     redraw_->forgetFailures();
     decided_ = false;
     screen_.resetPanels();
-    for (int n = 1; n <= kCells; ++n)
-        screen_.field().setCellPicture(n, pictures[static_cast<std::size_t>(n)]);
+    for (int n = 1; n <= kCells; ++n) {
+        const auto cell = static_cast<std::size_t>(n);
+        screen_.field().setCellPicture(n, pictures[cell], state_.memgame.line(cell));
+    }
     for (CounterLabel label : kCounterLabels)
         showCounter(label, counterValue(state_, label));
     screen_.strip().showLevel(state_.enemylevel);
@@ -178,10 +180,11 @@ void GameController::ImageClick(int n)
     case FieldClick::BuyLand: {
         // The new picture is loaded before anything changes, so a missing
         // one costs neither the cell, the gold nor the turn.
-        const QImage picture = loadBitmapFile(cellPicturePath(boughtLandState(state_)));
+        const std::string bought = boughtLandState(state_);
+        const QImage picture = loadBitmapFile(cellPicturePath(bought));
         buyLand(state_, n);
         showCounters({CounterLabel::Taxes, CounterLabel::Cash});
-        screen_.field().setCellPicture(n, picture);
+        screen_.field().setCellPicture(n, picture, bought);
         roundEnd();
         return;
     }

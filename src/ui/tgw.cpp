@@ -122,10 +122,11 @@ void Tgw::FormCreate()
 
 void Tgw::mainmenuslideTimer()
 {
-    const bool menu = state().menustate == 0;
-    menu_->setEntriesVisible(menu);
-    if (!menu)
-        mainmenuslide_->stop();
+    // One tick brings the entries in step with menustate; until menustate
+    // changes again (which enables the timer) a further tick would change
+    // nothing, so the timer rests on every screen.
+    menu_->setEntriesVisible(state().menustate == 0);
+    mainmenuslide_->stop();
 }
 
 void Tgw::enableMenuSlide()

@@ -46,7 +46,7 @@ public:
     void showError(const QString &text);
 
     // Screen switching. Every change of menustate enables mainmenuslide, so
-    // the menu entries follow at its next tick.
+    // the menu entries follow at its next tick; that tick stops the timer.
     void FormCreate();
     void mainmenuslideTimer();
     void enableMenuSlide();

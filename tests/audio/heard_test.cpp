@@ -26,6 +26,7 @@
 #include <pulse/simple.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -317,6 +318,26 @@ TEST_F(Heard, TheMusicSwitchStopsAndResumesTheMusicAndTheTickStartsItAgain)
     h.click("btnoptionsback");
     h.gw.reset();
     EXPECT_TRUE(waitForStreams(pid, {}, 3000)) << "closed players play nothing";
+}
+
+TEST_F(Heard, TheMusicPlaysOnWithoutAGapAcrossItsRefills)
+{
+    startWindow("1", "0");
+    const std::vector<std::int16_t> music = decodedMusic();
+    ASSERT_TRUE(waitForStreams(pid, {"sbgmusic"}, 10000));
+    ASSERT_TRUE(ear->waitUntilHeard());
+    // Nine seconds: the players refill the server's buffer every two.
+    const std::vector<std::int16_t> heard = ear->listen(9000);
+    const std::optional<double> at = heardAt(music, heard);
+    ASSERT_TRUE(at);
+    const long long start = std::llround(*at * kMusicRate);
+    ASSERT_GE(start, 0);
+    ASSERT_LE(start + static_cast<long long>(heard.size()), static_cast<long long>(music.size()));
+    std::size_t i = 0;
+    while (i < heard.size() && std::abs(heard[i] - music[static_cast<std::size_t>(start) + i]) <= 4)
+        ++i;
+    EXPECT_EQ(i, heard.size()) << "the music breaks off " << static_cast<double>(i) / kMusicRate
+                               << " s into the recording";
 }
 
 TEST_F(Heard, ThePlayersAttackPlaysBattleNoiseAndItsCallTogether)

@@ -97,13 +97,13 @@ TEST(SavedGame, WhatIsWrittenReadsBackTheSame)
 
     // Plain text a player can read: the header, names, then the cells.
     const Lines lines = gw::splitLines(text);
-    ASSERT_EQ(lines.size(), 1u + 57u + 1u + 220u + 1u);
+    ASSERT_EQ(lines.size(), 1u + 58u + 1u + 220u + 1u);
     EXPECT_EQ(lines[0], "grimsward-save 1");
     EXPECT_EQ(lines[1], "map Big City Crisis");
     EXPECT_EQ(lines[2], "random 0xFEDCBA98");
     EXPECT_NE(std::find(lines.begin(), lines.end(), "cash 2147483647"), lines.end());
-    EXPECT_EQ(lines[58], "cells");
-    EXPECT_EQ(lines[59], "Red_Base");
+    EXPECT_EQ(lines[59], "cells");
+    EXPECT_EQ(lines[60], "Red_Base");
 
     // A save written before the last move kept whether troops attacked.
     Lines older = lines;
@@ -196,18 +196,18 @@ TEST(SavedGame, EveryKindOfDamageIsNamedWithItsLine)
         {"tier out of range", set("lastmove.tier 0", "lastmove.tier 4"), SaveFault::BadValue, 0, "4"},
         {"unknown name", set("redraw 1", "gold 5"), SaveFault::UnknownEntry, 4, "gold"},
         {"given twice", set("redraw 1", "map Mittelmeer"), SaveFault::DuplicateEntry, 4, "map"},
-        {"missing", [](Lines &l) { l.erase(l.begin() + 3); }, SaveFault::MissingEntry, 58, "redraw"},
+        {"missing", [](Lines &l) { l.erase(l.begin() + 3); }, SaveFault::MissingEntry, 59, "redraw"},
         {"unknown map", set("map Big City Crisis", "map Atlantis"), SaveFault::UnknownMap, 2, "Atlantis"},
         {"no map name", set("map Big City Crisis", "map "), SaveFault::UnknownMap, 2, ""},
         {"control character in the map's name", set("map Big City Crisis", "map Big\tCity"), SaveFault::Binary, 2,
          nullptr},
-        {"NUL byte in a cell", set("Red_Base", std::string("Red_B\0ase", 9)), SaveFault::Binary, 60, nullptr},
+        {"NUL byte in a cell", set("Red_Base", std::string("Red_B\0ase", 9)), SaveFault::Binary, 61, nullptr},
         {"cut off", [](Lines &l) { l.resize(200); }, SaveFault::CutOff, 201, ""},
         {"cut off in a line", [](Lines &l) { l.resize(200); l.back().resize(4); }, SaveFault::CutOff, 201, ""},
-        {"a cell short", [](Lines &l) { l.erase(l.begin() + 60); }, SaveFault::CutOff, 279, ""},
-        {"a cell more", [](Lines &l) { l.insert(l.begin() + 60, "Red_Farm"); }, SaveFault::ExtraText, 280,
+        {"a cell short", [](Lines &l) { l.erase(l.begin() + 60); }, SaveFault::CutOff, 280, ""},
+        {"a cell more", [](Lines &l) { l.insert(l.begin() + 60, "Red_Farm"); }, SaveFault::ExtraText, 281,
          "Blue_Base"},
-        {"text after the end", [](Lines &l) { l.push_back("x"); }, SaveFault::ExtraText, 281, "x"},
+        {"text after the end", [](Lines &l) { l.push_back("x"); }, SaveFault::ExtraText, 282, "x"},
         {"no cells", [](Lines &l) { l.erase(l.begin() + 56, l.end() - 1); }, SaveFault::CutOff, 58, ""},
     };
     for (const Damage &d : rows) {

@@ -250,7 +250,7 @@ TEST(MainMenu, PicturesFollowTheMenuStateAtTheNextTick)
     EXPECT_TRUE(slide->isActive());
     EXPECT_TRUE(waitUntil([&] { return menuPicturesShown(h); }, 1000));
     pump(60);
-    EXPECT_TRUE(slide->isActive()) << "keeps ticking on the main menu";
+    EXPECT_TRUE(menuPicturesShown(h)) << "the entries stay on the main menu";
 
     h.click("btnskirmish");
     EXPECT_EQ(h.gw->state().menustate, 2);
@@ -260,6 +260,39 @@ TEST(MainMenu, PicturesFollowTheMenuStateAtTheNextTick)
     EXPECT_EQ(h.gw->state().menustate, 0);
     EXPECT_TRUE(h.widget("panskirmish")->isHidden());
     EXPECT_TRUE(waitUntil([&] { return menuPicturesShown(h); }, 1000));
+}
+
+TEST(MainMenu, TheTimerRestsOnceTheEntriesFollowTheScreenAndWakesAtEveryChange)
+{
+    Harness h;
+    h.dir.writeOptions(optionsWith("0", "0"));
+    h.start();
+    auto *slide = h.gw->findChild<QTimer *>("mainmenuslide");
+    const auto restsWithEntries = [&](bool shown) {
+        EXPECT_TRUE(waitUntil([&] { return !slide->isActive(); }, 1000)) << "the timer goes on ticking";
+        EXPECT_EQ(menuPicturesShown(h), shown);
+        pump(100);
+        EXPECT_FALSE(slide->isActive()) << "started again with nothing changed";
+        EXPECT_EQ(menuPicturesShown(h), shown);
+    };
+    restsWithEntries(true);
+
+    h.click("btnoptions");
+    EXPECT_TRUE(slide->isActive());
+    restsWithEntries(false);
+    h.click("btnoptionsback");
+    EXPECT_TRUE(slide->isActive());
+    restsWithEntries(true);
+
+    h.click("btnskirmish");
+    EXPECT_TRUE(slide->isActive());
+    restsWithEntries(false);
+    h.click("btnskirmishstart");
+    ASSERT_FALSE(h.widget("pangame")->isHidden());
+    restsWithEntries(false);
+    h.click("btnendgame");
+    EXPECT_TRUE(slide->isActive());
+    restsWithEntries(true);
 }
 
 TEST(MainMenu, QuitQuestionAnsweredNoKeepsTheWindowAndYesClosesIt)

@@ -11,12 +11,16 @@
 #include "ui/picturebox.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
 
 namespace {
 
@@ -43,6 +47,31 @@ QImage fileOfState(const ScratchDir &dir, const std::string &state)
 }
 
 QString labelText(const Harness &h, const char *name) { return h.find<QLabel>(name)->text(); }
+
+// The numbers of the cells that have been painted since it was made.
+class CellPaints : public QObject {
+public:
+    explicit CellPaints(const Harness &h)
+    {
+        for (int n = 1; n <= 220; ++n) {
+            QWidget *cell = h.widget(QString("Image%1").arg(n));
+            cell->installEventFilter(this);
+            numbers_[cell] = n;
+        }
+    }
+    std::set<int> painted;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.insert(numbers_.at(watched));
+        return false;
+    }
+
+private:
+    std::map<QObject *, int> numbers_;
+};
 
 void chooseMap(Harness &h, int index)
 {
@@ -302,6 +331,46 @@ TEST_F(Skirmish, RedrawShowsTheOpponentsCellAtTheNextTickNotBefore)
     EXPECT_TRUE(waitUntil([&] { return cellPicture(h, target) != before; }, 3000));
     EXPECT_EQ(cellPicture(h, target), fileOfState(h.dir, "Blue_Grass"));
     EXPECT_TRUE(h.boxes.boxes().empty());
+}
+
+TEST_F(Skirmish, ARedrawTickDrawsOnlyTheCellsWhoseStateChanged)
+{
+    h.startSkirmish();
+    h.gw->show();
+    pump(100);
+    CellPaints paints(h);
+    h.gw->game().redraw().tfieldactTimer();
+    pump(100);
+    EXPECT_EQ(paints.painted, std::set<int>{}) << "no cell changed, none is drawn";
+
+    const int changed = 5;
+    ASSERT_NE(h.gw->state().memgame.line(changed), "Blue_Grass");
+    h.gw->state().memgame.setLine(changed, "Blue_Grass");
+    h.gw->game().redraw().tfieldactTimer();
+    pump(100);
+    EXPECT_EQ(paints.painted, std::set<int>{changed});
+    EXPECT_EQ(cellPicture(h, changed), fileOfState(h.dir, "Blue_Grass"));
+}
+
+TEST_F(Skirmish, ACellWhosePictureFailedIsDrawnAtALaterTick)
+{
+    h.startSkirmish();
+    const QImage kept = cellPicture(h, 8);
+    QFile picture(h.dir.file("images/Blue_Sand.bmp"));
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    const QByteArray bytes = picture.readAll();
+    picture.close();
+    h.dir.remove("images/Blue_Sand.bmp");
+    ASSERT_NE(h.gw->state().memgame.line(8), "Blue_Sand");
+    h.gw->state().memgame.setLine(8, "Blue_Sand");
+    h.gw->game().redraw().tfieldactTimer();
+    ASSERT_EQ(h.boxes.boxes().size(), 1u);
+    EXPECT_EQ(cellPicture(h, 8), kept);
+
+    h.dir.write("images/Blue_Sand.bmp", bytes);
+    h.gw->game().redraw().tfieldactTimer();
+    EXPECT_EQ(cellPicture(h, 8), fileOfState(h.dir, "Blue_Sand")) << "a failed cell counts as not drawn";
+    EXPECT_EQ(h.boxes.boxes().size(), 1u);
 }
 
 TEST_F(Skirmish, AMissingPictureDuringTheRedrawIsReportedOncePerGame)
