@@ -32,6 +32,11 @@ struct GameState {
 
     int32_t rounds = 0;
 
+    // The opponent's level, part of the game: 0 Leicht (draws one of its
+    // twelve actions), 1 Mittel, 2 Schwer (both choose; Schwer buys and
+    // trains by the player's shop). rules/opponent.h plays it.
+    int32_t enemylevel = 0;
+
     // Field clicks: handled only while fieldactive is 1; fieldmode 1 buys
     // land, 2 chooses the cell to attack, anything else does nothing.
     int32_t fieldactive = 0;
