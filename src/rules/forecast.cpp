@@ -39,10 +39,59 @@ namespace {
 double meanKill(int stage) { return stage == 1 ? 1.0 : (stage + 1) / 2.0; }
 double killVariance(int stage) { return stage == 1 ? 0.0 : (stage * stage - 1) / 12.0; }
 
+// The won rolls needed to bring down `count` defenders of one force. A won
+// roll kills 1..s in stage s, but never more than the force has left, so a
+// few defenders need about one roll each; a remnant below one (the forecast
+// of an earlier stage) counts as the chance that one is still there.
+double winsNeeded(double count, int stage)
+{
+    if (count < 1.0)
+        return count;
+    const double k = meanKill(stage);
+    return std::max(1.0, count / k + (k - 1.0) / (2.0 * k));
+}
+
 // The mean losses of the attacking force between two won rolls against a die of n.
 double lossPerWin(int n) { return (n - 1) * n / 2.0; }
 
 double normalBelow(double z) { return 0.5 * std::erfc(-z / std::sqrt(2.0)); }
+
+// The regularized lower incomplete gamma function P(a, x): the chance that a
+// gamma variable of shape a and scale 1 stays below x.
+double gammaBelow(double a, double x)
+{
+    if (x <= 0)
+        return 0.0;
+    const double logFront = a * std::log(x) - x - std::lgamma(a);
+    if (x < a + 1.0) {
+        // The series, for x below the mean.
+        double term = 1.0 / a, sum = term;
+        for (int n = 1; n < 500 && term > sum * 1e-12; ++n) {
+            term *= x / (a + n);
+            sum += term;
+        }
+        return std::min(1.0, std::exp(logFront) * sum);
+    }
+    // The continued fraction of the upper part (modified Lentz).
+    const double tiny = 1e-300;
+    double b = x + 1.0 - a, c = 1.0 / tiny, d = 1.0 / b, h = d;
+    for (int i = 1; i < 500; ++i) {
+        const double an = -i * (i - a);
+        b += 2.0;
+        d = an * d + b;
+        if (std::fabs(d) < tiny)
+            d = tiny;
+        c = b + an / c;
+        if (std::fabs(c) < tiny)
+            c = tiny;
+        d = 1.0 / d;
+        const double delta = d * c;
+        h *= delta;
+        if (std::fabs(delta - 1.0) < 1e-12)
+            break;
+    }
+    return std::max(0.0, 1.0 - std::exp(logFront) * h);
+}
 double normalDensity(double z) { return std::exp(-0.5 * z * z) / std::sqrt(2.0 * 3.14159265358979323846); }
 
 // The defence after a stage that spent `force` men without clearing it: the
@@ -75,9 +124,10 @@ ClearingCost clearingCost(int stage, const std::array<double, 8> &defenders)
         if (count <= 0)
             continue;
         const double n = kDieSizes[d];
-        const double wins = count / k;
+        const double wins = winsNeeded(count, stage);
         const double perWin = lossPerWin(kDieSizes[d]);
         c.mean += wins * perWin;
+        c.logNoLoss -= wins * std::log(n);
         // Lost rolls before each win: geometric, (n-1) on average with
         // variance (n-1)n; each costs a uniform 1..n-1 (variance n(n-2)/12).
         // The number of wins itself varies with the kill size of stages 2..5.
@@ -107,13 +157,18 @@ BattleForecast forecastBattle(const Forces &attackers, const Defenders &defender
         double clears = 1.0;
         double survivors = force;
         if (cost.mean > 0) {
+            // The losses, a sum of many small geometric waits, follow a gamma
+            // law of the same mean and variance (the force survives while
+            // they stay below it); a few defenders may also all fall to the
+            // first rolls.
+            const double scale = std::max(cost.variance, 1e-9) / cost.mean;
+            clears = std::max(std::exp(cost.logNoLoss), gammaBelow(cost.mean / scale, (force - 0.5) / scale));
+            // The men left when the losses stayed below the force: the mean
+            // of a normal law of those losses cut off at the force.
             const double sd = std::sqrt(std::max(cost.variance, 1e-9));
             const double z = (force - cost.mean) / sd;
-            clears = normalBelow(z);
-            // The men left when the losses stayed below the force: the mean
-            // of the normal cut off at the force.
-            survivors = clears > 1e-12 ? std::max(0.0, (force - cost.mean) + sd * normalDensity(z) / clears)
-                                       : 0.0;
+            const double below = normalBelow(z);
+            survivors = below > 1e-12 ? std::max(0.0, (force - cost.mean) + sd * normalDensity(z) / below) : 0.0;
             survivors = std::min(survivors, force);
         }
         f.firstClear[s] = allFailed * clears;

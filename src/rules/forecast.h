@@ -24,7 +24,8 @@ Defenders opponentDefenders(const GameState &s);
 // rolling them: each stage's chance of finding no defender left (and so of
 // dealing its 5 damage), and the forces either side keeps on average. The
 // losses a stage needs to clear the defenders are summed per defender with
-// their mean and variance, and compared through a normal approximation.
+// their mean and variance and compared with the force through a gamma law of
+// that mean and variance.
 struct BattleForecast {
     std::array<double, 5> firstClear{}; // chance that stage s is the first to clear the defence
     std::array<bool, 5> fights{};       // stage s has a force to fight with
@@ -45,6 +46,7 @@ BattleForecast forecastBattle(const Forces &attackers, const Defenders &defender
 struct ClearingCost {
     double mean = 0;
     double variance = 0;
+    double logNoLoss = 0; // log of the chance that every roll needed is won at once
 };
 ClearingCost clearingCost(int stage, const std::array<double, 8> &defenders);
 

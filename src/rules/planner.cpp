@@ -350,7 +350,11 @@ private:
         const EnemyMove recruits = buyMove(0, affordable(kPurchasePrices[0]));
         if (trial(recruits).acted)
             return recruits;
-        return attackMove();
+        // Nothing to buy or take: an attack if it does some harm, otherwise
+        // a purchase of nothing.
+        if (forecastBattle(opponentForces(base_), playerDefenders(base_)).damage >= kDangerDamage)
+            return attackMove();
+        return buyMove(0, 0);
     }
 
     GameState base_;
