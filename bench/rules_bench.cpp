@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
-// Benchmarks of the rules: one round end per opponent action, battles of
-// large armies, and reading and applying a map.
+// Benchmarks of the rules: one round end per opponent action, one decision
+// of the opponent per level, battles of large armies, and reading and
+// applying a map.
 #include "core/gamestate.h"
 #include "core/random.h"
 #include "core/textfile.h"
 #include "map/mapfile.h"
 #include "rules/battle.h"
 #include "rules/enemyturn.h"
+#include "rules/opponent.h"
 #include "rules/screen.h"
 
 #include <benchmark/benchmark.h>
@@ -72,6 +74,43 @@ void BM_RoundEnd(benchmark::State &st)
     }
 }
 BENCHMARK(BM_RoundEnd);
+
+// Positions for one decision: 0 the opening, 1 a middle game with armies on
+// both sides and the player's army ahead, 2 every force and defence of both
+// sides at 999 with gold for any purchase (the forecasts are no cheaper for
+// large armies, the searches for an amount are at their longest).
+gw::GameState decisionPosition(int which)
+{
+    gw::GameState s = startedGame();
+    if (which == 1) {
+        s.rounds = 40;
+        s.recruits = 4200;
+        s.infantry = s.snipers = 3;
+        s.enemyrecruits = 4000;
+        s.enemyinfantry = 2;
+        s.enemymgs = s.enemyrifles = 50;
+        s.cash = 12000;
+        s.enemycash = 15000;
+    } else if (which == 2) {
+        arm(s, 999);
+        s.rounds = 200;
+        s.cash = s.enemycash = 2000000;
+        s.enemymgs = s.enemyrifles = s.enemymortars = s.enemyspecpacks = 999;
+    }
+    return s;
+}
+
+void BM_OpponentDecision(benchmark::State &st)
+{
+    const int32_t level = static_cast<int32_t>(st.range(0));
+    gw::GameState s = decisionPosition(static_cast<int>(st.range(1)));
+    s.enemylevel = level;
+    const gw::Opponent &opponent = gw::opponentFor(level);
+    gw::Random rng(11);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(opponent.choose(s, rng));
+}
+BENCHMARK(BM_OpponentDecision)->ArgsProduct({{0, 1, 2}, {0, 1, 2}})->ArgNames({"level", "position"});
 
 void BM_BattleLargeArmies(benchmark::State &st)
 {

@@ -5,6 +5,8 @@
 #include "core/gamestate.h"
 #include "core/random.h"
 #include "core/saturate.h"
+#include "rules/actions.h"
+#include "rules/opponent.h"
 #include "rules/screen.h"
 
 #include <array>
@@ -93,6 +95,44 @@ void trainUnits(GameState &state, const TrainAction &action, EnemyTurnResult &re
     }
 }
 
+int32_t shopCount(int32_t amount)
+{
+    return amount < 0 ? 0 : (amount > kEnemyMaxCount ? kEnemyMaxCount : amount);
+}
+
+// Actions 1..5 by the shop: n of the action's goods at the shop's price,
+// when the gold pays for all of them.
+void buyAtTheShop(GameState &state, std::size_t kind, int32_t amount, EnemyTurnResult &result)
+{
+    const int32_t n = shopCount(amount);
+    const int64_t cost = static_cast<int64_t>(n) * kPurchasePrices[kind];
+    if (n == 0 || state.enemycash < cost)
+        return;
+    addTo(state.*kBuyActions[kind].stock, n);
+    subFrom(state.enemycash, cost);
+    result.tier = 1;
+    result.amount = n;
+    result.gold = static_cast<int32_t>(cost);
+}
+
+// Actions 6..9 by the training panel: n units for the fee each, one recruit
+// and one piece of the equipment used up per unit, as for the player.
+void trainAtTheShop(GameState &state, std::size_t kind, int32_t amount, EnemyTurnResult &result)
+{
+    const TrainAction &action = kTrainActions[kind];
+    const int32_t n = shopCount(amount);
+    const int64_t cost = static_cast<int64_t>(n) * kTrainingFees[kind];
+    if (n == 0 || state.enemycash < cost || state.*action.equipment < n || state.enemyrecruits < n)
+        return;
+    addTo(state.*action.unit, n);
+    subFrom(state.*action.equipment, n);
+    subFrom(state.enemyrecruits, n);
+    subFrom(state.enemycash, cost);
+    result.tier = 1;
+    result.amount = n;
+    result.gold = static_cast<int32_t>(cost);
+}
+
 void buildDefence(GameState &state, EnemyTurnResult &result)
 {
     for (std::size_t i = 0; i < kBuildTiers.size(); ++i) {
@@ -108,11 +148,12 @@ void buildDefence(GameState &state, EnemyTurnResult &result)
     }
 }
 
-void expand(GameState &state, Random &random, Screen &screen, EnemyTurnResult &result)
+void expand(GameState &state, Random &random, Screen &screen, int32_t cell, EnemyTurnResult &result)
 {
     // The redraw runs from now on, whether or not a cell changes.
     screen.enableRedraw();
-    const int32_t target = random.drawbelow(kCells) + 1;
+    // A chosen cell is taken as it is; otherwise one is drawn.
+    const int32_t target = cell >= 1 && cell <= kCells ? cell : random.drawbelow(kCells) + 1;
     state.enemytarget = target;
     result.target = target;
 
@@ -136,21 +177,40 @@ void clamp(int32_t &counter)
 
 } // namespace
 
-EnemyTurnResult enemyaction(GameState &state, Random &random, Screen &screen, int action)
+EnemyTurnResult enemymove(GameState &state, Random &random, Screen &screen, const EnemyMove &move,
+                          EnemyRules rules)
 {
     EnemyTurnResult result;
+    const int action = move.action;
     result.action = action;
-    if (action >= 1 && action <= 5)
-        buy(state, kBuyActions[static_cast<std::size_t>(action - 1)], result);
-    else if (action >= 6 && action <= 9)
-        trainUnits(state, kTrainActions[static_cast<std::size_t>(action - 6)], result);
-    else if (action == 10)
+    const bool shop = rules == EnemyRules::Shop;
+    if (action >= 1 && action <= 5) {
+        const auto kind = static_cast<std::size_t>(action - 1);
+        if (shop)
+            buyAtTheShop(state, kind, move.amount, result);
+        else
+            buy(state, kBuyActions[kind], result);
+    } else if (action >= 6 && action <= 9) {
+        const auto kind = static_cast<std::size_t>(action - 6);
+        if (shop)
+            trainAtTheShop(state, kind, move.amount, result);
+        else
+            trainUnits(state, kTrainActions[kind], result);
+    } else if (action == 10) {
         buildDefence(state, result);
-    else if (action == 11)
+    } else if (action == 11) {
         result.battle = enemyattack(state, random, screen);
-    else if (action == 12)
-        expand(state, random, screen, result);
+    } else if (action == 12) {
+        expand(state, random, screen, move.cell, result);
+    }
     return result;
+}
+
+EnemyTurnResult enemyaction(GameState &state, Random &random, Screen &screen, int action)
+{
+    EnemyMove move;
+    move.action = action;
+    return enemymove(state, random, screen, move, EnemyRules::Tiers);
 }
 
 EnemyTurnResult enemyturn(GameState &state, Random &random, Screen &screen, bool opponentBeaten)
@@ -166,8 +226,10 @@ EnemyTurnResult enemyturn(GameState &state, Random &random, Screen &screen, bool
     // An opponent whose base was destroyed in this turn takes no action and
     // draws none: the victory has decided the game.
     EnemyTurnResult result;
-    if (!opponentBeaten)
-        result = enemyaction(state, random, screen, random.drawbelow(12) + 1);
+    if (!opponentBeaten) {
+        const Opponent &opponent = opponentFor(state.enemylevel);
+        result = enemymove(state, random, screen, opponent.choose(state, random), opponent.rules());
+    }
 
     // The opponent's income arrives after its action, with any taxes it
     // gained in that action.

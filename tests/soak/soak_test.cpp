@@ -18,6 +18,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -50,25 +51,35 @@ std::string terrainOf(const std::string &state)
     return pos == std::string::npos ? state : state.substr(pos + 1);
 }
 
-class Soak : public ::testing::TestWithParam<std::string> {
-protected:
-    void SetUp() override
-    {
-        const std::string data = std::string(GRIMSWARD_SOURCE_DIR) + "/data/";
-        map_ = gw::parseMap("map", gw::readLines(data + "maps/skirmish/" + GetParam() + ".gwm"));
-    }
+gw::LoadedMap shippedMap(const std::string &name)
+{
+    const std::string data = std::string(GRIMSWARD_SOURCE_DIR) + "/data/";
+    return gw::parseMap("map", gw::readLines(data + "maps/skirmish/" + name + ".gwm"));
+}
 
+// Plays the soak on one map against the opponent of one level.
+class SoakGame {
+public:
+    SoakGame(const std::string &map, int32_t level) : name_(map), level_(level), map_(shippedMap(map)) {}
+    void play(long rounds);
+
+private:
     // Checks the invariants of the record after a round end.
-    void checkRoundEnd(const gw::GameState &before, const gw::GameState &s, int64_t spent)
+    void checkRoundEnd(const gw::GameState &before, const gw::GameState &s, int64_t spent,
+                       const gw::EnemyTurnResult &turn)
     {
         for (int32_t v : {s.cash, s.enemycash, s.recruits, s.enemyrecruits, s.infantry, s.enemyinfantry,
                           s.snipers, s.enemysnipers, s.mortarcrews, s.enemymortarcrews, s.specialunits,
                           s.enemyspecialunits, s.towers, s.enemytowers, s.bunkers, s.enemybunkers,
-                          s.minefields, s.enemyminefields})
+                          s.minefields, s.enemyminefields, s.enemymgs, s.enemyrifles, s.enemymortars,
+                          s.enemyspecpacks})
             ASSERT_GE(v, 0);
         // The player's gold moves only by what the action cost and the income.
         const int32_t expected = std::max(0, gw::satAdd(gw::satSub(before.cash, spent), s.taxes));
         ASSERT_EQ(s.cash, expected) << "spent " << spent << " taxes " << s.taxes;
+        // So does the opponent's, at every level: nothing comes from nowhere.
+        const int32_t enemyExpected = std::max(0, gw::satAdd(gw::satSub(before.enemycash, turn.gold), s.enemytaxes));
+        ASSERT_EQ(s.enemycash, enemyExpected) << "action " << turn.action << " spent " << turn.gold;
         ASSERT_EQ(s.rounds, before.rounds + 1);
         ASSERT_EQ(s.fieldactive, 1);
         ASSERT_EQ(s.fieldmode, 0);
@@ -86,19 +97,21 @@ protected:
         ASSERT_EQ(s.memgame.size(), map_.lines.size());
     }
 
+    std::string name_;
+    int32_t level_;
     gw::LoadedMap map_;
 };
 
-TEST_P(Soak, RandomPlayAgainstTheOpponentKeepsTheInvariants)
+void SoakGame::play(long rounds)
 {
     gw::GameState s;
-    gw::Random rng(0xC0FFEEu + static_cast<uint32_t>(GetParam().size()));
+    gw::Random rng(0xC0FFEEu + static_cast<uint32_t>(name_.size()) + static_cast<uint32_t>(level_) * 977u);
     gw::Random player(12345u);
     CountingScreen screen;
     gw::applyMap(s, map_);
+    s.enemylevel = level_;
     long games = 1, landBought = 0, attacks = 0, refused = 0;
 
-    const long rounds = soakRounds();
     for (long round = 0; round < rounds; ++round) {
         const gw::GameState before = s;
         int64_t spent = 0;
@@ -189,8 +202,8 @@ TEST_P(Soak, RandomPlayAgainstTheOpponentKeepsTheInvariants)
         if (attacked) {
             ASSERT_EQ(s.cash, before.cash); // a battle costs no gold
         }
-        gw::enemyturn(s, rng, screen);
-        ASSERT_NO_FATAL_FAILURE(checkRoundEnd(before, s, spent));
+        const gw::EnemyTurnResult turn = gw::enemyturn(s, rng, screen);
+        ASSERT_NO_FATAL_FAILURE(checkRoundEnd(before, s, spent, turn));
 
         if (s.enemybasehp <= 0 || s.basehp <= 0) { // a game ended: start the next one
             gw::applyMap(s, map_);
@@ -199,18 +212,43 @@ TEST_P(Soak, RandomPlayAgainstTheOpponentKeepsTheInvariants)
     }
     EXPECT_GT(landBought, 0);
     EXPECT_GT(refused, 0);
-    RecordProperty("games", static_cast<int>(games));
-    std::printf("%s: %ld rounds, %ld games, %ld land purchases, %ld attacks, %ld refused actions\n",
-                GetParam().c_str(), rounds, games, landBought, attacks, refused);
+    ::testing::Test::RecordProperty("games", static_cast<int>(games));
+    std::printf("%s, level %d: %ld rounds, %ld games, %ld land purchases, %ld attacks, %ld refused actions\n",
+                name_.c_str(), level_, rounds, games, landBought, attacks, refused);
+}
+
+class Soak : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Soak, RandomPlayAgainstTheOpponentKeepsTheInvariants)
+{
+    SoakGame(GetParam(), 0).play(soakRounds());
+}
+
+// The choosing opponents, on a quarter of the rounds: they think for every
+// move, which costs more than a draw.
+class SoakChoosing : public ::testing::TestWithParam<std::tuple<std::string, int>> {};
+
+TEST_P(SoakChoosing, RandomPlayAgainstTheChoosingOpponentKeepsTheInvariants)
+{
+    SoakGame(std::get<0>(GetParam()), std::get<1>(GetParam())).play(soakRounds() / 4);
+}
+
+std::string testName(std::string name)
+{
+    for (char &c : name)
+        if (c == ' ')
+            c = '_';
+    return name;
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedMaps, Soak, ::testing::Values("Mittelmeer", "Big City Crisis", "Gestrandet"),
-                         [](const ::testing::TestParamInfo<std::string> &info) {
-                             std::string name = info.param;
-                             for (char &c : name)
-                                 if (c == ' ')
-                                     c = '_';
-                             return name;
+                         [](const ::testing::TestParamInfo<std::string> &info) { return testName(info.param); });
+
+INSTANTIATE_TEST_SUITE_P(ShippedMaps, SoakChoosing,
+                         ::testing::Combine(::testing::Values("Mittelmeer", "Big City Crisis", "Gestrandet"),
+                                            ::testing::Values(1, 2)),
+                         [](const ::testing::TestParamInfo<std::tuple<std::string, int>> &info) {
+                             return testName(std::get<0>(info.param)) + (std::get<1>(info.param) == 1 ? "_Mittel" : "_Schwer");
                          });
 
 } // namespace

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "rules/enemyturn.h"
+
+#include <cstdint>
+
+namespace gw {
+
+class Random;
+struct GameState;
+
+// The opponent's levels, as the record's enemylevel holds them.
+enum class EnemyLevel : int32_t {
+    Leicht = 0, // draws one of its twelve actions
+    Mittel = 1, // chooses, by the tiers, and often draws instead
+    Schwer = 2, // chooses, by the player's shop and training panel
+};
+constexpr int32_t kEnemyLevelCount = 3;
+
+// The part of the round end that decides what the opponent does. It sees
+// the record as the player's action and income left it; the round end then
+// carries the move out through the one table of the twelve actions
+// (enemymove) by the opponent's rules. A decision depends only on the
+// record and the generator's state, so a continued game or a seeded test
+// repeats it exactly.
+class Opponent {
+public:
+    virtual ~Opponent() = default;
+    virtual EnemyMove choose(const GameState &state, Random &random) const = 0;
+    virtual EnemyRules rules() const = 0;
+};
+
+// The opponent of a level; a value below 0 counts as Leicht, above 2 as Schwer.
+const Opponent &opponentFor(int32_t level);
+
+} // namespace gw
