@@ -638,12 +638,44 @@
         <translation>The enemy</translation>
     </message>
     <message>
-        <source>Am Ende jeder Runde wählt der Gegner zufällig eine von zwölf Aktionen, jede gleich wahrscheinlich: fünf Käufe (Rekruten, MGs, Scharfschützengewehre, Mörser, Spezialausrüstung), vier Ausbildungen (Infanteristen, Scharfschützen, Mörsertrupps, Sondereinheiten), einen Bau, einen Angriff auf Ihre Basis oder das Besetzen eines Feldes.</source>
-        <translation>At the end of every round the enemy picks one of twelve actions at random, each as likely as the others: five purchases (recruits, MGs, sniper rifles, mortars, special packs), four trainings (infantry, snipers, mortar crews, special units), a building, an attack on your base, or taking a field.</translation>
+        <source>Am Ende jeder Runde führt der Gegner eine von zwölf Aktionen aus: fünf Käufe (Rekruten, MGs, Scharfschützengewehre, Mörser, Spezialausrüstung), vier Ausbildungen (Infanteristen, Scharfschützen, Mörsertrupps, Sondereinheiten), einen Bau, einen Angriff auf Ihre Basis oder das Besetzen eines Feldes. Wie er sie wählt, hängt von seiner Stufe ab, die %1 einstellt; ein Spiel behält die Stufe, mit der es begonnen hat:</source>
+        <translation>At the end of every round the enemy carries out one of twelve actions: five purchases (recruits, MGs, sniper rifles, mortars, special packs), four trainings (infantry, snipers, mortar crews, special units), a building, an attack on your base, or taking a field. How it picks one depends on its level, set under %1; a game keeps the level it began with:</translation>
     </message>
     <message>
-        <source>Wie viel er kauft oder ausbildet, hängt in drei Stufen von seinem Gold ab; zum Ausbilden braucht er Rekruten und so viel Ausrüstung, wie er Einheiten ausbildet, verbraucht die Ausrüstung aber nicht. Er baut das teuerste Gebäude, das sein Gold erreicht, zu Ihren Preisen. Zum Besetzen zieht er ein zufälliges Feld: Ist es frei und reicht sein Gold an den Landpreis heran, gehört es ihm, ohne dass er zahlt, und seine Steuern steigen. Fehlt ihm für die gezogene Aktion das Gold (beim Ausbilden auch Rekruten oder Ausrüstung), tut er in dieser Runde nichts.</source>
-        <translation>How much it buys or trains depends on its gold, in three steps; to train, it needs recruits and as much equipment as it trains units, but it does not use the equipment up. It builds the dearest building its gold reaches, at your prices. To take a field it draws one at random: if the field is free and its gold reaches the land price, the field is its own without paying, and its taxes rise. If it lacks the gold for the action drawn (or, for training, the recruits or equipment), it does nothing that round.</translation>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>%1: Er lost jede Runde eine der zwölf Aktionen aus, jede gleich wahrscheinlich.</source>
+        <translation>%1: it draws one of the twelve actions at random every round, each as likely as the others.</translation>
+    </message>
+    <message>
+        <source>Leicht</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>%1: In etwa jeder dritten Runde wählt er die Aktion, die ihm am meisten nützt; sonst lost er wie auf Leicht.</source>
+        <translation>%1: in about one round in three it works out the action that helps it most; otherwise it draws one, as on Easy.</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>%1: Er wählt jede Aktion mit Blick auf das ganze Spielfeld: Er verteidigt sich gegen Ihre Truppen, greift an, wenn er durchkommt, und besetzt das beste freie Feld, das sein Gold erreicht.</source>
+        <translation>%1: it chooses every action looking at the whole board: it defends against your troops, attacks when it will get through, and takes the best free field its gold reaches.</translation>
+    </message>
+    <message>
+        <source>Schwer</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Auf Leicht und Mittel hängt, wie viel er kauft oder ausbildet, in drei Stufen von seinem Gold ab; zum Ausbilden braucht er Rekruten und so viel Ausrüstung, wie er Einheiten ausbildet, verbraucht die Ausrüstung aber nicht. Auf Schwer kauft er wie Sie im Laden bis zu 999 Stück einer Sorte zu den Ladenpreisen und bildet bis zu 999 Einheiten zu den Ausbildungsgebühren aus; dabei verbraucht er wie Sie je Einheit einen Rekruten und ein Stück Ausrüstung.</source>
+        <translation>On Easy and Normal, how much it buys or trains depends on its gold, in three steps; to train, it needs recruits and as much equipment as it trains units, but it does not use the equipment up. On Hard it buys like you in the shop, up to 999 of one kind at the shop&apos;s prices, and trains up to 999 units at the training fees, using up one recruit and one piece of equipment per unit, as you do.</translation>
+    </message>
+    <message>
+        <source>Er baut das teuerste Gebäude, das sein Gold erreicht, zu Ihren Preisen. Zum Besetzen zieht er auf Leicht ein zufälliges Feld: Ist es frei und reicht sein Gold an den Landpreis heran, gehört es ihm, ohne dass er zahlt, und seine Steuern steigen. Fehlt ihm für eine Aktion das Gold (beim Ausbilden auch Rekruten oder Ausrüstung), tut er in dieser Runde nichts. Auf keiner Stufe bekommt er Gold, Truppen oder Lebenspunkte geschenkt.</source>
+        <translation>It builds the dearest building its gold reaches, at your prices. To take a field on Easy it draws one at random: if the field is free and its gold reaches the land price, the field is its own without paying, and its taxes rise. If it lacks the gold for an action (or, for training, the recruits or equipment), it does nothing that round. At no level is it given gold, troops or hit points.</translation>
     </message>
 </context>
 <context>

@@ -145,16 +145,32 @@ QString RulesText::html()
                        .arg(kStageDamage));
 
     h += heading(tr("Der Gegner"));
-    h += paragraph(tr("Am Ende jeder Runde wählt der Gegner zufällig eine von zwölf Aktionen, jede gleich "
-                      "wahrscheinlich: fünf Käufe (Rekruten, MGs, Scharfschützengewehre, Mörser, "
-                      "Spezialausrüstung), vier Ausbildungen (Infanteristen, Scharfschützen, Mörsertrupps, "
-                      "Sondereinheiten), einen Bau, einen Angriff auf Ihre Basis oder das Besetzen eines Feldes."));
-    h += paragraph(tr("Wie viel er kauft oder ausbildet, hängt in drei Stufen von seinem Gold ab; zum Ausbilden braucht "
-                      "er Rekruten und so viel Ausrüstung, wie er Einheiten ausbildet, verbraucht die Ausrüstung aber "
-                      "nicht. Er baut das teuerste Gebäude, das sein Gold erreicht, zu Ihren Preisen. Zum Besetzen "
-                      "zieht er ein zufälliges Feld: Ist es frei und reicht sein Gold an den Landpreis heran, gehört "
-                      "es ihm, ohne dass er zahlt, und seine Steuern steigen. Fehlt ihm für die gezogene Aktion "
-                      "das Gold (beim Ausbilden auch Rekruten oder Ausrüstung), tut er in dieser Runde nichts."));
+    h += paragraph(tr("Am Ende jeder Runde führt der Gegner eine von zwölf Aktionen aus: fünf Käufe (Rekruten, MGs, "
+                      "Scharfschützengewehre, Mörser, Spezialausrüstung), vier Ausbildungen (Infanteristen, "
+                      "Scharfschützen, Mörsertrupps, Sondereinheiten), einen Bau, einen Angriff auf Ihre Basis oder das "
+                      "Besetzen eines Feldes. Wie er sie wählt, hängt von seiner Stufe ab, die %1 einstellt; ein "
+                      "Spiel behält die Stufe, mit der es begonnen hat:")
+                       .arg(bold(tr("Optionen"))));
+    h += "<ul>"
+         + item(tr("%1: Er lost jede Runde eine der zwölf Aktionen aus, jede gleich wahrscheinlich.")
+                    .arg(bold(tr("Leicht"))))
+         + item(tr("%1: In etwa jeder dritten Runde wählt er die Aktion, die ihm am meisten nützt; sonst lost er "
+                   "wie auf Leicht.")
+                    .arg(bold(tr("Mittel"))))
+         + item(tr("%1: Er wählt jede Aktion mit Blick auf das ganze Spielfeld: Er verteidigt sich gegen Ihre "
+                   "Truppen, greift an, wenn er durchkommt, und besetzt das beste freie Feld, das sein Gold erreicht.")
+                    .arg(bold(tr("Schwer"))))
+         + "</ul>";
+    h += paragraph(tr("Auf Leicht und Mittel hängt, wie viel er kauft oder ausbildet, in drei Stufen von seinem Gold ab; "
+                      "zum Ausbilden braucht er Rekruten und so viel Ausrüstung, wie er Einheiten ausbildet, verbraucht "
+                      "die Ausrüstung aber nicht. Auf Schwer kauft er wie Sie im Laden bis zu 999 Stück einer Sorte zu "
+                      "den Ladenpreisen und bildet bis zu 999 Einheiten zu den Ausbildungsgebühren aus; dabei "
+                      "verbraucht er wie Sie je Einheit einen Rekruten und ein Stück Ausrüstung."));
+    h += paragraph(tr("Er baut das teuerste Gebäude, das sein Gold erreicht, zu Ihren Preisen. Zum Besetzen zieht er "
+                      "auf Leicht ein zufälliges Feld: Ist es frei und reicht sein Gold an den Landpreis heran, gehört "
+                      "es ihm, ohne dass er zahlt, und seine Steuern steigen. Fehlt ihm für eine Aktion das Gold (beim "
+                      "Ausbilden auch Rekruten oder Ausrüstung), tut er in dieser Runde nichts. Auf keiner Stufe "
+                      "bekommt er Gold, Truppen oder Lebenspunkte geschenkt."));
     return h;
 }
 
