@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "map/mapnames.h"
 #include "rules/screen.h"
 
 #include <QCoreApplication>
@@ -44,9 +45,19 @@ public:
     // side and the damage, then the base's hit points before and after.
     static QStringList battleReport(const BattleResult &battle);
 
-    // A terrain's name ("Gras") and a shipped map's ("Mittelmeer").
+    // A terrain's name ("Gras"), and a map's as the lists show it: a
+    // shipped map's translated ("Mittelmeer"), an own map's as it is.
     static QString terrainName(const Terrain &terrain);
     static QString mapName(const std::string &name);
+    // Whether a name is a shipped map's in any language the game speaks,
+    // in any case ("mittelmeer", "Stranded"): no own map may take it, or
+    // the lists would show two maps of one name.
+    static bool isShippedMapName(const QString &name);
+    // Why the editor refuses a map's name, as a box says it.
+    static QString mapNameRefusal(MapNameProblem problem);
+    // A cell state as the editor's brush line shows it: "Rot: Getreidefeld",
+    // "Blau: Basis"; a state of a map's own as it is.
+    static QString cellStateName(const std::string &state);
 };
 
 } // namespace gw

@@ -17,6 +17,8 @@ namespace gw {
 class GameController;
 class GameScreen;
 class MainMenu;
+class MapEditorController;
+class MapEditorScreen;
 class OptionsController;
 class OptionsScreen;
 class RecordKeeper;
@@ -55,14 +57,23 @@ public:
     void btnendClick();
     void btnoptionsbackClick();
     void btnskirmishbackClick();
+    // "Karteneditor" on the skirmish screen, and the editor's way back.
+    void btnmapeditorClick();
+    void leaveEditor();
+    // The editor saved or deleted an own map: the lists show it.
+    void ownMapsChanged();
+    // "Spielen" in the editor: a skirmish on the map just saved, through
+    // the start button's way (and its question when a game is saved).
+    void playOwnMap(const std::string &name);
     // "Starten": with a game saved, the player is asked first, since the
     // new game takes the save's place.
     void startClicked();
     void showGameScreen(const std::string &mapName);
     // "Beenden" on the game screen, or a result panel's button.
     void returnToMainMenu();
-    // Escape: closes the game screen's topmost panel, leaves the options or
-    // skirmish screen, or asks the quit question on the main menu.
+    // Escape: closes the game screen's topmost panel, leaves the editor (as
+    // its "Zurück"), the options or skirmish screen, or asks the quit
+    // question on the main menu.
     void escapePressed();
 
 protected:
@@ -70,12 +81,17 @@ protected:
 
 private:
     void wireScreens();
+    // The skirmish screen as it opens: the own maps listed afresh, the map
+    // in force chosen, its record shown.
+    void enterSkirmishScreen();
 
     std::unique_ptr<SoundSystem> sound_;
     MainMenu *menu_;
     OptionsScreen *panoptions_;
     SkirmishScreen *panskirmish_;
     GameScreen *pangame_;
+    MapEditorScreen *paneditor_;
+    MapEditorController *editor_;
     GameController *game_;
     OptionsController *options_;
     RecordKeeper *record_ = nullptr;
