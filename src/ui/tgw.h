@@ -41,6 +41,7 @@ public:
     Random &random();
     GameController &game() { return *game_; }
     OptionsController &options() { return *options_; }
+    MapEditorController &editor() { return *editor_; }
 
     // Shows an error the way an escaping handler error is shown: in a
     // "Grimsward" box, with a full stop added, and as one line on the error
