@@ -10,6 +10,7 @@
 #include "map/mapwriter.h"
 #include "ui/gamecontroller.h"
 #include "ui/mapeditorcontroller.h"
+#include "ui/palette.h"
 #include "ui/picturebox.h"
 #include "ui/tgw.h"
 
@@ -70,15 +71,22 @@ BENCHMARK(BM_RedrawTick)->Unit(benchmark::kMillisecond);
 // ---- Own maps and the editor -------------------------------------------------
 
 // `count` own maps in the working directory's mymaps folder for the time of
-// one benchmark, every other one all water, the rest sand.
+// one benchmark: every other one holds all 35 states the palette offers (35
+// pictures to load and make small for its preview), the rest is sand.
 class OwnMaps {
 public:
     explicit OwnMaps(int count)
     {
+        const auto &states = gw::Palette::states();
         for (int i = 0; i < count; ++i) {
             gw::MapDraft draft;
             draft.name = QString("Karte %1").arg(i, 3, 10, QChar('0')).toStdString();
-            draft.cells = gw::filledCells(i % 2 ? "None_Water" : "None_Sand");
+            draft.cells = gw::filledCells("None_Sand");
+            for (int n = 1; i % 2 && n <= gw::kCells; ++n) {
+                const std::string &state = states[static_cast<std::size_t>(n) % states.size()];
+                if (!state.empty())
+                    draft.cells[static_cast<std::size_t>(n)] = state;
+            }
             draft.cells[220] = gw::kBlueBase;
             gw::writeOwnMap(draft);
         }

@@ -222,10 +222,6 @@
         <translation>Copy of %1</translation>
     </message>
     <message>
-        <source>Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der gegnerischen Basis (Blau: Basis, Blue_Base), denn nur wer diese Basis zerstört, gewinnt.</source>
-        <translation>The map cannot be saved like this: it needs at least one field of the enemy base (Blue: Base, Blue_Base), since only destroying that base wins the game.</translation>
-    </message>
-    <message>
         <source>Eine eigene Karte &quot;%1&quot; gibt es schon. Soll sie überschrieben werden?</source>
         <translation>You already have a map called &quot;%1&quot;. Replace it?</translation>
     </message>
@@ -236,6 +232,10 @@
     <message>
         <source>Die Datei %1 kann nicht gelöscht werden.</source>
         <translation>The file %1 cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der blauen Basis (Blue_Base), denn nur wer die gegnerische Basis zerstört, gewinnt.</source>
+        <translation>The map cannot be saved like this: it needs at least one field of the blue base (Blue_Base), since only destroying the enemy base wins the game.</translation>
     </message>
 </context>
 <context>
@@ -1120,10 +1120,6 @@
         <translation>A map that comes with the game has that name. Please choose another one.</translation>
     </message>
     <message>
-        <source>Frei</source>
-        <translation>Free</translation>
-    </message>
-    <message>
         <source>Rot</source>
         <translation>Red</translation>
     </message>
@@ -1132,12 +1128,16 @@
         <translation>Blue</translation>
     </message>
     <message>
-        <source>%1: Basis</source>
-        <translation>%1: Base</translation>
+        <source>frei</source>
+        <translation>free</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>Basis (%1)</source>
+        <translation>Base (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

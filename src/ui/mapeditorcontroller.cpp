@@ -214,8 +214,8 @@ bool MapEditorController::btneditorsaveClick()
         return false;
     }
     if (!hasOpponentBase(cells_)) {
-        refuse(tr("Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der gegnerischen "
-                  "Basis (Blau: Basis, Blue_Base), denn nur wer diese Basis zerstört, gewinnt."));
+        refuse(tr("Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der blauen Basis "
+                  "(Blue_Base), denn nur wer die gegnerische Basis zerstört, gewinnt."));
         return false;
     }
     MapDraft draft;

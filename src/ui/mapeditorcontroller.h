@@ -61,6 +61,8 @@ public:
     void chooseBrush(const std::string &state);
 
     const MapCells &cells() const { return cells_; }
+    // The own map the editor holds (opened or saved), "" when none.
+    const std::string &mapFile() const { return fileName_; }
     const std::string &brush() const { return brush_; }
     bool hasUnsavedChanges() const { return content() != saved_; }
 

@@ -182,6 +182,14 @@ bool SkirmishScreen::restoreMapChoice(const std::string &name)
     return true;
 }
 
+bool SkirmishScreen::chooseMapNamed(const std::string &name)
+{
+    if (!restoreMapChoice(name))
+        return false;
+    emit mapChosen(name);
+    return true;
+}
+
 void SkirmishScreen::maplistChange()
 {
     const int index = maplist_->currentIndex();

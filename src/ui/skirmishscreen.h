@@ -31,6 +31,9 @@ public:
     // Takes a remembered map as the choice; false, with nothing changed,
     // when the name is no map of the list or its preview cannot be loaded.
     bool restoreMapChoice(const std::string &name);
+    // Makes a map the choice as a pick in the list does (mapChosen follows);
+    // false, with nothing changed, as for restoreMapChoice.
+    bool chooseMapNamed(const std::string &name);
     // Lists the own maps afresh (entering the screen, after the editor saved
     // or deleted one). The map in force stays chosen, its preview drawn
     // again; when it is gone, the first map is chosen.

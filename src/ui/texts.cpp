@@ -212,7 +212,7 @@ QString Texts::cellStateName(const std::string &state)
     const std::string owner = underscore == std::string::npos ? std::string() : state.substr(0, underscore);
     QString side;
     if (owner == "None")
-        side = tr("Frei");
+        side = tr("frei");
     else if (owner == "Red")
         side = tr("Rot");
     else if (owner == "Blue")
@@ -220,9 +220,9 @@ QString Texts::cellStateName(const std::string &state)
     if (side.isEmpty())
         return QString::fromStdString(state);
     if (state.compare(underscore + 1, std::string::npos, "Base") == 0 && owner != "None")
-        return tr("%1: Basis").arg(side);
+        return tr("Basis (%1)").arg(side);
     if (const Terrain *t = terrainOf(state))
-        return tr("%1: %2").arg(side, terrainName(*t));
+        return tr("%1 (%2)").arg(terrainName(*t), side);
     return QString::fromStdString(state);
 }
 

@@ -55,8 +55,8 @@ public:
     static bool isShippedMapName(const QString &name);
     // Why the editor refuses a map's name, as a box says it.
     static QString mapNameRefusal(MapNameProblem problem);
-    // A cell state as the editor's brush line shows it: "Rot: Getreidefeld",
-    // "Blau: Basis"; a state of a map's own as it is.
+    // A cell state as the editor's brush line shows it: "Getreidefeld (Rot)",
+    // "Basis (Blau)", "Wasser (frei)"; a state of a map's own as it is.
     static QString cellStateName(const std::string &state);
 };
 

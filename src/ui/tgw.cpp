@@ -24,6 +24,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <utility>
+
 namespace gw {
 
 Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
@@ -161,6 +163,7 @@ void Tgw::enterSkirmishScreen()
 
 void Tgw::btnmapeditorClick()
 {
+    savedInEditor_.clear();
     editor_->setMapChoices(panskirmish_->mapNames());
     panskirmish_->hide();
     paneditor_->show();
@@ -171,10 +174,15 @@ void Tgw::leaveEditor()
 {
     paneditor_->hide();
     enterSkirmishScreen();
+    // The map made or changed last is the one the list offers.
+    const std::string saved = std::exchange(savedInEditor_, std::string());
+    if (!saved.empty())
+        panskirmish_->chooseMapNamed(saved);
 }
 
 void Tgw::ownMapsChanged()
 {
+    savedInEditor_ = editor_->mapFile();
     panskirmish_->refreshMapList();
     game_->chooseMap(panskirmish_->chosenMap());
     editor_->setMapChoices(panskirmish_->mapNames());
@@ -184,9 +192,8 @@ void Tgw::playOwnMap(const std::string &name)
 {
     // The list shows the map that is started; a start that cannot read it
     // says why in its own box.
-    panskirmish_->restoreMapChoice(name);
-    game_->chooseMap(name);
-    record_->showStatistics(name);
+    if (!panskirmish_->chooseMapNamed(name))
+        game_->chooseMap(name);
     startClicked();
 }
 

@@ -100,6 +100,9 @@ private:
     // The options could not be written when the screen was last left; the
     // next try leaves it whatever happens, so the player is never trapped.
     bool optionsSaveFailed_ = false;
+    // The own map saved last in this visit of the editor, which the list
+    // offers when the editor is left.
+    std::string savedInEditor_;
     WindowDrag *drag_;
 };
 

@@ -133,8 +133,8 @@ TEST(MapEditor, EveryRefusalSaysWhyAndWritesNothing)
              e.paint(220);
          },
          editor,
-         "Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der gegnerischen Basis "
-         "(Blau: Basis, Blue_Base), denn nur wer diese Basis zerstört, gewinnt."},
+         "Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der blauen Basis "
+         "(Blue_Base), denn nur wer die gegnerische Basis zerstört, gewinnt."},
         {"a bad income", "Gut", [](Harness &, Editor &e) { e.type("ededitortaxes", "12x"); }, "Grimsward",
          "'12x' ist kein gültiger Integerwert."},
         {"a file where the folder belongs", "Gut", [](Harness &h, Editor &) { h.dir.write("mymaps", "x"); },
@@ -222,6 +222,8 @@ TEST(MapEditor, AShippedMapOpensAsACopyAndAnOwnMapGoesOnlyAfterAQuestion)
     auto *list = h.find<QComboBox>("maplist");
     ASSERT_EQ(list->count(), 4);
     EXPECT_EQ(list->itemText(3), "Kopie von Mittelmeer");
+    EXPECT_EQ(list->currentIndex(), 3) << "the map just saved is offered";
+    EXPECT_EQ(h.gw->state().memtemp.line(0), "Kopie von Mittelmeer");
 
     h.click("btnmapeditor");
     ASSERT_TRUE(h.widget("btneditordelete")->isEnabled());
