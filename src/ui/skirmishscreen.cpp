@@ -127,10 +127,9 @@ void SkirmishScreen::refreshMapList()
 {
     const std::string chosen = chosenMap();
     const bool selected = maplist_->currentIndex() >= 0;
-    std::vector<std::string> names = offeredMaps();
-    const auto it = std::find(names.begin(), names.end(), chosen);
-    names_ = std::move(names);
+    names_ = offeredMaps();
     fillList();
+    const auto it = std::find(names_.begin(), names_.end(), chosen);
     if (it == names_.end()) {
         // The map in force is gone (deleted in the editor, or its file
         // removed): the first map takes its place, as on a first run.

@@ -79,7 +79,7 @@ TEST(OwnMaps, AMapMadeInTheEditorPlaysContinuesAndCountsItsResult)
     e.paint(219);
     e.brush("Blue_Base");
     e.paint(220);
-    e.type("ededitorname", "Insel");
+    e.type("ededitorname", QString::fromUtf8("Öde Insel")); // a name beyond ASCII
     h.click("btneditorplay");
     ASSERT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
     ASSERT_TRUE(shown(h, "pangame"));
@@ -99,12 +99,12 @@ TEST(OwnMaps, AMapMadeInTheEditorPlaysContinuesAndCountsItsResult)
     h.click("btneditorplay");
     ASSERT_EQ(h.boxes.boxes().size(), 1u);
     EXPECT_EQ(h.boxes.boxes()[0].text,
-              "Das gespeicherte Spiel (Insel, Runde 1) geht dabei verloren. Neues Spiel starten?");
+              QString::fromUtf8("Das gespeicherte Spiel (Öde Insel, Runde 1) geht dabei verloren. Neues Spiel starten?"));
     EXPECT_TRUE(shown(h, "paneditor"));
     h.click("btneditorback");
 
     ASSERT_TRUE(shown(h, "btncontinue"));
-    EXPECT_EQ(textOf(h, "labsavegame"), "Insel, Runde 1");
+    EXPECT_EQ(textOf(h, "labsavegame"), QString::fromUtf8("Öde Insel, Runde 1"));
     h.click("btncontinue");
     ASSERT_TRUE(shown(h, "pangame"));
     EXPECT_EQ(s.rounds, 1);
@@ -113,9 +113,16 @@ TEST(OwnMaps, AMapMadeInTheEditorPlaysContinuesAndCountsItsResult)
     h.gw->game().showVictory(s.rounds);
     h.click("btnwin");
     h.click("btnskirmish");
-    EXPECT_EQ(h.find<QComboBox>("maplist")->currentText(), "Insel");
+    EXPECT_EQ(h.find<QComboBox>("maplist")->currentText(), QString::fromUtf8("Öde Insel"));
     EXPECT_EQ(textOf(h, "labstats"), "Siege: 1 · Niederlagen: 0 · Rekord: 1 Runden");
     EXPECT_FALSE(shown(h, "btncontinue"));
+
+    // The next start offers it again, as the map played last.
+    h.gw.reset();
+    h.start();
+    h.click("btnskirmish");
+    EXPECT_EQ(h.find<QComboBox>("maplist")->currentText(), QString::fromUtf8("Öde Insel"));
+    EXPECT_EQ(h.gw->state().memtemp.line(0), "\xc3\x96" "de Insel");
 }
 
 } // namespace

@@ -204,8 +204,7 @@ TEST(ContinueGame, StartingANewGameReplacesTheSaveAndAResultRemovesIt)
 TEST(ContinueGame, AMapWithCellStatesOfItsOwnIsSavedAndContinued)
 {
     Harness h;
-    // A map of the player's own whose cells hold a state of its own, with
-    // its picture.
+    // An own map whose cells hold a state of its own, with its picture.
     QByteArray map = bytesOf(h.dir, "maps/skirmish/Gestrandet.gwm");
     std::vector<std::string> lines = gw::splitLines(map.toStdString());
     lines[0] = "Eigene Insel";
