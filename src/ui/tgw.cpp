@@ -147,8 +147,8 @@ void Tgw::btnskirmishClick()
     state().menustate = 2;
     enableMenuSlide();
     panskirmish_->show();
-    // The list keeps its choice from an earlier visit, and that is the map
-    // the start button loads.
+    // The own maps are listed afresh; the list keeps its choice from an
+    // earlier visit, and that is the map the start button loads.
     panskirmish_->refreshMapList();
     game_->chooseMap(panskirmish_->chosenMap());
 }
