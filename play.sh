@@ -10,7 +10,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIMSWARD_TESTS
 cmake --build build --target grimsward -j"$(nproc)"
 
 # The game reads its pictures, maps and sounds relative to its working
-# directory and writes only options.cfg there; keep that out of the tree.
+# directory and writes options.cfg, the saved game, the statistics and the
+# maps made in its editor (mymaps/) there; keep that out of the tree. Only
+# the three data folders are replaced.
 run=build/run
 mkdir -p "$run"
 rm -rf "$run/images" "$run/maps" "$run/sound"

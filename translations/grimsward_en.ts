@@ -204,6 +204,88 @@
     </message>
 </context>
 <context>
+    <name>gw::MapEditorController</name>
+    <message>
+        <source>%1 (als Kopie)</source>
+        <translation>%1 (as a copy)</translation>
+    </message>
+    <message>
+        <source>Karteneditor</source>
+        <translation>Map editor</translation>
+    </message>
+    <message>
+        <source>Die Änderungen an dieser Karte sind noch nicht gespeichert und gehen verloren. Trotzdem fortfahren?</source>
+        <translation>The changes to this map are not saved yet and will be lost. Go on all the same?</translation>
+    </message>
+    <message>
+        <source>Kopie von %1</source>
+        <translation>Copy of %1</translation>
+    </message>
+    <message>
+        <source>Eine eigene Karte &quot;%1&quot; gibt es schon. Soll sie überschrieben werden?</source>
+        <translation>You already have a map called &quot;%1&quot;. Replace it?</translation>
+    </message>
+    <message>
+        <source>Die Karte &quot;%1&quot; löschen? Die Datei %2 wird entfernt.</source>
+        <translation>Delete the map &quot;%1&quot;? The file %2 will be removed.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelöscht werden.</source>
+        <translation>The file %1 cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der blauen Basis (Blue_Base), denn nur wer die gegnerische Basis zerstört, gewinnt.</source>
+        <translation>The map cannot be saved like this: it needs at least one field of the blue base (Blue_Base), since only destroying the enemy base wins the game.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::MapEditorScreen</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Steuern Rot:</source>
+        <translation>Taxes Red:</translation>
+    </message>
+    <message>
+        <source>Blau:</source>
+        <translation>Blue:</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Spielen</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Pinsel: %1 · Rechtsklick nimmt ein Feld auf · Strg+Z nimmt zurück</source>
+        <translation>Brush: %1 · right click picks up a field · Ctrl+Z undoes</translation>
+    </message>
+    <message>
+        <source>Nicht gespeichert</source>
+        <translation>Not saved</translation>
+    </message>
+</context>
+<context>
     <name>gw::MessageBox</name>
     <message>
         <source>&amp;Ja</source>
@@ -684,6 +766,10 @@
         <source>Karte:</source>
         <translation>Map:</translation>
     </message>
+    <message>
+        <source>Karteneditor</source>
+        <translation>Map editor</translation>
+    </message>
 </context>
 <context>
     <name>gw::StatsKeeper</name>
@@ -1064,6 +1150,54 @@
     <message>
         <source>Schwer</source>
         <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie der Karte einen Namen.</source>
+        <translation>Please give the map a name.</translation>
+    </message>
+    <message>
+        <source>Der Name enthält Zeichen, die kein Text sind.</source>
+        <translation>The name holds bytes that are not text.</translation>
+    </message>
+    <message>
+        <source>Der Name darf keine Steuerzeichen (Tabulator, Zeilenumbruch und dergleichen) enthalten.</source>
+        <translation>The name must not hold control characters (a tab, a line break and the like).</translation>
+    </message>
+    <message>
+        <source>Der Name darf weder &quot;/&quot; noch &quot;\&quot; enthalten.</source>
+        <translation>The name must hold neither &quot;/&quot; nor &quot;\&quot;.</translation>
+    </message>
+    <message>
+        <source>Der Name darf nicht nur aus Punkten bestehen.</source>
+        <translation>The name must not be dots only.</translation>
+    </message>
+    <message>
+        <source>Der Name ist zu lang: höchstens %1 Zeichen.</source>
+        <translation>The name is too long: %1 characters at most.</translation>
+    </message>
+    <message>
+        <source>So heißt schon eine mitgelieferte Karte. Bitte wählen Sie einen anderen Namen.</source>
+        <translation>A map that comes with the game has that name. Please choose another one.</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Blau</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>frei</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>Basis (%1)</source>
+        <translation>Base (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "core/gameerror.h"
 
+#include "core/utf8.h"
+
 namespace gw {
 
 GameError GameError::cannotOpen(const std::string &path)
 {
-    const std::string shown = quotedText(path);
+    const std::string shown = quotedPath(path);
     return GameError(Kind::CannotOpen, shown, "Datei " + shown + " kann nicht ge\xc3\xb6""ffnet werden");
 }
 
 GameError GameError::cannotCreate(const std::string &path)
 {
-    const std::string shown = quotedText(path);
+    const std::string shown = quotedPath(path);
     return GameError(Kind::CannotCreate, shown, "Datei " + shown + " kann nicht erstellt werden");
 }
 
@@ -28,7 +30,7 @@ GameError GameError::invalidBitmap()
 
 GameError GameError::noAudio(const std::string &path)
 {
-    const std::string shown = quotedText(path);
+    const std::string shown = quotedPath(path);
     return GameError(Kind::NoAudio, shown, "Datei " + shown + " enth\xc3\xa4lt keine abspielbaren Audiodaten");
 }
 
@@ -42,6 +44,24 @@ std::string quotedText(const std::string &bytes)
     shown = latin1ToUtf8(shown);
     if (bytes.size() > kMaxQuotedBytes)
         shown += "...";
+    return shown;
+}
+
+std::string quotedPath(const std::string &bytes)
+{
+    std::string shown;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t length = utf8Character(bytes, at);
+        if (length == 0)
+            return quotedText(bytes);
+        if (at + length > kMaxQuotedBytes) {
+            shown += "...";
+            break;
+        }
+        const unsigned char c = static_cast<unsigned char>(bytes[at]);
+        shown += c < 0x20 || c == 0x7F ? std::string("?") : bytes.substr(at, length);
+        at += length;
+    }
     return shown;
 }
 

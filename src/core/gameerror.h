@@ -52,4 +52,9 @@ std::string latin1ToUtf8(const std::string &bytes);
 constexpr std::size_t kMaxQuotedBytes = 200;
 std::string quotedText(const std::string &bytes);
 
+// A path as it is put into a message. The player's own map names are UTF-8
+// ("mymaps\Küste.gwm") and are shown as such; a path that is no UTF-8 (a
+// picture named by a Latin-1 map line) is quoted like file text.
+std::string quotedPath(const std::string &bytes);
+
 } // namespace gw

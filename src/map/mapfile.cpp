@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "map/mapfile.h"
 
-#include "core/translatable.h"
-
+#include "core/gameerror.h"
 #include "core/gamestate.h"
 #include "core/safefile.h"
 #include "core/strtoint.h"
@@ -25,7 +24,9 @@ const std::string &LoadedMap::cell(int n) const
 
 std::string mapPath(const std::string &name)
 {
-    return "maps\\skirmish\\" + name + ".gwm";
+    if (isShippedMap(name))
+        return "maps\\skirmish\\" + name + ".gwm";
+    return std::string(kOwnMapsFolder) + "\\" + name + ".gwm";
 }
 
 std::string mapPreviewPath(const std::string &name)
@@ -33,18 +34,17 @@ std::string mapPreviewPath(const std::string &name)
     return "maps\\skirmish\\" + name + ".bmp";
 }
 
+namespace {
+// A name that can have a map file at all: shipped, or one the rules take.
+bool mapNameUsable(const std::string &name)
+{
+    return isShippedMap(name) || ownMapNameProblem(name) == MapNameProblem::None;
+}
+} // namespace
+
 bool mapFileExists(const std::string &name)
 {
-    return !name.empty() && name.find('\0') == std::string::npos && isRegularFile(mapPath(name));
-}
-
-const std::vector<std::string> &shippedMapNames()
-{
-    // The names are the files' names; the list shows them translated.
-    static const std::vector<std::string> names = {QT_TRANSLATE_NOOP("gw::Map", "Mittelmeer"),
-                                                   QT_TRANSLATE_NOOP("gw::Map", "Big City Crisis"),
-                                                   QT_TRANSLATE_NOOP("gw::Map", "Gestrandet")};
-    return names;
+    return mapNameUsable(name) && isRegularFile(mapPath(name));
 }
 
 LoadedMap parseMap(const std::string &path, std::vector<std::string> lines)
@@ -60,6 +60,9 @@ LoadedMap parseMap(const std::string &path, std::vector<std::string> lines)
 LoadedMap readMap(const std::string &name)
 {
     const std::string path = mapPath(name);
+    // "..", "a/b" or a name with a NUL would name some other file.
+    if (!mapNameUsable(name))
+        throw GameError::cannotOpen(path);
     return parseMap(path, readLines(path));
 }
 

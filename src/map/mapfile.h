@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "map/mapnames.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,23 +27,25 @@ struct LoadedMap {
 constexpr int32_t kStartingGold = 1000;
 constexpr int32_t kStartingBaseHp = 100;
 
-// "maps\skirmish\" + name + ".gwm"
+// Where the map of a name is: a shipped map's "maps\skirmish\" + name +
+// ".gwm", any other name the player's own "mymaps\" + name + ".gwm".
 std::string mapPath(const std::string &name);
-// "maps\skirmish\" + name + ".bmp"
+// A shipped map's picture, "maps\skirmish\" + name + ".bmp" (own maps have
+// none; their preview is drawn from their cells).
 std::string mapPreviewPath(const std::string &name);
 
-// Whether a map of this name has its file (a regular file) to be read.
+// Whether a map of this name has its file (a regular file) to be read: a
+// shipped map, or an own map whose name the rules take.
 bool mapFileExists(const std::string &name);
-
-// The three maps the skirmish screen offers, in list order.
-const std::vector<std::string> &shippedMapNames();
 
 // Checks lines already read: converts the tax lines 230 and 231. Throws
 // GameError ("'%s' ist kein gültiger Integerwert") for a bad or missing line.
 LoadedMap parseMap(const std::string &path, std::vector<std::string> lines);
 
 // Reads and checks the map file of `name`. Throws GameError: the open error
-// with the backslash path, or the integer error of a tax line.
+// with the backslash path (also, without opening anything, for a name that
+// is neither shipped nor one the rules take), or the integer error of a tax
+// line.
 LoadedMap readMap(const std::string &name);
 
 // Puts the record into a skirmish's starting position with this map:

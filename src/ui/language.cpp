@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <vector>
 
 // Q_INIT_RESOURCE has to be used outside any namespace.
 static void initGrimswardTranslations()
@@ -83,6 +84,26 @@ void setLanguage(const QString &code)
         c.translator = std::move(translator);
         c.code = code;
     }
+}
+
+QStringList inEveryLanguage(const char *scope, const char *text)
+{
+    // The translations are loaded once; they are compiled into the program.
+    static const std::vector<std::unique_ptr<QTranslator>> all = [] {
+        std::vector<std::unique_ptr<QTranslator>> loaded;
+        for (const Language &language : languages()) {
+            auto t = std::make_unique<QTranslator>();
+            if (language.code != kOwnLanguage && t->load(translationFile(language.code)))
+                loaded.push_back(std::move(t));
+        }
+        return loaded;
+    }();
+    QStringList texts{QString::fromUtf8(text)};
+    for (const auto &t : all) {
+        const QString translated = t->translate(scope, text);
+        texts << (translated.isEmpty() ? QString::fromUtf8(text) : translated);
+    }
+    return texts;
 }
 
 QImage wordPicture(const QString &name)

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace gw {
 
@@ -23,6 +24,10 @@ QString currentLanguage();
 // Installs the translation of `code`; German, or a code with no
 // translation, removes it. Qt then tells every widget to retranslate itself.
 void setLanguage(const QString &code);
+
+// A text of the program in German and in every translation, in the order
+// of languages(); the German text stands for a language without it.
+QStringList inEveryLanguage(const char *scope, const char *text);
 
 // A picture with words in the current language: ":/<code>/<name>" when
 // the language has one, else the German ":/<name>".

@@ -5,16 +5,34 @@
 #include "ui/fonts.h"
 #include "ui/layoutkit.h"
 #include "ui/language.h"
+#include "ui/mappreview.h"
 #include "ui/pictures.h"
 #include "ui/texts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
 namespace gw {
+
+namespace {
+
+// The shipped maps, then the own maps whose names no language gives a
+// shipped one.
+std::vector<std::string> offeredMaps()
+{
+    std::vector<std::string> names = shippedMapNames();
+    for (const std::string &own : listOwnMaps()) {
+        if (!Texts::isShippedMapName(QString::fromStdString(own)))
+            names.push_back(own);
+    }
+    return names;
+}
+
+} // namespace
 
 SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {120, 56, 601, 449}, colour::black)
 {
@@ -35,8 +53,8 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
     maplist_->setGeometry(232, 296, 209, 21);
     maplist_->setEditable(true);
     maplist_->setInsertPolicy(QComboBox::NoInsert);
-    for (const std::string &name : shippedMapNames())
-        maplist_->addItem(Texts::mapName(name));
+    names_ = offeredMaps();
+    fillList();
     // No entry selected, the first map's name in view.
     maplist_->setCurrentIndex(-1);
     maplist_->setEditText(Texts::mapName(shippedMapNames().front()));
@@ -55,6 +73,11 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
     // chooses (above); everything else gives way to the map in force.
     QObject::disconnect(maplist_->lineEdit(), SIGNAL(editingFinished()), maplist_, nullptr);
     connect(maplist_->lineEdit(), &QLineEdit::editingFinished, this, &SkirmishScreen::showMapChoice);
+
+    // Between the back and the start picture, in the row of the game's
+    // plain buttons.
+    btnmapeditor_ = makeButton(this, "btnmapeditor", {240, 405, 121, 25}, QString(), windowFont(13));
+    connect(btnmapeditor_, &QPushButton::clicked, this, &SkirmishScreen::editorClicked);
     stackWindowedOnTop(this);
     retranslate();
 }
@@ -62,14 +85,14 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
 void SkirmishScreen::retranslate()
 {
     labmap_->setCaption(tr("Karte:"));
+    btnmapeditor_->setText(tr("Karteneditor"));
     back_->setPicture(withTransparentBottomLeft(wordPicture("back.bmp")));
     start_->setPicture(withTransparentBottomLeft(wordPicture("start.bmp")));
     // The entries in the new language, the map in force in view.
-    const auto &names = shippedMapNames();
     {
         const QSignalBlocker quiet(maplist_);
         for (int i = 0; i < maplist_->count(); ++i)
-            maplist_->setItemText(i, Texts::mapName(names.at(static_cast<std::size_t>(i))));
+            maplist_->setItemText(i, Texts::mapName(names_.at(static_cast<std::size_t>(i))));
     }
     showMapChoice();
 }
@@ -82,10 +105,17 @@ SkirmishScreen::~SkirmishScreen()
     maplist_->disconnect(this);
 }
 
-const std::string &SkirmishScreen::chosenMap() const
+void SkirmishScreen::fillList()
 {
-    return shippedMapNames().at(static_cast<std::size_t>(mapChoice_));
+    const QSignalBlocker quiet(maplist_);
+    QStringList texts;
+    for (const std::string &name : names_)
+        texts << Texts::mapName(name);
+    maplist_->clear();
+    maplist_->addItems(texts);
 }
+
+const std::string &SkirmishScreen::chosenMap() const { return names_.at(static_cast<std::size_t>(mapChoice_)); }
 
 void SkirmishScreen::showMapChoice()
 {
@@ -93,37 +123,81 @@ void SkirmishScreen::showMapChoice()
     maplist_->setEditText(Texts::mapName(chosenMap()));
 }
 
+void SkirmishScreen::refreshMapList()
+{
+    const std::string chosen = chosenMap();
+    const bool selected = maplist_->currentIndex() >= 0;
+    names_ = offeredMaps();
+    fillList();
+    const auto it = std::find(names_.begin(), names_.end(), chosen);
+    if (it == names_.end()) {
+        // The map in force is gone (deleted in the editor, or its file
+        // removed): the first map takes its place, as on a first run.
+        mapChoice_ = 0;
+        QImage preview = resourcePicture("preview_default.bmp");
+        try {
+            preview = loadMapPreview(chosenMap());
+        } catch (const std::exception &) {
+        }
+        mappreview_->setPicture(preview);
+    } else {
+        mapChoice_ = static_cast<int>(it - names_.begin());
+        // An own map may have been changed since its preview was drawn.
+        if (!isShippedMap(chosen)) {
+            try {
+                mappreview_->setPicture(loadMapPreview(chosen));
+            } catch (const std::exception &) {
+                // Reported when it is chosen or started; the old drawing stays.
+            }
+        }
+    }
+    const QSignalBlocker quiet(maplist_);
+    maplist_->setCurrentIndex(selected || mapChoice_ != 0 ? mapChoice_ : -1);
+    showMapChoice();
+}
+
 bool SkirmishScreen::restoreMapChoice(const std::string &name)
 {
-    const auto &names = shippedMapNames();
-    const auto it = std::find(names.begin(), names.end(), name);
-    if (it == names.end())
+    auto it = std::find(names_.begin(), names_.end(), name);
+    if (it == names_.end()) {
+        refreshMapList();
+        it = std::find(names_.begin(), names_.end(), name);
+    }
+    if (it == names_.end())
         return false;
+    const int index = static_cast<int>(it - names_.begin());
     // A remembered map whose preview cannot be loaded is quietly forgotten;
     // the list then starts at the first map as on a first run.
     QImage preview;
     try {
-        preview = loadBitmapFile(mapPreviewPath(name));
+        preview = loadMapPreview(name);
     } catch (const std::exception &) {
         return false;
     }
-    mapChoice_ = static_cast<int>(it - names.begin());
+    mapChoice_ = index;
     mappreview_->setPicture(preview);
     const QSignalBlocker quiet(maplist_);
     maplist_->setCurrentIndex(mapChoice_);
     return true;
 }
 
+bool SkirmishScreen::chooseMapNamed(const std::string &name)
+{
+    if (!restoreMapChoice(name))
+        return false;
+    emit mapChosen(name);
+    return true;
+}
+
 void SkirmishScreen::maplistChange()
 {
     const int index = maplist_->currentIndex();
-    const auto &names = shippedMapNames();
-    if (index < 0 || index >= static_cast<int>(names.size()))
+    if (index < 0 || index >= static_cast<int>(names_.size()))
         return;
-    const std::string &name = names[static_cast<std::size_t>(index)];
+    const std::string name = names_[static_cast<std::size_t>(index)];
     QImage preview;
     try {
-        preview = loadBitmapFile(mapPreviewPath(name));
+        preview = loadMapPreview(name);
     } catch (...) {
         const QSignalBlocker quiet(maplist_);
         maplist_->setCurrentIndex(mapChoice_);

@@ -5,6 +5,7 @@
 #include "core/gameerror.h"
 #include "rules/battle.h"
 #include "rules/enemyturn.h"
+#include "ui/language.h"
 
 #include <algorithm>
 #include <array>
@@ -178,7 +179,58 @@ QString Texts::terrainName(const Terrain &terrain)
 
 QString Texts::mapName(const std::string &name)
 {
+    if (!isShippedMap(name))
+        return QString::fromStdString(name);
     return QCoreApplication::translate(kMapScope, name.c_str());
+}
+
+bool Texts::isShippedMapName(const QString &name)
+{
+    for (const std::string &shipped : shippedMapNames()) {
+        for (const QString &text : inEveryLanguage(kMapScope, shipped.c_str())) {
+            if (name.compare(text, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString Texts::mapNameRefusal(MapNameProblem problem)
+{
+    switch (problem) {
+    case MapNameProblem::None: break;
+    case MapNameProblem::Empty: return tr("Bitte geben Sie der Karte einen Namen.");
+    case MapNameProblem::NotText: return tr("Der Name enthält Zeichen, die kein Text sind.");
+    case MapNameProblem::ControlCharacter:
+        return tr("Der Name darf keine Steuerzeichen (Tabulator, Zeilenumbruch und dergleichen) enthalten.");
+    case MapNameProblem::PathSeparator: return tr("Der Name darf weder \"/\" noch \"\\\" enthalten.");
+    case MapNameProblem::OnlyDots: return tr("Der Name darf nicht nur aus Punkten bestehen.");
+    case MapNameProblem::TooLong:
+        return tr("Der Name ist zu lang: höchstens %1 Zeichen.").arg(static_cast<int>(kMaxMapNameLength));
+    case MapNameProblem::Shipped:
+        return tr("So heißt schon eine mitgelieferte Karte. Bitte wählen Sie einen anderen Namen.");
+    }
+    return QString();
+}
+
+QString Texts::cellStateName(const std::string &state)
+{
+    const auto underscore = state.find('_');
+    const std::string owner = underscore == std::string::npos ? std::string() : state.substr(0, underscore);
+    QString side;
+    if (owner == "None")
+        side = tr("frei");
+    else if (owner == "Red")
+        side = tr("Rot");
+    else if (owner == "Blue")
+        side = tr("Blau");
+    if (side.isEmpty())
+        return QString::fromStdString(state);
+    if (state.compare(underscore + 1, std::string::npos, "Base") == 0 && owner != "None")
+        return tr("Basis (%1)").arg(side);
+    if (const Terrain *t = terrainOf(state))
+        return tr("%1 (%2)").arg(terrainName(*t), side);
+    return QString::fromStdString(state);
 }
 
 } // namespace gw

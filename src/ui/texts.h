@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "map/mapnames.h"
 #include "rules/screen.h"
 
 #include <QCoreApplication>
@@ -47,9 +48,19 @@ public:
     // The opponent's level: "Leicht", "Mittel", "Schwer".
     static QString levelName(int32_t level);
 
-    // A terrain's name ("Gras") and a shipped map's ("Mittelmeer").
+    // A terrain's name ("Gras"), and a map's as the lists show it: a
+    // shipped map's translated ("Mittelmeer"), an own map's as it is.
     static QString terrainName(const Terrain &terrain);
     static QString mapName(const std::string &name);
+    // Whether a name is a shipped map's in any language the game speaks,
+    // in any case ("mittelmeer", "Stranded"): no own map may take it, or
+    // the lists would show two maps of one name.
+    static bool isShippedMapName(const QString &name);
+    // Why the editor refuses a map's name, as a box says it.
+    static QString mapNameRefusal(MapNameProblem problem);
+    // A cell state as the editor's brush line shows it: "Getreidefeld (Rot)",
+    // "Basis (Blau)", "Wasser (frei)"; a state of a map's own as it is.
+    static QString cellStateName(const std::string &state);
 };
 
 } // namespace gw

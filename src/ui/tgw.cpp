@@ -10,6 +10,8 @@
 #include "ui/language.h"
 #include "ui/layoutkit.h"
 #include "ui/mainmenu.h"
+#include "ui/mapeditorcontroller.h"
+#include "ui/mapeditorscreen.h"
 #include "ui/messagebox.h"
 #include "ui/optionscontroller.h"
 #include "ui/optionsscreen.h"
@@ -21,6 +23,8 @@
 
 #include <QKeyEvent>
 #include <QTimer>
+
+#include <utility>
 
 namespace gw {
 
@@ -43,12 +47,14 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     panoptions_ = new OptionsScreen(this);
     panskirmish_ = new SkirmishScreen(this);
     pangame_ = new GameScreen(this);
+    paneditor_ = new MapEditorScreen(this);
     stackWindowedOnTop(this);
 
     game_ = new GameController(*sound_, *pangame_, this);
     // One generator for the whole run, seeded once from the clock.
     game_->random().clockreseed();
     options_ = new OptionsController(game_->state(), *sound_, *panoptions_, *panskirmish_, this);
+    editor_ = new MapEditorController(*paneditor_, this);
     mainmenuslide_ = new QTimer(this);
     mainmenuslide_->setObjectName("mainmenuslide");
     mainmenuslide_->setInterval(25);
@@ -94,6 +100,11 @@ void Tgw::wireScreens()
     wire(panskirmish_, &SkirmishScreen::mapChosen, options_, &OptionsController::mapChosen);
     wire(panskirmish_, &SkirmishScreen::backClicked, this, &Tgw::btnskirmishbackClick);
     wire(panskirmish_, &SkirmishScreen::startClicked, this, &Tgw::startClicked);
+    wire(panskirmish_, &SkirmishScreen::editorClicked, this, &Tgw::btnmapeditorClick);
+    wire(editor_, &MapEditorController::leaveRequested, this, &Tgw::leaveEditor);
+    wire(editor_, &MapEditorController::mapsChanged, this, &Tgw::ownMapsChanged);
+    wire(editor_, &MapEditorController::playRequested, this, &Tgw::playOwnMap);
+    connect(editor_, &MapEditorController::errorOccurred, this, &Tgw::showError);
     wire(game_, &GameController::skirmishStarted, this, &Tgw::showGameScreen);
     connect(game_, &GameController::errorOccurred, this, &Tgw::showError);
     wire(pangame_, &GameScreen::leaveClicked, this, &Tgw::returnToMainMenu);
@@ -140,10 +151,54 @@ void Tgw::btnskirmishClick()
     state().menustate = 2;
     enableMenuSlide();
     panskirmish_->show();
-    // The list keeps its choice from an earlier visit, and that is the map
-    // the start button loads.
-    panskirmish_->showMapChoice();
+    // The own maps are listed afresh; the list keeps its choice from an
+    // earlier visit, and that is the map the start button loads.
+    panskirmish_->refreshMapList();
     game_->chooseMap(panskirmish_->chosenMap());
+}
+
+void Tgw::enterSkirmishScreen()
+{
+    panskirmish_->show();
+    panskirmish_->refreshMapList();
+    game_->chooseMap(panskirmish_->chosenMap());
+    record_->refresh();
+}
+
+void Tgw::btnmapeditorClick()
+{
+    savedInEditor_.clear();
+    editor_->setMapChoices(panskirmish_->mapNames());
+    panskirmish_->hide();
+    paneditor_->show();
+    editor_->enter();
+}
+
+void Tgw::leaveEditor()
+{
+    paneditor_->hide();
+    enterSkirmishScreen();
+    // The map made or changed last is the one the list offers.
+    const std::string saved = std::exchange(savedInEditor_, std::string());
+    if (!saved.empty())
+        panskirmish_->chooseMapNamed(saved);
+}
+
+void Tgw::ownMapsChanged()
+{
+    savedInEditor_ = editor_->mapFile();
+    panskirmish_->refreshMapList();
+    game_->chooseMap(panskirmish_->chosenMap());
+    editor_->setMapChoices(panskirmish_->mapNames());
+}
+
+void Tgw::playOwnMap(const std::string &name)
+{
+    // The list shows the map that is started; a start that cannot read it
+    // says why in its own box.
+    if (!panskirmish_->chooseMapNamed(name))
+        game_->chooseMap(name);
+    startClicked();
 }
 
 void Tgw::btnoptionsClick()
@@ -196,6 +251,7 @@ void Tgw::startClicked()
 void Tgw::showGameScreen(const std::string &mapName)
 {
     panskirmish_->hide();
+    paneditor_->hide();
     pangame_->show();
     // The map played is the one remembered, also when a game of another map
     // was continued; a failure to remember it is shown once the game screen
@@ -229,6 +285,8 @@ void Tgw::escapePressed()
 {
     if (!pangame_->isHidden())
         pangame_->closeTopPanel();
+    else if (!paneditor_->isHidden())
+        editor_->btneditorbackClick();
     else if (!panoptions_->isHidden())
         btnoptionsbackClick();
     else if (!panskirmish_->isHidden())

@@ -17,6 +17,8 @@ namespace gw {
 class GameController;
 class GameScreen;
 class MainMenu;
+class MapEditorController;
+class MapEditorScreen;
 class OptionsController;
 class OptionsScreen;
 class RecordKeeper;
@@ -39,6 +41,7 @@ public:
     Random &random();
     GameController &game() { return *game_; }
     OptionsController &options() { return *options_; }
+    MapEditorController &editor() { return *editor_; }
 
     // Shows an error the way an escaping handler error is shown: in a
     // "Grimsward" box, with a full stop added, and as one line on the error
@@ -55,14 +58,23 @@ public:
     void btnendClick();
     void btnoptionsbackClick();
     void btnskirmishbackClick();
+    // "Karteneditor" on the skirmish screen, and the editor's way back.
+    void btnmapeditorClick();
+    void leaveEditor();
+    // The editor saved or deleted an own map: the lists show it.
+    void ownMapsChanged();
+    // "Spielen" in the editor: a skirmish on the map just saved, through
+    // the start button's way (and its question when a game is saved).
+    void playOwnMap(const std::string &name);
     // "Starten": with a game saved, the player is asked first, since the
     // new game takes the save's place.
     void startClicked();
     void showGameScreen(const std::string &mapName);
     // "Beenden" on the game screen, or a result panel's button.
     void returnToMainMenu();
-    // Escape: closes the game screen's topmost panel, leaves the options or
-    // skirmish screen, or asks the quit question on the main menu.
+    // Escape: closes the game screen's topmost panel, leaves the editor (as
+    // its "Zurück"), the options or skirmish screen, or asks the quit
+    // question on the main menu.
     void escapePressed();
 
 protected:
@@ -70,12 +82,17 @@ protected:
 
 private:
     void wireScreens();
+    // The skirmish screen as it opens: the own maps listed afresh, the map
+    // in force chosen, its record shown.
+    void enterSkirmishScreen();
 
     std::unique_ptr<SoundSystem> sound_;
     MainMenu *menu_;
     OptionsScreen *panoptions_;
     SkirmishScreen *panskirmish_;
     GameScreen *pangame_;
+    MapEditorScreen *paneditor_;
+    MapEditorController *editor_;
     GameController *game_;
     OptionsController *options_;
     RecordKeeper *record_ = nullptr;
@@ -83,6 +100,9 @@ private:
     // The options could not be written when the screen was last left; the
     // next try leaves it whatever happens, so the player is never trapped.
     bool optionsSaveFailed_ = false;
+    // The own map saved last in this visit of the editor, which the list
+    // offers when the editor is left.
+    std::string savedInEditor_;
     WindowDrag *drag_;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/windowdrag.h"
 
+#include "ui/editorfield.h"
+#include "ui/palette.h"
 #include "ui/picturebox.h"
 #include "ui/spinbuttons.h"
 
@@ -25,7 +27,8 @@ bool isControl(const QWidget *w)
     if (qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
         qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
         qobject_cast<const QAbstractSlider *>(w) || qobject_cast<const QAbstractScrollArea *>(w) ||
-        qobject_cast<const SpinButtons *>(w))
+        qobject_cast<const SpinButtons *>(w) || qobject_cast<const EditorField *>(w) ||
+        qobject_cast<const Palette *>(w))
         return true;
     if (auto *picture = qobject_cast<const PictureBox *>(w))
         return picture->isClickable();

@@ -104,6 +104,9 @@ TEST(MapParsing, KeepsEveryLineAndLineZeroIsFree)
 TEST(MapPaths, AreBuiltWithBackslashesAndBlanksKept)
 {
     EXPECT_EQ(gw::mapPath("Big City Crisis"), "maps\\skirmish\\Big City Crisis.gwm");
+    // Every other name is one of the player's own maps.
+    EXPECT_EQ(gw::mapPath("Meine Karte"), "mymaps\\Meine Karte.gwm");
+    EXPECT_EQ(gw::mapPath("gestrandet"), "mymaps\\gestrandet.gwm");
     EXPECT_EQ(gw::mapPreviewPath("Gestrandet"), "maps\\skirmish\\Gestrandet.bmp");
     EXPECT_EQ(gw::shippedMapNames(), (Lines{"Mittelmeer", "Big City Crisis", "Gestrandet"}));
 }
@@ -124,9 +127,13 @@ protected:
         std::filesystem::current_path(old_);
         std::filesystem::remove_all(dir_);
     }
+    // Where the game looks for a map of this name: the shipped folder or the
+    // player's own.
     static void writeMap(const std::string &name, const Lines &lines)
     {
-        std::ofstream("maps/skirmish/" + name + ".gwm", std::ios::binary) << gw::joinLines(lines);
+        const std::filesystem::path file = gw::nativePath(gw::mapPath(name));
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << gw::joinLines(lines);
     }
 
 private:
@@ -135,11 +142,18 @@ private:
 
 TEST_F(MapFiles, MissingFileNamesTheBackslashPath)
 {
-    try {
-        gw::readMap("Nirgendwo");
-        FAIL();
-    } catch (const gw::GameError &e) {
-        EXPECT_EQ(std::string(e.what()), "Datei maps\\skirmish\\Nirgendwo.gwm kann nicht geöffnet werden");
+    const std::pair<const char *, const char *> rows[] = {
+        {"Gestrandet", "Datei maps\\skirmish\\Gestrandet.gwm kann nicht geöffnet werden"},
+        {"Nirgendwo", "Datei mymaps\\Nirgendwo.gwm kann nicht geöffnet werden"},
+        {"K\xc3\xbcste", "Datei mymaps\\K\xc3\xbcste.gwm kann nicht geöffnet werden"},
+    };
+    for (const auto &[name, message] : rows) {
+        try {
+            gw::readMap(name);
+            ADD_FAILURE() << name;
+        } catch (const gw::GameError &e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
     }
 }
 

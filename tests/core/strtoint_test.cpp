@@ -89,6 +89,12 @@ TEST(GameErrors, MessagesAreTheGermanTexts)
     // File bytes above 127 are shown as Latin-1, so the message stays valid UTF-8.
     EXPECT_EQ(std::string(gw::GameError::notAnInteger("\xe4").what()),
               "'ä' ist kein gültiger Integerwert");
+    // A path is shown as UTF-8 when it is UTF-8 (an own map's name), else as
+    // Latin-1 like file text (a picture named by a map line).
+    EXPECT_EQ(std::string(gw::GameError::cannotCreate("mymaps\\K\xc3\xbcste.gwm").what()),
+              "Datei mymaps\\Küste.gwm kann nicht erstellt werden");
+    EXPECT_EQ(std::string(gw::GameError::cannotOpen("images\\None_W\xe4ld.bmp").what()),
+              "Datei images\\None_Wäld.bmp kann nicht geöffnet werden");
 }
 
 } // namespace

@@ -54,11 +54,13 @@ mkdir -p "$elsewhere"
 export XDG_DATA_HOME="$work/xdg"
 home="$XDG_DATA_HOME/grimsward"
 # The player's directory as an earlier start and the player left it: a link
-# into a data directory that no longer exists, and a real maps folder holding
-# a map of the player's own, which the launcher must keep and use.
-mkdir -p "$home/maps/skirmish"
+# into a data directory that no longer exists, a real maps folder holding
+# a map of the player's own, which the launcher must keep and use, and the
+# folder of maps the editor saved, which is the player's alone.
+mkdir -p "$home/maps/skirmish" "$home/mymaps"
 ln -s "$work/removed-prefix/share/grimsward/images" "$home/images"
 printf 'Meine Karte\r\n' > "$home/maps/skirmish/Meine Karte.gwm"
+printf 'Meine Insel\r\n' > "$home/mymaps/Meine Insel.gwm"
 status=0
 (cd "$elsewhere" && QT_QPA_PLATFORM=offscreen timeout 6 "$prefix/bin/grimsward" 2> "$work/stderr") || status=$?
 [ "$status" -eq 124 ] || { cat "$work/stderr" >&2; fail "the game ended by itself with status $status"; }
@@ -71,6 +73,9 @@ fi
 [ -L "$home/images" ] || fail "the stale images link was not replaced by a link"
 [ -f "$home/maps/skirmish/Meine Karte.gwm" ] || fail "the player's own map was deleted"
 [ ! -L "$home/maps" ] || fail "the player's own maps folder was replaced by a link"
+[ -d "$home/mymaps" ] && [ ! -L "$home/mymaps" ] || fail "the folder of the player's own maps is no longer a folder of the player's"
+[ -f "$home/mymaps/Meine Insel.gwm" ] || fail "a map the player made was deleted"
+[ ! -e "$prefix/share/grimsward/mymaps" ] || fail "the installed data holds a folder of own maps"
 [ "$(grep -c maps "$work/stderr")" -eq 1 ] || { cat "$work/stderr" >&2; fail "using the player's own maps folder was not said exactly once"; }
 [ -z "$(ls -A "$elsewhere")" ] || fail "files written to the directory it was started from: $(ls -A "$elsewhere")"
 echo "install test passed"

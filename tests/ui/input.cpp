@@ -6,11 +6,11 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-void pressKey(QWidget *widget, int key)
+void pressKey(QWidget *widget, int key, Qt::KeyboardModifiers modifiers)
 {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
     QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
     QApplication::sendEvent(widget, &release);
 }
 
@@ -43,4 +43,17 @@ void mouseClick(QWidget *widget)
     const QPoint middle = widget->rect().center();
     mousePress(widget, middle, widget->mapToGlobal(middle));
     mouseRelease(widget, middle, widget->mapToGlobal(middle));
+}
+
+void mouseClickAt(QWidget *widget, QPoint local)
+{
+    mousePress(widget, local, widget->mapToGlobal(local));
+    mouseRelease(widget, local, widget->mapToGlobal(local));
+}
+
+void mouseRightClick(QWidget *widget, QPoint local)
+{
+    const QPoint global = widget->mapToGlobal(local);
+    sendMouse(widget, QEvent::MouseButtonPress, local, global, Qt::RightButton, Qt::RightButton);
+    sendMouse(widget, QEvent::MouseButtonRelease, local, global, Qt::RightButton, Qt::NoButton);
 }

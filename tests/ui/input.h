@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPoint>
+#include <Qt>
 #include <QtGlobal>
 
 class QWidget;
@@ -10,8 +11,8 @@ class QWidget;
 // under the mouse or with the focus, passing up to its parents while
 // ignored, and through the application's event filters.
 
-// Presses and releases a key on the widget.
-void pressKey(QWidget *widget, int key);
+// Presses and releases a key on the widget, with the modifiers held.
+void pressKey(QWidget *widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // Left-button press, move and release at a point inside the widget; the
 // screen position is given separately, as the mouse sees it.
@@ -19,5 +20,8 @@ void mousePress(QWidget *widget, QPoint local, QPoint global);
 void mouseMove(QWidget *widget, QPoint local, QPoint global);
 void mouseRelease(QWidget *widget, QPoint local, QPoint global);
 
-// A press and release in the middle of the widget.
+// A press and release in the middle of the widget, or at a point of it.
 void mouseClick(QWidget *widget);
+void mouseClickAt(QWidget *widget, QPoint local);
+// A press and release of the right button at a point of the widget.
+void mouseRightClick(QWidget *widget, QPoint local);

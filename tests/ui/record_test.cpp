@@ -204,12 +204,12 @@ TEST(ContinueGame, StartingANewGameReplacesTheSaveAndAResultRemovesIt)
 TEST(ContinueGame, AMapWithCellStatesOfItsOwnIsSavedAndContinued)
 {
     Harness h;
-    // A map whose cells hold a state of its own, with its picture.
+    // An own map whose cells hold a state of its own, with its picture.
     QByteArray map = bytesOf(h.dir, "maps/skirmish/Gestrandet.gwm");
     std::vector<std::string> lines = gw::splitLines(map.toStdString());
     lines[0] = "Eigene Insel";
     lines[5] = "Haus_Links";
-    h.dir.write("maps/skirmish/Eigene Insel.gwm", QByteArray::fromStdString(gw::joinLines(lines)));
+    h.dir.write("mymaps/Eigene Insel.gwm", QByteArray::fromStdString(gw::joinLines(lines)));
     h.dir.write("images/Haus_Links.bmp", bytesOf(h.dir, "images/None_Grass.bmp"));
     h.dir.writeOptions({"", "0", "0"});
     h.start();
@@ -233,7 +233,7 @@ TEST(ContinueGame, AMapWithCellStatesOfItsOwnIsSavedAndContinued)
 
     // A save whose map file has gone cannot be continued.
     h.click("btnendgame");
-    h.dir.remove("maps/skirmish/Eigene Insel.gwm");
+    h.dir.remove("mymaps/Eigene Insel.gwm");
     h.click("btnskirmish");
     EXPECT_FALSE(shown(h, "btncontinue"));
     ASSERT_EQ(h.boxes.boxes().size(), 1u);
