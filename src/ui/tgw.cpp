@@ -19,7 +19,9 @@
 #include "ui/skirmishscreen.h"
 #include "ui/windowdrag.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace gw {
@@ -54,7 +56,7 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     mainmenuslide_->setInterval(25);
     wireScreens();
     drag_ = new WindowDrag(this);
-    new RulesPanel(this);
+    rules_ = new RulesPanel(this);
 
     for (Sound s : kAllSounds)
         sound_->open(s);
@@ -87,6 +89,8 @@ void Tgw::wireScreens()
     wire(panoptions_, &OptionsScreen::soundClicked, options_, &OptionsController::btnsoundClick);
     wire(panoptions_, &OptionsScreen::languageClicked, options_, &OptionsController::btnlanguageClick);
     wire(panoptions_, &OptionsScreen::levelClicked, options_, &OptionsController::btnlevelClick);
+    wire(panoptions_, &OptionsScreen::musicVolumeChanged, options_, &OptionsController::setMusicVolume);
+    wire(panoptions_, &OptionsScreen::effectsVolumeChanged, options_, &OptionsController::setEffectsVolume);
     connect(options_, &OptionsController::levelChanged, game_, &GameController::setStartLevel);
     wire(panoptions_, &OptionsScreen::backClicked, this, &Tgw::btnoptionsbackClick);
     wire(panskirmish_, &SkirmishScreen::mapEntryChanged, panskirmish_, &SkirmishScreen::maplistChange);
@@ -217,12 +221,29 @@ void Tgw::returnToMainMenu()
 void Tgw::keyPressEvent(QKeyEvent *event)
 {
     // Keys reach the window when the focused widget has no use for them.
+    const Qt::KeyboardModifiers others = event->modifiers() & ~Qt::ShiftModifier;
+    if (event->key() == Qt::Key_M && others == Qt::NoModifier) {
+        event->accept();
+        // A held key switches once.
+        if (!event->isAutoRepeat())
+            runGuarded([this](const QString &text) { showError(text); }, [this] { musicKeyPressed(); });
+        return;
+    }
     if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
     runGuarded([this](const QString &text) { showError(text); }, [this] { escapePressed(); });
+}
+
+void Tgw::musicKeyPressed()
+{
+    const QWidget *focused = focusWidget();
+    const auto *list = qobject_cast<const QComboBox *>(focused);
+    if (!rules_->isHidden() || qobject_cast<const QLineEdit *>(focused) || (list && list->isEditable()))
+        return;
+    options_->btnmusicClick();
 }
 
 void Tgw::escapePressed()
