@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/gamecontroller.h"
 #include "ui/gamescreen.h"
+#include "ui/gamestyle.h"
 #include "ui/guard.h"
 #include "ui/language.h"
 #include "ui/layoutkit.h"
@@ -29,6 +30,8 @@ namespace gw {
 Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     : QWidget(parent), sound_(sound ? std::move(sound) : makePulseSoundSystem())
 {
+    // The game's own look, for everything the window shows.
+    useGameStyle();
     // Built in the player's language (a box while building is in it too).
     setLanguage(QString::fromStdString(OptionsFile::languageIn()));
     setObjectName("gw");
