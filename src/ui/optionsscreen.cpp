@@ -52,7 +52,7 @@ QSlider *OptionsScreen::makeVolumeControl(const QString &name, const QRect &plac
     slider->setTickInterval(10);
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setValue(100);
-    percentLabel = makeFixedLabel(this, "lab" + name.mid(3), {place.right() + 5, place.top() + 4, 36, 17}, QString(),
+    percentLabel = makeFixedLabel(this, "lab" + name.mid(3), {place.right() + 5, place.top() + 4, 36, 16}, QString(),
                                   windowFont(13), colour::moneyGreen);
     TextLabel *label = percentLabel;
     // A drag goes through every value; the control keeps to steps of 10 and
