@@ -28,6 +28,7 @@ struct SilentSound : gw::SoundSystem {
     void stop(gw::Sound) override {}
     void rewind(gw::Sound) override {}
     void close(gw::Sound) override {}
+    void setVolume(gw::Sound, int) override {}
 };
 
 void BM_SkirmishStart(benchmark::State &st)

@@ -322,6 +322,18 @@
         <source>Gegner:</source>
         <translation>Opponent:</translation>
     </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Musik-Lautstärke</source>
+        <translation>Music volume</translation>
+    </message>
+    <message>
+        <source>Effekt-Lautstärke</source>
+        <translation>Effects volume</translation>
+    </message>
 </context>
 <context>
     <name>gw::PurchasePanel</name>

@@ -29,6 +29,14 @@ constexpr pa_usec_t kRequestUsec = 2 * PA_USEC_PER_SEC;
 // Playback starts once this much is there, which is at the first request.
 constexpr pa_usec_t kStartUsec = PA_USEC_PER_SEC / 10;
 
+// A player's volume in percent on the server's own scale, the one desktop
+// mixers show: 100 leaves the samples as they are, 0 is silence.
+pa_volume_t serverVolume(int percent)
+{
+    const int clamped = std::clamp(percent, 0, 100);
+    return static_cast<pa_volume_t>(static_cast<unsigned long long>(PA_VOLUME_NORM) * clamped / 100);
+}
+
 class PulseSoundSystem : public SoundSystem {
 public:
     PulseSoundSystem()
@@ -121,6 +129,17 @@ public:
         p.decoder.reset();
     }
 
+    // The stream's own volume on the server, not scaled samples: the server
+    // holds seconds of the sound already, and applies its volume to those
+    // too, so the change is heard at once.
+    void setVolume(Sound sound, int percent) override
+    {
+        Lock lock(loop_);
+        Player &p = player(sound);
+        p.volume = serverVolume(percent);
+        sendVolume(p);
+    }
+
 private:
     struct Player {
         PulseSoundSystem *owner = nullptr;
@@ -131,6 +150,8 @@ private:
         pa_operation *drain = nullptr;       // the end of the file is written
         long long streamStart = 0;           // decoder position when the stream began
         long long written = 0;               // sample frames given to the stream
+        pa_volume_t volume = PA_VOLUME_NORM; // as the game set it
+        pa_volume_t streamVolume = PA_VOLUME_NORM; // as the stream was given it
     };
 
     // Holds the loop's lock; without a loop there is nothing to lock.
@@ -226,8 +247,27 @@ private:
         // The timing is asked for at every refill (see onWrite), not on
         // libpulse's own timer, which would wake the thread every 1.5 s.
         const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING);
-        if (pa_stream_connect_playback(p.stream, nullptr, &attr, flags, nullptr, nullptr) < 0)
+        // The stream starts at the player's volume; a change before the
+        // server has made it is sent once it is ready (onStreamState).
+        pa_cvolume volume{};
+        pa_cvolume_set(&volume, sampleSpec.channels, p.volume);
+        p.streamVolume = p.volume;
+        if (pa_stream_connect_playback(p.stream, nullptr, &attr, flags, &volume, nullptr) < 0)
             dropStream(p);
+    }
+
+    // Gives a ready stream the player's volume, when it has another.
+    void sendVolume(Player &p)
+    {
+        if (!p.stream || p.streamVolume == p.volume || pa_stream_get_state(p.stream) != PA_STREAM_READY)
+            return;
+        pa_cvolume volume{};
+        pa_cvolume_set(&volume, pa_stream_get_sample_spec(p.stream)->channels, p.volume);
+        if (pa_operation *op = pa_context_set_sink_input_volume(context_, pa_stream_get_index(p.stream), &volume,
+                                                                nullptr, nullptr)) {
+            pa_operation_unref(op);
+            p.streamVolume = p.volume;
+        }
     }
 
     // Decodes what the server asks for straight into its buffer, then asks
@@ -277,7 +317,12 @@ private:
     static void onStreamState(pa_stream *stream, void *userdata)
     {
         Player &p = *static_cast<Player *>(userdata);
-        if (stream == p.stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
+        if (stream != p.stream)
+            return;
+        const pa_stream_state_t state = pa_stream_get_state(stream);
+        if (state == PA_STREAM_READY)
+            p.owner->sendVolume(p);
+        else if (!PA_STREAM_IS_GOOD(state))
             p.owner->dropStream(p);
     }
 

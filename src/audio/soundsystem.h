@@ -11,7 +11,8 @@ namespace gw {
 // The four sound players of the window. Open checks and binds a player's
 // file; Play starts it (from the start when it had run to its end), Stop
 // halts it and keeps the position, Rewind moves it back to the start and
-// ends a playback in progress, Close releases the file.
+// ends a playback in progress, Close releases the file. SetVolume sets a
+// player's loudness, which holds for what plays and for every later Play.
 class SoundSystem {
 public:
     virtual ~SoundSystem() = default;
@@ -23,6 +24,10 @@ public:
     virtual void stop(Sound sound) = 0;
     virtual void rewind(Sound sound) = 0;
     virtual void close(Sound sound) = 0;
+    // 0 (silent) to 100 (the file's own level) percent; heard at once on a
+    // sound that plays. Plays and stops nothing: a player at 0 that plays
+    // goes on playing, silently. Every player starts at 100.
+    virtual void setVolume(Sound sound, int percent) = 0;
 };
 
 // All four players in the order the window opens them.

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace gw {
 
@@ -40,23 +41,21 @@ Bevel::Bevel(QWidget *parent, Shape shape) : QWidget(parent), shape_(shape)
 
 void Bevel::paintEvent(QPaintEvent *)
 {
+    // Drawn by the style, in the look of the panels' edges: a lowered frame,
+    // or a lowered two-pixel line along the right edge.
     QPainter painter(this);
-    const QColor shadow = palette().color(QPalette::Dark);
-    const QColor light = palette().color(QPalette::Light);
-    const int r = width() - 1, b = height() - 1;
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.state |= QStyle::State_Sunken;
+    option.lineWidth = 1;
+    option.midLineWidth = 0;
     if (shape_ == Shape::RightLine) {
-        painter.setPen(shadow);
-        painter.drawLine(r - 1, 0, r - 1, b);
-        painter.setPen(light);
-        painter.drawLine(r, 0, r, b);
-        return;
+        option.frameShape = QFrame::VLine;
+        option.rect = QRect(width() - 2, 0, 2, height());
+    } else {
+        option.frameShape = QFrame::Panel;
     }
-    painter.setPen(shadow);
-    painter.drawLine(0, 0, r, 0);
-    painter.drawLine(0, 0, 0, b);
-    painter.setPen(light);
-    painter.drawLine(r, 0, r, b);
-    painter.drawLine(0, b, r, b);
+    style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
 }
 
 TextLabel::TextLabel(QWidget *parent, Anchor anchor) : QLabel(parent), anchor_(anchor)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/messagebox.h"
 
+#include "ui/gamestyle.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -29,6 +31,9 @@ protected:
 void prepare(QMessageBox &box)
 {
     box.setTextFormat(Qt::PlainText);
+    // The box in the game's look: its buttons are the game's plates, on a
+    // dark face.
+    box.setPalette(boxPalette(box.palette()));
     auto *filter = new RepeatedKeyFilter(&box);
     box.installEventFilter(filter);
     for (QAbstractButton *b : box.buttons())

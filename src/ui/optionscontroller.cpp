@@ -10,6 +10,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 namespace gw {
 
 OptionsController::OptionsController(GameState &state, SoundSystem &sound, OptionsScreen &screen,
@@ -26,8 +28,34 @@ OptionsController::OptionsController(GameState &state, SoundSystem &sound, Optio
 }
 
 namespace {
-// The options file's key for the opponent's level.
+// The options file's keys for the opponent's level and the two volumes.
 const char *const kLevelKey = "level";
+const char *const kMusicVolumeKey = "musicvolume";
+const char *const kEffectsVolumeKey = "effectsvolume";
+constexpr int kFullVolume = 100;
+
+// A volume the file holds: 0 to 100 in steps of 10; anything else is full
+// volume, without a box.
+int volumeIn(const OptionsFile &options, const char *key)
+{
+    int32_t percent = 0;
+    if (!tryStrtoint(options.setting(key), percent) || percent < 0 || percent > kFullVolume || percent % 10 != 0)
+        return kFullVolume;
+    return percent;
+}
+
+// A volume, and a level, need no line while they are the default; a file
+// that has the line keeps it up to date.
+void keepSetting(OptionsFile &options, const char *key, int value, int defaultValue)
+{
+    if (value != defaultValue || !options.setting(key).empty())
+        options.setSetting(key, std::to_string(value));
+}
+
+constexpr Sound kEffects[] = {Sound::FightBg, Sound::Fight, Sound::Defend};
+
+// The nearest step of 10 within 0..100.
+int volumeStep(int percent) { return std::clamp((percent + 5) / 10 * 10, 0, kFullVolume); }
 } // namespace
 
 void OptionsController::loadOptions()
@@ -39,6 +67,8 @@ void OptionsController::loadOptions()
         level = 0;
     level_ = level;
     emit levelChanged(level_);
+    setMusicVolume(volumeIn(options_, kMusicVolumeKey));
+    setEffectsVolume(volumeIn(options_, kEffectsVolumeKey));
     // A missing, empty or unknown language is German, without an error.
     setLanguage(QString::fromStdString(options_.language()));
     const std::string &remembered = options_.lines().line(0);
@@ -55,6 +85,20 @@ void OptionsController::showSwitches()
     screen_.showMusicSwitch(state_.musicon);
     screen_.showSoundSwitch(state_.soundon);
     screen_.showLevel(level_);
+    screen_.showVolumes(musicVolume_, effectsVolume_);
+}
+
+void OptionsController::setMusicVolume(int percent)
+{
+    musicVolume_ = volumeStep(percent);
+    sound_.setVolume(Sound::BgMusic, musicVolume_);
+}
+
+void OptionsController::setEffectsVolume(int percent)
+{
+    effectsVolume_ = volumeStep(percent);
+    for (Sound s : kEffects)
+        sound_.setVolume(s, effectsVolume_);
 }
 
 void OptionsController::btnlevelClick()
@@ -91,9 +135,9 @@ void OptionsController::btnlanguageClick()
 
 void OptionsController::saveOptions()
 {
-    // The default level needs no line; a file that has one keeps it up to date.
-    if (level_ != 0 || !options_.setting(kLevelKey).empty())
-        options_.setSetting(kLevelKey, std::to_string(level_));
+    keepSetting(options_, kLevelKey, level_, 0);
+    keepSetting(options_, kMusicVolumeKey, musicVolume_, kFullVolume);
+    keepSetting(options_, kEffectsVolumeKey, effectsVolume_, kFullVolume);
     options_.save(lastMap_.empty() ? skirmish_.chosenMap() : lastMap_, state_.musicon, state_.soundon,
                   currentLanguage().toStdString());
 }

@@ -15,7 +15,8 @@ class SoundSystem;
 struct GameState;
 
 // The program's switches and their file: reads options.cfg at start-up,
-// switches the music, the battle sounds and the language, writes the file
+// switches the music, the battle sounds and the language, sets their
+// volumes, writes the file
 // when the options screen is left and the map when a skirmish starts, and
 // restarts the music every 116 seconds.
 class OptionsController : public QObject {
@@ -38,6 +39,13 @@ public:
     // level of the next game started; a game in progress keeps its own.
     void btnlevelClick();
     int32_t level() const { return level_; }
+    // The music's and the three battle sounds' volume, 0 to 100 percent in
+    // steps of 10; heard at once, kept in the file. The switches stay as they
+    // are: a volume of 0 switches nothing off.
+    void setMusicVolume(int percent);
+    void setEffectsVolume(int percent);
+    int musicVolume() const { return musicVolume_; }
+    int effectsVolume() const { return effectsVolume_; }
     // Writes the map, the two switches and the language into the file, the
     // file's other lines kept. Throws GameError::cannotCreate when it cannot be written.
     void saveOptions();
@@ -62,6 +70,7 @@ private:
     // The map chosen or played last; the list's choice until there is one.
     std::string lastMap_;
     int32_t level_ = 0;
+    int musicVolume_ = 100, effectsVolume_ = 100;
     QTimer *tmusicrewind_;
 };
 

@@ -8,6 +8,7 @@
 #include "ui/texts.h"
 
 #include <QPushButton>
+#include <QSlider>
 
 namespace gw {
 
@@ -25,6 +26,11 @@ OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184
     // The opponent's level below the language.
     lablevel_ = makeFixedLabel(this, "lablevel", {104, 200, 95, 22}, QString(), decorativeFont(18), colour::green);
     btnlevel_ = makeButton(this, "btnlevel", {200, 200, 113, 25}, QString(), windowFont(15));
+    // The volumes beside the switches they belong to.
+    trkmusicvolume_ = makeVolumeControl("trkmusicvolume", {320, 56, 64, 25}, labmusicvolume_,
+                                        &OptionsScreen::musicVolumeChanged);
+    trkeffectsvolume_ = makeVolumeControl("trkeffectsvolume", {320, 104, 64, 25}, labeffectsvolume_,
+                                          &OptionsScreen::effectsVolumeChanged);
     connect(back_, &PictureBox::clicked, this, &OptionsScreen::backClicked);
     connect(btnmusic_, &QPushButton::clicked, this, &OptionsScreen::musicClicked);
     connect(btnsound_, &QPushButton::clicked, this, &OptionsScreen::soundClicked);
@@ -34,12 +40,54 @@ OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184
     retranslate();
 }
 
+QSlider *OptionsScreen::makeVolumeControl(const QString &name, const QRect &place, TextLabel *&percentLabel,
+                                          void (OptionsScreen::*changed)(int))
+{
+    auto *slider = new QSlider(Qt::Horizontal, this);
+    slider->setObjectName(name);
+    slider->setGeometry(place);
+    slider->setRange(0, 100);
+    slider->setSingleStep(10);
+    slider->setPageStep(10);
+    slider->setTickInterval(10);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setValue(100);
+    percentLabel = makeFixedLabel(this, "lab" + name.mid(3), {place.right() + 5, place.top() + 4, 36, 16}, QString(),
+                                  windowFont(13), colour::moneyGreen);
+    TextLabel *label = percentLabel;
+    // A drag goes through every value; the control keeps to steps of 10 and
+    // announces only those.
+    connect(slider, &QSlider::valueChanged, this, [this, slider, label, changed](int value) {
+        const int step = (value + 5) / 10 * 10;
+        if (step != value) {
+            slider->setValue(step);
+            return;
+        }
+        label->setCaption(tr("%1 %").arg(value));
+        emit(this->*changed)(value);
+    });
+    return slider;
+}
+
+void OptionsScreen::showVolumes(int music, int effects)
+{
+    for (auto [slider, value] : {std::pair{trkmusicvolume_, music}, std::pair{trkeffectsvolume_, effects}}) {
+        const QSignalBlocker quiet(slider);
+        slider->setValue(value);
+    }
+    labmusicvolume_->setCaption(tr("%1 %").arg(trkmusicvolume_->value()));
+    labeffectsvolume_->setCaption(tr("%1 %").arg(trkeffectsvolume_->value()));
+}
+
 void OptionsScreen::retranslate()
 {
     labmusic_->setCaption(tr("Musik:"));
     labsound_->setCaption(tr("Sound:"));
     lablanguage_->setCaption(tr("Sprache:"));
     lablevel_->setCaption(tr("Gegner:"));
+    trkmusicvolume_->setAccessibleName(tr("Musik-Lautstärke"));
+    trkeffectsvolume_->setAccessibleName(tr("Effekt-Lautstärke"));
+    showVolumes(trkmusicvolume_->value(), trkeffectsvolume_->value());
     back_->setPicture(withTransparentBottomLeft(wordPicture("back.bmp")));
     showMusicSwitch(musicon_);
     showSoundSwitch(soundon_);

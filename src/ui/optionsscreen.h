@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class QPushButton;
+class QSlider;
 
 namespace gw {
 
@@ -27,19 +28,29 @@ public:
     void showLanguage();
     // "* Leicht *", "* Mittel *" or "* Schwer *".
     void showLevel(int32_t level);
+    // The two volumes in percent, beside the switches; shown, not announced.
+    void showVolumes(int music, int effects);
 
 signals:
     void musicClicked();
     void soundClicked();
     void languageClicked();
     void levelClicked();
+    // The player moved a volume control: 0 to 100 percent in steps of 10.
+    void musicVolumeChanged(int percent);
+    void effectsVolumeChanged(int percent);
     void backClicked();
 
 protected:
     void retranslate() override;
 
 private:
+    QSlider *makeVolumeControl(const QString &name, const QRect &place, TextLabel *&percentLabel,
+                               void (OptionsScreen::*changed)(int));
+
     TextLabel *labmusic_, *labsound_, *lablanguage_, *lablevel_;
+    QSlider *trkmusicvolume_, *trkeffectsvolume_;
+    TextLabel *labmusicvolume_, *labeffectsvolume_;
     PictureBox *back_;
     QPushButton *btnmusic_, *btnsound_, *btnlanguage_, *btnlevel_;
     int32_t musicon_ = 1, soundon_ = 1, level_ = 0;

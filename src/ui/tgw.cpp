@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/gamecontroller.h"
 #include "ui/gamescreen.h"
+#include "ui/gamestyle.h"
 #include "ui/guard.h"
 #include "ui/language.h"
 #include "ui/layoutkit.h"
@@ -21,7 +22,9 @@
 #include "ui/skirmishscreen.h"
 #include "ui/windowdrag.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <utility>
@@ -31,6 +34,8 @@ namespace gw {
 Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     : QWidget(parent), sound_(sound ? std::move(sound) : makePulseSoundSystem())
 {
+    // The game's own look, for everything the window shows.
+    useGameStyle();
     // Built in the player's language (a box while building is in it too).
     setLanguage(QString::fromStdString(OptionsFile::languageIn()));
     setObjectName("gw");
@@ -60,7 +65,7 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     mainmenuslide_->setInterval(25);
     wireScreens();
     drag_ = new WindowDrag(this);
-    new RulesPanel(this);
+    rules_ = new RulesPanel(this);
 
     for (Sound s : kAllSounds)
         sound_->open(s);
@@ -93,6 +98,8 @@ void Tgw::wireScreens()
     wire(panoptions_, &OptionsScreen::soundClicked, options_, &OptionsController::btnsoundClick);
     wire(panoptions_, &OptionsScreen::languageClicked, options_, &OptionsController::btnlanguageClick);
     wire(panoptions_, &OptionsScreen::levelClicked, options_, &OptionsController::btnlevelClick);
+    wire(panoptions_, &OptionsScreen::musicVolumeChanged, options_, &OptionsController::setMusicVolume);
+    wire(panoptions_, &OptionsScreen::effectsVolumeChanged, options_, &OptionsController::setEffectsVolume);
     connect(options_, &OptionsController::levelChanged, game_, &GameController::setStartLevel);
     wire(panoptions_, &OptionsScreen::backClicked, this, &Tgw::btnoptionsbackClick);
     wire(panskirmish_, &SkirmishScreen::mapEntryChanged, panskirmish_, &SkirmishScreen::maplistChange);
@@ -273,12 +280,29 @@ void Tgw::returnToMainMenu()
 void Tgw::keyPressEvent(QKeyEvent *event)
 {
     // Keys reach the window when the focused widget has no use for them.
+    const Qt::KeyboardModifiers others = event->modifiers() & ~Qt::ShiftModifier;
+    if (event->key() == Qt::Key_M && others == Qt::NoModifier) {
+        event->accept();
+        // A held key switches once.
+        if (!event->isAutoRepeat())
+            runGuarded([this](const QString &text) { showError(text); }, [this] { musicKeyPressed(); });
+        return;
+    }
     if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
     runGuarded([this](const QString &text) { showError(text); }, [this] { escapePressed(); });
+}
+
+void Tgw::musicKeyPressed()
+{
+    const QWidget *focused = focusWidget();
+    const auto *list = qobject_cast<const QComboBox *>(focused);
+    if (!rules_->isHidden() || qobject_cast<const QLineEdit *>(focused) || (list && list->isEditable()))
+        return;
+    options_->btnmusicClick();
 }
 
 void Tgw::escapePressed()

@@ -22,6 +22,7 @@ class MapEditorScreen;
 class OptionsController;
 class OptionsScreen;
 class RecordKeeper;
+class RulesPanel;
 class SkirmishScreen;
 class WindowDrag;
 
@@ -76,6 +77,10 @@ public:
     // its "Zurück"), the options or skirmish screen, or asks the quit
     // question on the main menu.
     void escapePressed();
+    // M: the music switch, as if "btnmusic" were pressed, on every screen;
+    // not while a text field has the focus or the rules are open (a box
+    // takes every key itself).
+    void musicKeyPressed();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -96,6 +101,7 @@ private:
     GameController *game_;
     OptionsController *options_;
     RecordKeeper *record_ = nullptr;
+    RulesPanel *rules_;
     QTimer *mainmenuslide_;
     // The options could not be written when the screen was last left; the
     // next try leaves it whatever happens, so the player is never trapped.

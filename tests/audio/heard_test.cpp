@@ -6,212 +6,26 @@
 // the piece it plays.
 #include "gameplay.h"
 #include "harness.h"
+#include "sink.h"
 #include "ui/optionscontroller.h"
 
-#include "audio/mp3decoder.h"
 #include "audio/soundsystem.h"
 #include "core/cells.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
-#include <QThread>
+#include <QSlider>
 
 #include <gtest/gtest.h>
 
-#include <pulse/error.h>
-#include <pulse/simple.h>
-
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
+#include <cstdio>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <vector>
 
 namespace {
-
-constexpr int kMusicRate = 44100;
-
-} // namespace
-
-// Stream lists print as words in failure messages.
-QT_BEGIN_NAMESPACE
-void PrintTo(const QStringList &list, std::ostream *out) { *out << '{' << list.join(' ').toStdString() << '}'; }
-QT_END_NAMESPACE
-
-namespace {
-
-bool privateServer() { return qEnvironmentVariable("GRIMSWARD_NULL_SINK") == "null"; }
-
-// The names of the streams the process plays ("sbgmusic", ...), sorted.
-QStringList streamsOf(qint64 pid)
-{
-    QProcess pactl;
-    pactl.start("pactl", {"-f", "json", "list", "sink-inputs"});
-    if (!pactl.waitForFinished(10000) || pactl.exitCode() != 0) {
-        ADD_FAILURE() << "pactl failed: " << pactl.readAllStandardError().toStdString();
-        return {};
-    }
-    QStringList names;
-    for (const QJsonValue &v : QJsonDocument::fromJson(pactl.readAllStandardOutput()).array()) {
-        const QJsonObject props = v.toObject().value("properties").toObject();
-        if (props.value("application.process.id").toString().toLongLong() == pid)
-            names << props.value("media.name").toString();
-    }
-    names.sort();
-    return names;
-}
-
-// Waits until the process plays exactly these streams. With events the
-// window goes on meanwhile; inside a message box's callback it cannot.
-bool waitForStreams(qint64 pid, const QStringList &expected, int milliseconds, bool events = true)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (streamsOf(pid) != expected) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        if (events)
-            pump(50);
-        else
-            QThread::msleep(50);
-    }
-    return true;
-}
-
-int loudest(const std::vector<std::int16_t> &samples)
-{
-    int peak = 0;
-    for (std::int16_t s : samples)
-        peak = std::max(peak, std::abs(static_cast<int>(s)));
-    return peak;
-}
-
-// Records what the null sink plays, mono at the music's rate. It listens all
-// the time, from its construction on: a sink that nobody records renders far
-// ahead of the clock, and a recording begun then would start in its future.
-class Listener {
-public:
-    Listener()
-    {
-        pa_sample_spec sampleSpec{};
-        sampleSpec.format = PA_SAMPLE_S16LE;
-        sampleSpec.channels = 1;
-        sampleSpec.rate = kMusicRate;
-        pa_buffer_attr attr{};
-        attr.maxlength = static_cast<std::uint32_t>(-1);
-        attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(20000, &sampleSpec));
-        int error = 0;
-        rec_ = pa_simple_new(nullptr, "Grimsward test", PA_STREAM_RECORD, "null.monitor", "heard", &sampleSpec, nullptr,
-                             &attr, &error);
-        if (!rec_)
-            ADD_FAILURE() << "cannot record the null sink: " << pa_strerror(error);
-    }
-    ~Listener()
-    {
-        if (rec_)
-            pa_simple_free(rec_);
-    }
-    Listener(const Listener &) = delete;
-    Listener &operator=(const Listener &) = delete;
-
-    // Waits until a tenth of a second passes in silence: what the sink had
-    // mixed before a stream went still plays out, later on a loaded
-    // machine. Returns whether it did within five seconds.
-    bool waitUntilSilent()
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 5000) {
-            if (loudest(listen(100)) <= 2)
-                return true;
-        }
-        return false;
-    }
-
-    // Waits until something is heard: the null sink may take up to two
-    // seconds to start a new stream. Returns whether it was.
-    bool waitUntilHeard()
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 5000) {
-            if (loudest(listen(100)) >= 100)
-                return true;
-        }
-        return false;
-    }
-
-    // What plays from now on for the given time; the window waits meanwhile.
-    // What was recorded before is thrown away, and with it the first 20 ms,
-    // which may still hold a piece that was on its way.
-    std::vector<std::int16_t> listen(int milliseconds)
-    {
-        std::vector<std::int16_t> stale(kMusicRate / 50);
-        std::vector<std::int16_t> samples(static_cast<std::size_t>(kMusicRate) * milliseconds / 1000);
-        int error = 0;
-        if (!rec_ || pa_simple_flush(rec_, &error) < 0 ||
-            pa_simple_read(rec_, stale.data(), stale.size() * 2, &error) < 0 ||
-            pa_simple_read(rec_, samples.data(), samples.size() * 2, &error) < 0) {
-            ADD_FAILURE() << "recording failed: " << pa_strerror(error);
-            samples.clear();
-        }
-        return samples;
-    }
-
-private:
-    pa_simple *rec_ = nullptr;
-};
-
-// The music, decoded the way the players decode it.
-std::vector<std::int16_t> decodedMusic()
-{
-    gw::Mp3Decoder decoder("sound\\bgmusic.mp3");
-    EXPECT_EQ(decoder.rate(), kMusicRate);
-    EXPECT_EQ(decoder.channels(), 1);
-    std::vector<std::int16_t> all(130 * kMusicRate);
-    all.resize(decoder.read(all.data(), all.size() * 2) / 2);
-    return all;
-}
-
-// Where in the music the recording began, in seconds (below 0 when it began
-// before the music), or nothing when the recording is not the music. A loud stretch of the recording is looked for
-// sample by sample; the server passes the samples through unchanged, give or
-// take rounding.
-std::optional<double> heardAt(const std::vector<std::int16_t> &music, const std::vector<std::int16_t> &heard)
-{
-    constexpr std::size_t kWindow = 1024;
-    constexpr int kTolerance = 4;
-    if (heard.size() < 2 * kWindow)
-        return std::nullopt;
-    std::size_t best = 0;
-    long long bestEnergy = -1;
-    for (std::size_t at = heard.size() / 4; at + kWindow <= heard.size(); at += kWindow / 4) {
-        long long energy = 0;
-        for (std::size_t i = 0; i < kWindow; ++i)
-            energy += static_cast<long long>(heard[at + i]) * heard[at + i];
-        if (energy > bestEnergy) {
-            bestEnergy = energy;
-            best = at;
-        }
-    }
-    if (bestEnergy < static_cast<long long>(kWindow) * 100 * 100)
-        return std::nullopt; // (next to) silence fits too many places
-    for (std::size_t offset = 0; offset + kWindow <= music.size(); ++offset) {
-        std::size_t i = 0;
-        while (i < kWindow && std::abs(music[offset + i] - heard[best + i]) <= kTolerance)
-            ++i;
-        if (i == kWindow)
-            return (static_cast<double>(offset) - static_cast<double>(best)) / kMusicRate;
-    }
-    return std::nullopt;
-}
 
 class Heard : public ::testing::Test {
 protected:
@@ -338,6 +152,71 @@ TEST_F(Heard, TheMusicPlaysOnWithoutAGapAcrossItsRefills)
         ++i;
     EXPECT_EQ(i, heard.size()) << "the music breaks off " << static_cast<double>(i) / kMusicRate
                                << " s into the recording";
+}
+
+TEST_F(Heard, HalfTheMusicVolumeIsMeasurablyQuieterAndHeardAtOnceWithoutARestart)
+{
+    startWindow("1", "0");
+    const std::vector<std::int16_t> music = decodedMusic();
+    ASSERT_TRUE(waitForStreams(pid, {"sbgmusic"}, 10000));
+    ASSERT_TRUE(ear->waitUntilHeard());
+    EXPECT_EQ(streamVolumeOf(pid, "sbgmusic"), 100);
+    const std::vector<std::int16_t> full = ear->listen(1500);
+    const std::optional<double> fullAt = heardAt(music, full);
+    ASSERT_TRUE(fullAt) << "at 100 % the sink plays the music's own samples";
+    const long long fullStart = std::llround(*fullAt * kMusicRate);
+    ASSERT_GE(fullStart, 0);
+    // Each level against the music's own over the same stretch, so that
+    // the loud and soft parts of the piece do not count.
+    const double fullLevel = rms(full, 0, full.size()) / rms(music, static_cast<std::size_t>(fullStart), full.size());
+
+    h.click("btnoptions");
+    h.find<QSlider>("trkmusicvolume")->setValue(50);
+    const std::vector<std::int16_t> half = ear->listen(1500);
+    EXPECT_EQ(streamVolumeOf(pid, "sbgmusic"), 50);
+    EXPECT_EQ(streamsOf(pid), QStringList({"sbgmusic"})) << "the same stream plays on";
+    const long long after = fullStart + static_cast<long long>(full.size());
+    const Fit fit = fitAt(music, half, after - kMusicRate / 2, after + 2 * kMusicRate);
+    ASSERT_GT(fit.correlation, 0.95) << "the recording is the music, from where it was, not restarted";
+    const auto start = static_cast<std::size_t>(fit.start);
+    const double halfLevel = rms(half, 0, half.size()) / rms(music, start, half.size());
+    // The first quarter of a second after the change is already quieter.
+    const std::size_t quarter = kMusicRate / 4;
+    const double firstLevel = rms(half, 0, quarter) / rms(music, start, quarter);
+    std::printf("music at 100 %%: RMS %.1f (%.3f of the file's); at 50 %%: RMS %.1f (%.3f), its first 0.25 s %.3f\n",
+                rms(full, 0, full.size()), fullLevel, rms(half, 0, half.size()), halfLevel, firstLevel);
+    RecordProperty("level_at_100", std::to_string(fullLevel));
+    RecordProperty("level_at_50", std::to_string(halfLevel));
+    EXPECT_NEAR(fullLevel, 1.0, 0.05) << "full volume is the file's own level";
+    EXPECT_LT(halfLevel, 0.7 * fullLevel) << "50 % is measurably quieter";
+    EXPECT_GT(halfLevel, 0.02) << "and not silent";
+    EXPECT_LT(firstLevel, 0.7 * fullLevel) << "at once, not after the buffered seconds";
+
+    h.click("btnoptionsback");
+    h.gw.reset();
+    EXPECT_TRUE(waitForStreams(pid, {}, 3000));
+}
+
+TEST_F(Heard, TheFilesVolumesHoldFromTheFirstSoundOn)
+{
+    h.dir.writeOptions({"Mittelmeer", "1", "1", "de", "musicvolume=30", "effectsvolume=60"});
+    h.gw = std::make_unique<gw::Tgw>(gw::makePulseSoundSystem());
+    ASSERT_TRUE(waitForStreams(pid, {"sbgmusic"}, 10000));
+    EXPECT_EQ(streamVolumeOf(pid, "sbgmusic"), 30) << "the stream begins at it";
+    h.startSkirmish();
+    setUpVictory();
+    int noise = -1, call = -1;
+    h.boxes.onBox = [&](const BoxWatcher::Box &) {
+        waitForStreams(pid, {"sbgmusic", "sfight", "sfightbg"}, 3000, false);
+        noise = streamVolumeOf(pid, "sfightbg");
+        call = streamVolumeOf(pid, "sfight");
+    };
+    attackBase();
+    EXPECT_EQ(noise, 60);
+    EXPECT_EQ(call, 60);
+    EXPECT_EQ(streamVolumeOf(pid, "sbgmusic"), 30) << "the effects leave the music alone";
+    h.gw.reset();
+    EXPECT_TRUE(waitForStreams(pid, {}, 3000));
 }
 
 TEST_F(Heard, ThePlayersAttackPlaysBattleNoiseAndItsCallTogether)

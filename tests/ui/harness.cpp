@@ -63,7 +63,7 @@ std::vector<std::string> ScratchDir::readLines(const QString &relative) const
 
 void Harness::start(std::set<gw::Sound> failingSounds)
 {
-    gw = std::make_unique<gw::Tgw>(std::make_unique<RecordingSound>(sounds, std::move(failingSounds)));
+    gw = std::make_unique<gw::Tgw>(std::make_unique<RecordingSound>(sounds, std::move(failingSounds), volumes));
 }
 
 void Harness::click(const QString &name) const

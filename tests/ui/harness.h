@@ -45,6 +45,8 @@ QString sourceDataDir();
 struct Harness {
     ScratchDir dir;
     RecordingSound::Log sounds = std::make_shared<std::vector<std::string>>();
+    // The volume calls, apart from the sounds' log.
+    RecordingSound::Log volumes = std::make_shared<std::vector<std::string>>();
     BoxWatcher boxes;
     std::unique_ptr<gw::Tgw> gw;
 

@@ -14,6 +14,14 @@ void pressKey(QWidget *widget, int key, Qt::KeyboardModifiers modifiers)
     QApplication::sendEvent(widget, &release);
 }
 
+void pressCharacterKey(QWidget *widget, int key, const QString &text, bool repeat)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, repeat);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text, repeat);
+    QApplication::sendEvent(widget, &release);
+}
+
 namespace {
 void sendMouse(QWidget *widget, QEvent::Type type, QPoint local, QPoint global, Qt::MouseButton button,
                Qt::MouseButtons held)

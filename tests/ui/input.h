@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 #include <Qt>
 #include <QtGlobal>
 
@@ -13,6 +14,9 @@ class QWidget;
 
 // Presses and releases a key on the widget, with the modifiers held.
 void pressKey(QWidget *widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// The same for a key that types a character, as a keyboard sends it; a
+// repeat is the press a held key sends again.
+void pressCharacterKey(QWidget *widget, int key, const QString &text, bool repeat = false);
 
 // Left-button press, move and release at a point inside the widget; the
 // screen position is given separately, as the mouse sees it.

@@ -53,6 +53,11 @@ const Expected kWidgets[] = {
     {"btnoptionsback", "panoptions", 24, 240, 192, 51, true, nullptr},
     {"btnmusic", "panoptions", 200, 56, 113, 25, true, "* Eingeschaltet *"},
     {"btnsound", "panoptions", 200, 104, 113, 25, true, "* Eingeschaltet *"},
+    // The volumes beside the switches; their percentages a line of 13 px high.
+    {"trkmusicvolume", "panoptions", 320, 56, 64, 25, true, nullptr},
+    {"labmusicvolume", "panoptions", 388, 60, 36, kLine, true, "100 %"},
+    {"trkeffectsvolume", "panoptions", 320, 104, 64, 25, true, nullptr},
+    {"labeffectsvolume", "panoptions", 388, 108, 36, kLine, true, "100 %"},
     // skirmish screen
     {"mappreview", "panskirmish", 184, 64, 265, 161, true, nullptr},
     {"mappreviewframe", "panskirmish", 176, 56, 281, 177, true, nullptr},

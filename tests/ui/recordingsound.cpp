@@ -10,6 +10,12 @@ void RecordingSound::open(gw::Sound s)
         throw gw::GameError::cannotOpen(gw::soundFilePath(s));
 }
 
+void RecordingSound::setVolume(gw::Sound s, int percent)
+{
+    if (volumes_)
+        volumes_->push_back(std::string("volume ") + gw::soundPlayerName(s) + " " + std::to_string(percent));
+}
+
 std::vector<std::string> callsOf(const RecordingSound::Log &log, const std::vector<std::string> &verbs)
 {
     std::vector<std::string> out;
