@@ -7,7 +7,9 @@
 #include "ui/language.h"
 #include "ui/optionsscreen.h"
 #include "ui/skirmishscreen.h"
+#include "ui/windowscaler.h"
 
+#include <QScreen>
 #include <QTimer>
 
 namespace gw {
@@ -26,8 +28,17 @@ OptionsController::OptionsController(GameState &state, SoundSystem &sound, Optio
 }
 
 namespace {
-// The options file's key for the opponent's level.
+// The options file's keys for the opponent's level and the window's size.
 const char *const kLevelKey = "level";
+const char *const kWindowKey = "window";
+
+// The sizes that fit the screen the widget is shown on (the primary screen
+// before anything is shown).
+std::vector<WindowSize> sizesFittingScreenOf(const QWidget *widget)
+{
+    const QScreen *screen = screenWindowOf(widget)->screen();
+    return offeredWindowSizes(screen ? screen->availableGeometry().size() : kLayoutSize);
+}
 } // namespace
 
 void OptionsController::loadOptions()
@@ -39,6 +50,10 @@ void OptionsController::loadOptions()
         level = 0;
     level_ = level;
     emit levelChanged(level_);
+    // The window: 100, 150, 200 or full; anything else is 100 %, without a
+    // box, and a size the screen no longer holds is the largest it does.
+    const WindowSize wanted = windowSizeFromKey(options_.setting(kWindowKey)).value_or(WindowSize::Normal);
+    windowSize_ = fittingWindowSize(wanted, sizesFittingScreenOf(&screen_));
     // A missing, empty or unknown language is German, without an error.
     setLanguage(QString::fromStdString(options_.language()));
     const std::string &remembered = options_.lines().line(0);
@@ -55,6 +70,7 @@ void OptionsController::showSwitches()
     screen_.showMusicSwitch(state_.musicon);
     screen_.showSoundSwitch(state_.soundon);
     screen_.showLevel(level_);
+    screen_.showWindowSize(windowSize_);
 }
 
 void OptionsController::btnlevelClick()
@@ -62,6 +78,25 @@ void OptionsController::btnlevelClick()
     level_ = (level_ + 1) % 3;
     screen_.showLevel(level_);
     emit levelChanged(level_);
+}
+
+void OptionsController::btnwindowClick()
+{
+    windowSize_ = nextWindowSize(windowSize_, sizesFittingScreenOf(&screen_));
+    screen_.showWindowSize(windowSize_);
+    emit windowSizeChanged(windowSize_);
+}
+
+void OptionsController::toggleFullScreen()
+{
+    if (windowSize_ == WindowSize::Full) {
+        windowSize_ = fittingWindowSize(beforeFull_, sizesFittingScreenOf(&screen_));
+    } else {
+        beforeFull_ = windowSize_;
+        windowSize_ = WindowSize::Full;
+    }
+    screen_.showWindowSize(windowSize_);
+    emit windowSizeChanged(windowSize_);
 }
 
 void OptionsController::btnmusicClick()
@@ -94,6 +129,8 @@ void OptionsController::saveOptions()
     // The default level needs no line; a file that has one keeps it up to date.
     if (level_ != 0 || !options_.setting(kLevelKey).empty())
         options_.setSetting(kLevelKey, std::to_string(level_));
+    if (windowSize_ != WindowSize::Normal || !options_.setting(kWindowKey).empty())
+        options_.setSetting(kWindowKey, windowSizeKey(windowSize_));
     options_.save(lastMap_.empty() ? skirmish_.chosenMap() : lastMap_, state_.musicon, state_.soundon,
                   currentLanguage().toStdString());
 }

@@ -22,6 +22,7 @@ class OptionsScreen;
 class RecordKeeper;
 class SkirmishScreen;
 class WindowDrag;
+class WindowScaler;
 
 // The main window "gw". It builds the screens, the game controller and the
 // options, connects them, switches between the screens and shows the errors
@@ -39,6 +40,9 @@ public:
     Random &random();
     GameController &game() { return *game_; }
     OptionsController &options() { return *options_; }
+    // Draws the window at the size the options give (100 % leaves it a
+    // window of its own, as it always was).
+    WindowScaler &scaler() { return *scaler_; }
 
     // Shows an error the way an escaping handler error is shown: in a
     // "Grimsward" box, with a full stop added, and as one line on the error
@@ -64,6 +68,8 @@ public:
     // Escape: closes the game screen's topmost panel, leaves the options or
     // skirmish screen, or asks the quit question on the main menu.
     void escapePressed();
+    // F11, on every screen: full screen, or back to the size before it.
+    void f11Pressed();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -84,6 +90,7 @@ private:
     // next try leaves it whatever happens, so the player is never trapped.
     bool optionsSaveFailed_ = false;
     WindowDrag *drag_;
+    std::unique_ptr<WindowScaler> scaler_;
 };
 
 } // namespace gw
