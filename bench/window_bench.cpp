@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the window: the skirmish start with all 220 pictures, one
-// round end with its save, and one tick of the field redraw with no, one or
-// every cell changed.
+// round end with its save, one tick of the field redraw with no, one or
+// every cell changed, and at 100 % and 200 %: a whole picture of the main
+// menu and of the game screen as the window on the screen draws it, and a
+// click on a cell on its way from the window on the screen to the cell.
 #include "audio/soundsystem.h"
 #include "core/linelist.h"
 #include "core/random.h"
@@ -9,8 +11,11 @@
 #include "ui/fieldredraw.h"
 #include "ui/gamecontroller.h"
 #include "ui/tgw.h"
+#include "ui/windowscaler.h"
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QGraphicsView>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -72,6 +77,55 @@ void BM_RedrawTick(benchmark::State &st)
     }
 }
 BENCHMARK(BM_RedrawTick)->Arg(0)->Arg(1)->Arg(220)->Unit(benchmark::kMillisecond);
+
+// The window shown at 100 % (range 100) or 200 % (200), on the main menu
+// (screen 0) or the game screen (1).
+std::unique_ptr<gw::Tgw> shownWindow(int percent, bool game)
+{
+    auto window = std::make_unique<gw::Tgw>(std::make_unique<SilentSound>());
+    if (game) {
+        window->btnskirmishClick();
+        window->game().btnskirmishstartClick();
+    }
+    window->scaler().apply(percent == 200 ? gw::WindowSize::Double : gw::WindowSize::Normal);
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+// Everything the window on the screen shows, drawn once, as after an
+// exposure.
+void BM_DrawWindow(benchmark::State &st)
+{
+    const auto window = shownWindow(int(st.range(0)), st.range(1) == 1);
+    QWidget *shown = gw::screenWindowOf(window.get());
+    for (auto _ : st)
+        benchmark::DoNotOptimize(shown->grab());
+}
+BENCHMARK(BM_DrawWindow)->ArgsProduct({{100, 200}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// A press and release on the middle of cell 58, delivered where the window
+// system delivers it: to the cell at 100 %, to the view's viewport at 200 %,
+// from where the scene and the proxy take it to the cell. No field mode is
+// set, so the click changes nothing.
+void BM_ClickOnACell(benchmark::State &st)
+{
+    const auto window = shownWindow(int(st.range(0)), true);
+    QWidget *cell = window->findChild<QWidget *>("Image58");
+    auto *view = qobject_cast<QGraphicsView *>(gw::screenWindowOf(window.get()));
+    QWidget *target = view ? view->viewport() : cell;
+    const QPoint logical = cell->mapTo(window.get(), QPoint(17, 17));
+    const QPointF at = view ? QPointF(view->mapFromScene(QPointF(logical))) : QPointF(17, 17);
+    const QPointF global = target->mapToGlobal(at);
+    for (auto _ : st) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, at, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+    }
+}
+BENCHMARK(BM_ClickOnACell)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

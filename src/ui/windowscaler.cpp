@@ -141,7 +141,7 @@ void WindowScaler::apply(WindowSize size)
             view_->showNormal();
         fit();
         if (shown)
-            showView();
+            showView(true);
     }
     if (focus && focus->window() == window_)
         focus->setFocus(Qt::OtherFocusReason);
@@ -197,7 +197,7 @@ void WindowScaler::fit()
     }
 }
 
-void WindowScaler::showView()
+void WindowScaler::showView(bool activate)
 {
     auto *view = static_cast<ScaledView *>(view_.data());
     if (view->fullScreen)
@@ -205,7 +205,11 @@ void WindowScaler::showView()
     else
         view->show();
     view->raise();
-    view->activateWindow();
+    // A switch while the game is on the screen hands the keyboard to the
+    // new window; a first showing is activated as any new window is (and
+    // is not drawn twice for it).
+    if (activate)
+        view->activateWindow();
     view->setFocus(Qt::ActiveWindowFocusReason);
     view->scene()->setFocusItem(proxy_);
 }
@@ -216,7 +220,7 @@ bool WindowScaler::eventFilter(QObject *watched, QEvent *event)
     // it, which ends the program as closing the window did at 100 %.
     if (watched == window_ && proxy_ && !switching_ && view_) {
         if (event->type() == QEvent::Show)
-            showView();
+            showView(false);
         else if (event->type() == QEvent::Hide && !event->spontaneous())
             view_->close();
     }

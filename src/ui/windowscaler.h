@@ -45,7 +45,7 @@ private:
     void embed();
     void release();
     void fit();
-    void showView();
+    void showView(bool activate);
 
     QWidget *window_;
     QPointer<QGraphicsView> view_;
