@@ -9,6 +9,7 @@
 #include <QGraphicsView>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -84,6 +85,19 @@ ScaledView *viewOf(const QWidget *widget)
     return dynamic_cast<ScaledView *>(proxy->scene()->views().constFirst());
 }
 
+// Tooltips are windows of their own, drawn by the toolkit at 100 %; their
+// text follows the game's factor.
+void scaleToolTips(double factor)
+{
+    static const QFont base = QToolTip::font();
+    QFont font = base;
+    if (base.pixelSize() > 0)
+        font.setPixelSize(int(std::lround(base.pixelSize() * factor)));
+    else
+        font.setPointSizeF(base.pointSizeF() * factor);
+    QToolTip::setFont(font);
+}
+
 } // namespace
 
 QWidget *screenWindowOf(const QWidget *widget)
@@ -110,6 +124,7 @@ WindowScaler::~WindowScaler()
         window_->hide();
         proxy_->setWidget(nullptr);
         window_->setAttribute(Qt::WA_QuitOnClose, true);
+        scaleToolTips(1.0);
     }
     delete view_;
 }
@@ -128,6 +143,7 @@ void WindowScaler::apply(WindowSize size)
         if (!proxy_)
             return;
         release();
+        scaleToolTips(1.0);
         centreOnScreen(window_);
         if (shown) {
             window_->show();
@@ -140,6 +156,7 @@ void WindowScaler::apply(WindowSize size)
         else if (before == WindowSize::Full && size != WindowSize::Full)
             view_->showNormal();
         fit();
+        scaleToolTips(scale());
         if (shown)
             showView(true);
     }
