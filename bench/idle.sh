@@ -10,7 +10,9 @@
 # The start-up time of each is the median of seven further starts (from the
 # program's start until its window is exposed and drawn), beside the
 # fastest and the slowest of them, since one start moves by tens of
-# milliseconds with the machine's load.
+# milliseconds with the machine's load; they are taken after the idle
+# minutes, in seven rounds that start every screen once, so a change in the
+# load falls on all screens alike.
 #   bench/idle.sh [seconds per screen]   (default 15; needs a built build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -63,6 +65,7 @@ now() { date +%s.%N; }
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/gw-idle.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 rows=()
+modes=(bare timer menu music options skirmish game menu200 game200 menu-qsf2 game-qsf2)
 
 # bare: an empty window; timer: the same window with a 25 ms timer that does
 # nothing (40 wake-ups a second, to check the count by); menu, options,
@@ -71,7 +74,7 @@ rows=()
 # field redraw running, music and sound off; menu200, game200: those two
 # screens with the window at 200 %; menu-qsf2, game-qsf2: the same at 100 %
 # under QT_SCALE_FACTOR=2, the toolkit's own scaling, for comparison.
-for mode in bare timer menu music options skirmish game menu200 game200 menu-qsf2 game-qsf2; do
+for mode in "${modes[@]}"; do
     coproc BENCH { QT_QPA_PLATFORM=$platform exec build/bench/bench_idle "$mode" "$seconds" hold; }
     out=${BENCH[0]}
     in=${BENCH[1]}
@@ -91,12 +94,7 @@ for mode in bare timer menu music options skirmish game menu200 game200 menu-qsf
     cpu=$(sed -E 's/.* CPU ([0-9.]+)%.*/\1/' <<<"$result")
     window_cpu=$(sed -E 's/.*window thread ([0-9.]+)%.*/\1/' <<<"$result")
     memory=$(sed -E 's/.*peak memory ([0-9.]+) MB.*/\1/' <<<"$result")
-    starts=$(for _ in 1 2 3 4 5 6 7; do
-        QT_QPA_PLATFORM=$platform build/bench/bench_idle "$mode" 0 2>/dev/null | sed -nE 's/.*start-up ([0-9]+) ms.*/\1/p'
-    done | sort -n | tr '\n' ' ')
-    startup=$(awk '{ printf "%s (%s-%s)", $4, $1, $7 }' <<<"$starts")
-    echo "    start-up in seven starts: $starts ms"
-    rows+=("| $mode | $cpu % | $window_cpu % | $main ($involuntary) | $sound ($sound_involuntary) | $others | $memory MB | $startup ms |")
+    rows+=("| $mode | $cpu % | $window_cpu % | $main ($involuntary) | $sound ($sound_involuntary) | $others | $memory MB |")
 done
 
 # mpg123 playing the music to the same sink, measured the same way: CPU time
@@ -127,6 +125,20 @@ if command -v mpg123 >/dev/null 2>&1; then
 else
     echo "mpg123: not installed (Debian package mpg123), not measured"
 fi
+
+# Start-up: seven rounds, every screen once in each.
+declare -A starts
+for _ in 1 2 3 4 5 6 7; do
+    for mode in "${modes[@]}"; do
+        ms=$(QT_QPA_PLATFORM=$platform build/bench/bench_idle "$mode" 0 2>/dev/null | sed -nE 's/.*start-up ([0-9]+) ms.*/\1/p')
+        starts[$mode]="${starts[$mode]:-} $ms"
+    done
+done
+for i in "${!modes[@]}"; do
+    sorted=$(tr ' ' '\n' <<<"${starts[${modes[$i]}]}" | grep . | sort -n | tr '\n' ' ')
+    echo "${modes[$i]}: start-up in seven starts: $sorted ms"
+    rows[$i]+=" $(awk '{ printf "%s (%s-%s)", $4, $1, $7 }' <<<"$sorted") ms |"
+done
 
 echo
 echo "wake-ups per second, in brackets those of them involuntary (preemptions):"
