@@ -21,7 +21,7 @@ namespace {
 // borderless view of one proxy, black where the layout does not reach.
 class ScaledView : public QGraphicsView {
 public:
-    ScaledView(QWidget *content) : content_(content)
+    explicit ScaledView(QWidget *content) : content_(content)
     {
         setScene(new QGraphicsScene(this));
         setObjectName("gwview");
@@ -171,6 +171,9 @@ void WindowScaler::embed()
     if (shown)
         window_->hide();
     auto *view = new ScaledView(window_);
+    // On the screen the window is on, where the player has it.
+    if (QScreen *screen = window_->screen())
+        view->setScreen(screen);
     view_ = view;
     proxy_ = new QGraphicsProxyWidget(nullptr, Qt::Widget);
     proxy_->setWidget(window_);
@@ -188,6 +191,8 @@ void WindowScaler::release()
         window_->hide();
     proxy_->setWidget(nullptr);
     proxy_ = nullptr; // goes with the view's scene
+    if (QScreen *screen = view_->screen())
+        window_->setScreen(screen);
     // Embedding made the window one that does not end the program.
     window_->setAttribute(Qt::WA_QuitOnClose, true);
     view_->hide();
