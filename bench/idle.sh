@@ -7,6 +7,12 @@
 # every thread (its voluntary and involuntary context switches, from
 # /proc/PID/task/*/status, over the measured seconds), which unlike a CPU
 # share do not move with the machine's load.
+# The start-up time of each is the median of seven further starts (from the
+# program's start until its window is exposed and drawn), beside the
+# fastest and the slowest of them, since one start moves by tens of
+# milliseconds with the machine's load; they are taken after the idle
+# minutes, in seven rounds that start every screen once, so a change in the
+# load falls on all screens alike.
 #   bench/idle.sh [seconds per screen]   (default 15; needs a built build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,9 +22,10 @@ if [ "${GRIMSWARD_NULL_SINK:-}" != null ]; then
 fi
 
 # The windows are shown on a private X server (Xvfb) where there is one, as
-# a player's desktop shows them; otherwise on Qt's offscreen platform.
+# a player's desktop shows them; otherwise on Qt's offscreen platform. Its
+# screen is 2560 x 1440, so the window at 200 % fits it.
 if [ "${QT_QPA_PLATFORM:-}" != xcb ] && command -v Xvfb >/dev/null 2>&1; then
-    exec scripts/with-xvfb.sh bench/idle.sh "$seconds"
+    GRIMSWARD_XVFB_SCREEN=${GRIMSWARD_XVFB_SCREEN:-2560x1440} exec scripts/with-xvfb.sh bench/idle.sh "$seconds"
 fi
 platform=${QT_QPA_PLATFORM:-offscreen}
 echo "windows on: $platform; $seconds s per screen"
@@ -58,13 +65,16 @@ now() { date +%s.%N; }
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/gw-idle.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 rows=()
+modes=(bare timer menu music options skirmish game menu200 game200 menu-qsf2 game-qsf2)
 
 # bare: an empty window; timer: the same window with a 25 ms timer that does
 # nothing (40 wake-ups a second, to check the count by); menu, options,
 # skirmish: those screens with music and sound off; music: the main menu with
 # the default options (music and sound on); game: the game screen with the
-# field redraw running, music and sound off.
-for mode in bare timer menu music options skirmish game; do
+# field redraw running, music and sound off; menu200, game200: those two
+# screens with the window at 200 %; menu-qsf2, game-qsf2: the same at 100 %
+# under QT_SCALE_FACTOR=2, the toolkit's own scaling, for comparison.
+for mode in "${modes[@]}"; do
     coproc BENCH { QT_QPA_PLATFORM=$platform exec build/bench/bench_idle "$mode" "$seconds" hold; }
     out=${BENCH[0]}
     in=${BENCH[1]}
@@ -84,8 +94,7 @@ for mode in bare timer menu music options skirmish game; do
     cpu=$(sed -E 's/.* CPU ([0-9.]+)%.*/\1/' <<<"$result")
     window_cpu=$(sed -E 's/.*window thread ([0-9.]+)%.*/\1/' <<<"$result")
     memory=$(sed -E 's/.*peak memory ([0-9.]+) MB.*/\1/' <<<"$result")
-    startup=$(sed -E 's/.*start-up ([0-9]+) ms.*/\1/' <<<"$result")
-    rows+=("| $mode | $cpu % | $window_cpu % | $main ($involuntary) | $sound ($sound_involuntary) | $others | $memory MB | $startup ms |")
+    rows+=("| $mode | $cpu % | $window_cpu % | $main ($involuntary) | $sound ($sound_involuntary) | $others | $memory MB |")
 done
 
 # mpg123 playing the music to the same sink, measured the same way: CPU time
@@ -116,6 +125,20 @@ if command -v mpg123 >/dev/null 2>&1; then
 else
     echo "mpg123: not installed (Debian package mpg123), not measured"
 fi
+
+# Start-up: seven rounds, every screen once in each.
+declare -A starts
+for _ in 1 2 3 4 5 6 7; do
+    for mode in "${modes[@]}"; do
+        ms=$(QT_QPA_PLATFORM=$platform build/bench/bench_idle "$mode" 0 2>/dev/null | sed -nE 's/.*start-up ([0-9]+) ms.*/\1/p')
+        starts[$mode]="${starts[$mode]:-} $ms"
+    done
+done
+for i in "${!modes[@]}"; do
+    sorted=$(tr ' ' '\n' <<<"${starts[${modes[$i]}]}" | grep . | sort -n | tr '\n' ' ')
+    echo "${modes[$i]}: start-up in seven starts: $sorted ms"
+    rows[$i]+=" $(awk '{ printf "%s (%s-%s)", $4, $1, $7 }' <<<"$sorted") ms |"
+done
 
 echo
 echo "wake-ups per second, in brackets those of them involuntary (preemptions):"

@@ -1,35 +1,27 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the window: the skirmish start with all 220 pictures, one
-// round end with its save, one tick of the field redraw with no, one or every
-// cell changed; the skirmish screen with 200 own maps, an own map's preview,
-// and the map editor: opening it, a stroke, a save.
+// round end with its save, one tick of the field redraw with no, one or
+// every cell changed, and at 100 % and 200 %: a whole picture of the main
+// menu and of the game screen as the window on the screen draws it, and a
+// click on a cell on its way from the window on the screen to the cell. The
+// own maps and the map editor have theirs in editor_bench.cpp.
 #include "audio/soundsystem.h"
 #include "core/linelist.h"
 #include "core/random.h"
 #include "scratchdir.h"
+#include "silentsound.h"
 #include "ui/fieldredraw.h"
-#include "map/mapwriter.h"
 #include "ui/gamecontroller.h"
-#include "ui/mapeditorcontroller.h"
-#include "ui/palette.h"
 #include "ui/picturebox.h"
 #include "ui/tgw.h"
+#include "ui/windowscaler.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
+#include <QGraphicsView>
+#include <QMouseEvent>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct SilentSound : gw::SoundSystem {
-    void open(gw::Sound) override {}
-    void play(gw::Sound) override {}
-    void stop(gw::Sound) override {}
-    void rewind(gw::Sound) override {}
-    void close(gw::Sound) override {}
-    void setVolume(gw::Sound, int) override {}
-};
 
 void BM_SkirmishStart(benchmark::State &st)
 {
@@ -81,120 +73,54 @@ void BM_RedrawTick(benchmark::State &st)
 }
 BENCHMARK(BM_RedrawTick)->Arg(0)->Arg(1)->Arg(220)->Unit(benchmark::kMillisecond);
 
-// ---- Own maps and the editor -------------------------------------------------
-
-// `count` own maps in the working directory's mymaps folder for the time of
-// one benchmark: every other one holds all 35 states the palette offers (35
-// pictures to load and make small for its preview), the rest is sand.
-class OwnMaps {
-public:
-    explicit OwnMaps(int count)
-    {
-        const auto &states = gw::Palette::states();
-        for (int i = 0; i < count; ++i) {
-            gw::MapDraft draft;
-            draft.name = QString("Karte %1").arg(i, 3, 10, QChar('0')).toStdString();
-            draft.cells = gw::filledCells("None_Sand");
-            for (int n = 1; i % 2 && n <= gw::kCells; ++n) {
-                const std::string &state = states[static_cast<std::size_t>(n) % states.size()];
-                if (!state.empty())
-                    draft.cells[static_cast<std::size_t>(n)] = state;
-            }
-            draft.cells[220] = gw::kBlueBase;
-            gw::writeOwnMap(draft);
-        }
-    }
-    ~OwnMaps() { QDir("mymaps").removeRecursively(); }
-};
-
-// Main menu to the skirmish screen, as the click on "Gefecht" does it: the
-// own maps listed, the chosen map's record and the saved game looked up.
-void BM_SkirmishScreenOpens(benchmark::State &st)
+// The window shown at 100 % (range 100) or 200 % (200), on the main menu
+// (screen 0) or the game screen (1).
+std::unique_ptr<gw::Tgw> shownWindow(int percent, bool game)
 {
-    const OwnMaps maps(static_cast<int>(st.range(0)));
-    gw::Tgw window(std::make_unique<SilentSound>());
-    auto *entry = window.findChild<gw::PictureBox *>("btnskirmish");
+    auto window = std::make_unique<gw::Tgw>(std::make_unique<SilentSound>());
+    if (game) {
+        window->btnskirmishClick();
+        window->game().btnskirmishstartClick();
+    }
+    window->scaler().apply(percent == 200 ? gw::WindowSize::Double : gw::WindowSize::Normal);
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+// Everything the window on the screen shows, drawn once, as after an
+// exposure.
+void BM_DrawWindow(benchmark::State &st)
+{
+    const auto window = shownWindow(int(st.range(0)), st.range(1) == 1);
+    QWidget *shown = gw::screenWindowOf(window.get());
+    for (auto _ : st)
+        benchmark::DoNotOptimize(shown->grab());
+}
+BENCHMARK(BM_DrawWindow)->ArgsProduct({{100, 200}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// A press and release on the middle of cell 58, delivered where the window
+// system delivers it: to the cell at 100 %, to the view's viewport at 200 %,
+// from where the scene and the proxy take it to the cell. No field mode is
+// set, so the click changes nothing.
+void BM_ClickOnACell(benchmark::State &st)
+{
+    const auto window = shownWindow(int(st.range(0)), true);
+    QWidget *cell = window->findChild<QWidget *>("Image58");
+    auto *view = qobject_cast<QGraphicsView *>(gw::screenWindowOf(window.get()));
+    QWidget *target = view ? view->viewport() : cell;
+    const QPoint logical = cell->mapTo(window.get(), QPoint(17, 17));
+    const QPointF at = view ? QPointF(view->mapFromScene(QPointF(logical))) : QPointF(17, 17);
+    const QPointF global = target->mapToGlobal(at);
     for (auto _ : st) {
-        entry->click();
-        window.btnskirmishbackClick();
+        QMouseEvent press(QEvent::MouseButtonPress, at, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, at, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
     }
 }
-BENCHMARK(BM_SkirmishScreenOpens)->Arg(0)->Arg(200)->Unit(benchmark::kMillisecond);
-
-// Choosing an own map in the list: its file read, the preview drawn from
-// its 220 cells, its statistics line.
-void BM_OwnMapPreview(benchmark::State &st)
-{
-    const OwnMaps maps(200);
-    gw::Tgw window(std::make_unique<SilentSound>());
-    window.findChild<gw::PictureBox *>("btnskirmish")->click();
-    auto *list = window.findChild<QComboBox *>("maplist");
-    int index = 3;
-    for (auto _ : st) {
-        index = index == 3 ? 4 : 3;
-        list->setCurrentIndex(index);
-    }
-}
-BENCHMARK(BM_OwnMapPreview)->Unit(benchmark::kMillisecond);
-
-// "Karteneditor" and back: the palette and the field drawn from the pictures.
-void BM_EditorOpens(benchmark::State &st)
-{
-    const OwnMaps maps(200);
-    gw::Tgw window(std::make_unique<SilentSound>());
-    window.btnskirmishClick();
-    for (auto _ : st) {
-        window.btnmapeditorClick();
-        window.editor().btneditorbackClick();
-    }
-}
-BENCHMARK(BM_EditorOpens)->Unit(benchmark::kMillisecond);
-
-// One stroke across a whole row of 20 cells, the window shown, each cell
-// repainted: what a drag over the field costs.
-void BM_EditorStroke(benchmark::State &st)
-{
-    gw::Tgw window(std::make_unique<SilentSound>());
-    window.show();
-    window.btnskirmishClick();
-    window.btnmapeditorClick();
-    QCoreApplication::processEvents();
-    gw::MapEditorController &editor = window.editor();
-    bool water = false;
-    for (auto _ : st) {
-        water = !water;
-        editor.chooseBrush(water ? "None_Water" : "Red_Farm");
-        editor.beginStroke();
-        for (int n = 21; n <= 40; ++n)
-            editor.strokeCell(n);
-        editor.endStroke();
-        QCoreApplication::processEvents();
-    }
-}
-BENCHMARK(BM_EditorStroke)->Unit(benchmark::kMillisecond);
-
-// "Speichern" of a map of the player's own, the lists refreshed after it;
-// with 200 own maps beside it.
-void BM_EditorSave(benchmark::State &st)
-{
-    const OwnMaps maps(static_cast<int>(st.range(0)));
-    gw::Tgw window(std::make_unique<SilentSound>());
-    window.btnskirmishClick();
-    window.btnmapeditorClick();
-    gw::MapEditorController &editor = window.editor();
-    editor.chooseBrush(gw::kBlueBase);
-    editor.strokeCell(220);
-    window.findChild<QLineEdit *>("ededitorname")->setText("Bank");
-    bool water = false;
-    for (auto _ : st) {
-        water = !water;
-        editor.chooseBrush(water ? "None_Water" : "Red_Farm");
-        editor.strokeCell(1);
-        if (!editor.btneditorsaveClick())
-            st.SkipWithError("not saved");
-    }
-}
-BENCHMARK(BM_EditorSave)->Arg(0)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClickOnACell)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

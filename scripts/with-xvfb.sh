@@ -3,7 +3,8 @@
 # Runs a command with its windows on a private X server (Xvfb), as a
 # player's desktop would show them: DISPLAY points at the server and
 # QT_QPA_PLATFORM is xcb. The server picks a display number nobody uses and
-# goes away when the command ends.
+# goes away when the command ends. Its screen is 1024 x 768 unless
+# GRIMSWARD_XVFB_SCREEN says otherwise ("2560x1440").
 #   scripts/with-xvfb.sh COMMAND [ARGUMENTS...]
 # When Xvfb is missing or does not start, the command does not run: the
 # reason is printed and the exit status is 77, which CTest counts as skipped.
@@ -33,8 +34,11 @@ stop_server() {
 trap stop_server EXIT
 trap 'exit 130' INT TERM
 
+screen=${GRIMSWARD_XVFB_SCREEN:-1024x768}
+[[ $screen =~ ^[0-9]+x[0-9]+$ ]] || { echo "GRIMSWARD_XVFB_SCREEN must be WIDTHxHEIGHT, not '$screen'" >&2; exit 2; }
+
 # Xvfb writes the display number it chose once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/server.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$scratch/display" >"$scratch/server.log" 2>&1 &
 server=$!
 display=""
 for _ in $(seq 100); do

@@ -334,6 +334,26 @@
         <source>Effekt-Lautstärke</source>
         <translation>Effects volume</translation>
     </message>
+    <message>
+        <source>Fenster:</source>
+        <translation>Window:</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>150 %</source>
+        <translation>150%</translation>
+    </message>
+    <message>
+        <source>200 %</source>
+        <translation>200%</translation>
+    </message>
+    <message>
+        <source>Vollbild</source>
+        <translation>Full screen</translation>
+    </message>
 </context>
 <context>
     <name>gw::PurchasePanel</name>

@@ -101,7 +101,10 @@ void TextLabel::refit()
     if (anchor_ == Anchor::Fixed)
         return;
     const QSize hint = sizeHint();
-    const int h = height_ > 0 ? height_ : hint.height() - raise_;
+    // A raised text ends at its descenders; one pixel more below them keeps
+    // them whole also where the window is drawn larger, since glyphs drawn
+    // larger are not snapped to the pixel grid of 100 %.
+    const int h = height_ > 0 ? height_ : hint.height() - raise_ + (raise_ > 0 ? 1 : 0);
     const int w = hint.width();
     if (anchor_ == Anchor::Left)
         setGeometry(edge_, top_, w, h);

@@ -128,8 +128,9 @@ SpinButtons *makeSpinButtons(QWidget *parent, const QString &name, const QRect &
 
 void centreOnScreen(QWidget *window)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
         window->move(area.x() + (area.width() - window->width()) / 2,
                      area.y() + (area.height() - window->height()) / 2);
     }

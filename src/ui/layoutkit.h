@@ -53,7 +53,8 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &place
 QLineEdit *makeCountEntry(QWidget *parent, const QString &name, const QRect &place);
 SpinButtons *makeSpinButtons(QWidget *parent, const QString &name, const QRect &place, QLineEdit *buddy);
 
-// Places the window in the middle of the primary screen.
+// Places the window in the middle of its screen's available area (the
+// primary screen's before it is first shown).
 void centreOnScreen(QWidget *window);
 
 // Puts the parent's windowed children (panels, buttons, entries, lists,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/messagebox.h"
 
+#include "ui/boxhost.h"
 #include "ui/gamestyle.h"
 
 #include <QCoreApplication>
@@ -51,20 +52,20 @@ void writeErrorLine(const QString &text)
 
 void showMessageBox(QWidget *owner, QMessageBox::Icon icon, const QString &caption, const QString &text)
 {
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, boxParent(owner));
     prepare(box);
-    box.exec();
+    execBox(box, owner);
 }
 
 bool askYesNo(QWidget *owner, const QString &caption, const QString &text, DefaultAnswer defaultAnswer)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, boxParent(owner));
     QPushButton *yes = box.addButton(QCoreApplication::translate("gw::MessageBox", "&Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QCoreApplication::translate("gw::MessageBox", "&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? yes : no);
     box.setEscapeButton(no);
     prepare(box);
-    box.exec();
+    execBox(box, owner);
     return box.clickedButton() == yes;
 }
 

@@ -7,7 +7,9 @@
 #include "ui/language.h"
 #include "ui/optionsscreen.h"
 #include "ui/skirmishscreen.h"
+#include "ui/windowscaler.h"
 
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -28,8 +30,10 @@ OptionsController::OptionsController(GameState &state, SoundSystem &sound, Optio
 }
 
 namespace {
-// The options file's keys for the opponent's level and the two volumes.
+// The options file's keys for the opponent's level, the two volumes and
+// the window's size.
 const char *const kLevelKey = "level";
+const char *const kWindowKey = "window";
 const char *const kMusicVolumeKey = "musicvolume";
 const char *const kEffectsVolumeKey = "effectsvolume";
 constexpr int kFullVolume = 100;
@@ -56,6 +60,14 @@ constexpr Sound kEffects[] = {Sound::FightBg, Sound::Fight, Sound::Defend};
 
 // The nearest step of 10 within 0..100.
 int volumeStep(int percent) { return std::clamp((percent + 5) / 10 * 10, 0, kFullVolume); }
+
+// The sizes that fit the screen the widget is shown on (the primary screen
+// before anything is shown).
+std::vector<WindowSize> sizesFittingScreenOf(const QWidget *widget)
+{
+    const QScreen *screen = screenWindowOf(widget)->screen();
+    return offeredWindowSizes(screen ? screen->availableGeometry().size() : kLayoutSize);
+}
 } // namespace
 
 void OptionsController::loadOptions()
@@ -69,6 +81,10 @@ void OptionsController::loadOptions()
     emit levelChanged(level_);
     setMusicVolume(volumeIn(options_, kMusicVolumeKey));
     setEffectsVolume(volumeIn(options_, kEffectsVolumeKey));
+    // The window: 100, 150, 200 or full; anything else is 100 %, without a
+    // box, and a size the screen no longer holds is the largest it does.
+    const WindowSize wanted = windowSizeFromKey(options_.setting(kWindowKey)).value_or(WindowSize::Normal);
+    windowSize_ = fittingWindowSize(wanted, sizesFittingScreenOf(&screen_));
     // A missing, empty or unknown language is German, without an error.
     setLanguage(QString::fromStdString(options_.language()));
     const std::string &remembered = options_.lines().line(0);
@@ -86,6 +102,7 @@ void OptionsController::showSwitches()
     screen_.showSoundSwitch(state_.soundon);
     screen_.showLevel(level_);
     screen_.showVolumes(musicVolume_, effectsVolume_);
+    screen_.showWindowSize(windowSize_);
 }
 
 void OptionsController::setMusicVolume(int percent)
@@ -106,6 +123,25 @@ void OptionsController::btnlevelClick()
     level_ = (level_ + 1) % 3;
     screen_.showLevel(level_);
     emit levelChanged(level_);
+}
+
+void OptionsController::btnwindowClick()
+{
+    windowSize_ = nextWindowSize(windowSize_, sizesFittingScreenOf(&screen_));
+    screen_.showWindowSize(windowSize_);
+    emit windowSizeChanged(windowSize_);
+}
+
+void OptionsController::toggleFullScreen()
+{
+    if (windowSize_ == WindowSize::Full) {
+        windowSize_ = fittingWindowSize(beforeFull_, sizesFittingScreenOf(&screen_));
+    } else {
+        beforeFull_ = windowSize_;
+        windowSize_ = WindowSize::Full;
+    }
+    screen_.showWindowSize(windowSize_);
+    emit windowSizeChanged(windowSize_);
 }
 
 void OptionsController::btnmusicClick()
@@ -138,6 +174,8 @@ void OptionsController::saveOptions()
     keepSetting(options_, kLevelKey, level_, 0);
     keepSetting(options_, kMusicVolumeKey, musicVolume_, kFullVolume);
     keepSetting(options_, kEffectsVolumeKey, effectsVolume_, kFullVolume);
+    if (windowSize_ != WindowSize::Normal || !options_.setting(kWindowKey).empty())
+        options_.setSetting(kWindowKey, windowSizeKey(windowSize_));
     options_.save(lastMap_.empty() ? skirmish_.chosenMap() : lastMap_, state_.musicon, state_.soundon,
                   currentLanguage().toStdString());
 }

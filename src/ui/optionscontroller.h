@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/options.h"
+#include "ui/windowsize.h"
 
 #include <QObject>
 
@@ -46,6 +47,14 @@ public:
     void setEffectsVolume(int percent);
     int musicVolume() const { return musicVolume_; }
     int effectsVolume() const { return effectsVolume_; }
+    // The next window size round those that fit the screen; it applies at
+    // once and is kept with the other options.
+    void btnwindowClick();
+    // F11: full screen, or back to the size before it.
+    void toggleFullScreen();
+    // The size in force: the file's after start-up (the largest that fits
+    // when the file's does not), then the player's choice.
+    WindowSize windowSize() const { return windowSize_; }
     // Writes the map, the two switches and the language into the file, the
     // file's other lines kept. Throws GameError::cannotCreate when it cannot be written.
     void saveOptions();
@@ -60,6 +69,8 @@ public:
 signals:
     // The level a new game starts at, after start-up and on every change.
     void levelChanged(int32_t level);
+    // The player chose another window size (not sent at start-up).
+    void windowSizeChanged(WindowSize size);
 
 private:
     GameState &state_;
@@ -71,6 +82,9 @@ private:
     std::string lastMap_;
     int32_t level_ = 0;
     int musicVolume_ = 100, effectsVolume_ = 100;
+    WindowSize windowSize_ = WindowSize::Normal;
+    // The size F11 goes back to from full screen.
+    WindowSize beforeFull_ = WindowSize::Normal;
     QTimer *tmusicrewind_;
 };
 

@@ -12,12 +12,12 @@
 
 namespace gw {
 
-OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184, 128, 425, 297}, colour::black)
+OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184, 128, 425, 357}, colour::black)
 {
     labmusic_ = makeFixedLabel(this, "labmusic", {112, 56, 72, 22}, QString(), decorativeFont(18), colour::green);
     labsound_ = makeFixedLabel(this, "labsound", {104, 104, 81, 22}, QString(), decorativeFont(18), colour::green);
     // The back button below the rows.
-    back_ = makePicture(this, "btnoptionsback", {24, 240, 192, 51});
+    back_ = makePicture(this, "btnoptionsback", {24, 296, 192, 51});
     btnmusic_ = makeButton(this, "btnmusic", {200, 56, 113, 25}, QString(), windowFont(15));
     btnsound_ = makeButton(this, "btnsound", {200, 104, 113, 25}, QString(), windowFont(15));
     // The language below the two switches, in their style.
@@ -31,11 +31,15 @@ OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184
                                         &OptionsScreen::musicVolumeChanged);
     trkeffectsvolume_ = makeVolumeControl("trkeffectsvolume", {320, 104, 64, 25}, labeffectsvolume_,
                                           &OptionsScreen::effectsVolumeChanged);
+    // The window's size below the level.
+    labwindow_ = makeFixedLabel(this, "labwindow", {104, 248, 95, 22}, QString(), decorativeFont(18), colour::green);
+    btnwindow_ = makeButton(this, "btnwindow", {200, 248, 113, 25}, QString(), windowFont(15));
     connect(back_, &PictureBox::clicked, this, &OptionsScreen::backClicked);
     connect(btnmusic_, &QPushButton::clicked, this, &OptionsScreen::musicClicked);
     connect(btnsound_, &QPushButton::clicked, this, &OptionsScreen::soundClicked);
     connect(btnlanguage_, &QPushButton::clicked, this, &OptionsScreen::languageClicked);
     connect(btnlevel_, &QPushButton::clicked, this, &OptionsScreen::levelClicked);
+    connect(btnwindow_, &QPushButton::clicked, this, &OptionsScreen::windowClicked);
     stackWindowedOnTop(this);
     retranslate();
 }
@@ -88,11 +92,13 @@ void OptionsScreen::retranslate()
     trkmusicvolume_->setAccessibleName(tr("Musik-Lautstärke"));
     trkeffectsvolume_->setAccessibleName(tr("Effekt-Lautstärke"));
     showVolumes(trkmusicvolume_->value(), trkeffectsvolume_->value());
+    labwindow_->setCaption(tr("Fenster:"));
     back_->setPicture(withTransparentBottomLeft(wordPicture("back.bmp")));
     showMusicSwitch(musicon_);
     showSoundSwitch(soundon_);
     showLanguage();
     showLevel(level_);
+    showWindowSize(windowSize_);
 }
 
 void OptionsScreen::showMusicSwitch(int32_t musicon)
@@ -119,6 +125,27 @@ void OptionsScreen::showLevel(int32_t level)
 {
     level_ = level;
     btnlevel_->setText(QStringLiteral("* %1 *").arg(Texts::levelName(level)));
+}
+
+void OptionsScreen::showWindowSize(WindowSize size)
+{
+    windowSize_ = size;
+    QString name;
+    switch (size) {
+    case WindowSize::Normal:
+        name = tr("100 %");
+        break;
+    case WindowSize::OneAndAHalf:
+        name = tr("150 %");
+        break;
+    case WindowSize::Double:
+        name = tr("200 %");
+        break;
+    case WindowSize::Full:
+        name = tr("Vollbild");
+        break;
+    }
+    btnwindow_->setText(QStringLiteral("* %1 *").arg(name));
 }
 
 } // namespace gw

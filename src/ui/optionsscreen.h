@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/framewidgets.h"
+#include "ui/windowsize.h"
 
 #include <cstdint>
 
@@ -13,8 +14,8 @@ namespace gw {
 class PictureBox;
 class TextLabel;
 
-// The options screen: the music and sound switches, the language, and the
-// way back.
+// The options screen: the music and sound switches, the language, the
+// opponent's level, the window's size, and the way back.
 class OptionsScreen : public Panel {
     Q_OBJECT
 public:
@@ -30,6 +31,8 @@ public:
     void showLevel(int32_t level);
     // The two volumes in percent, beside the switches; shown, not announced.
     void showVolumes(int music, int effects);
+    // "* 100 % *", "* 150 % *", "* 200 % *" or "* Vollbild *".
+    void showWindowSize(WindowSize size);
 
 signals:
     void musicClicked();
@@ -39,6 +42,7 @@ signals:
     // The player moved a volume control: 0 to 100 percent in steps of 10.
     void musicVolumeChanged(int percent);
     void effectsVolumeChanged(int percent);
+    void windowClicked();
     void backClicked();
 
 protected:
@@ -48,12 +52,13 @@ private:
     QSlider *makeVolumeControl(const QString &name, const QRect &place, TextLabel *&percentLabel,
                                void (OptionsScreen::*changed)(int));
 
-    TextLabel *labmusic_, *labsound_, *lablanguage_, *lablevel_;
+    TextLabel *labmusic_, *labsound_, *lablanguage_, *lablevel_, *labwindow_;
     QSlider *trkmusicvolume_, *trkeffectsvolume_;
     TextLabel *labmusicvolume_, *labeffectsvolume_;
     PictureBox *back_;
-    QPushButton *btnmusic_, *btnsound_, *btnlanguage_, *btnlevel_;
+    QPushButton *btnmusic_, *btnsound_, *btnlanguage_, *btnlevel_, *btnwindow_;
     int32_t musicon_ = 1, soundon_ = 1, level_ = 0;
+    WindowSize windowSize_ = WindowSize::Normal;
 };
 
 } // namespace gw

@@ -48,9 +48,14 @@ void PictureBox::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.setClipRect(rect());
-    if (fit_ != Fit::Natural)
+    // A picture drawn smaller than its pixels is smoothed, as one shrinks a
+    // photograph; one drawn larger (the window drawn at 200 %, a stretched
+    // picture) keeps every pixel a sharp square.
+    const QRect target = pictureRect();
+    const QRectF onDevice = painter.deviceTransform().mapRect(QRectF(target));
+    if (onDevice.width() < picture_.width() || onDevice.height() < picture_.height())
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(pictureRect(), picture_);
+    painter.drawImage(target, picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

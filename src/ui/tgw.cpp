@@ -21,6 +21,7 @@
 #include "ui/rulespanel.h"
 #include "ui/skirmishscreen.h"
 #include "ui/windowdrag.h"
+#include "ui/windowscaler.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -66,15 +67,24 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     wireScreens();
     drag_ = new WindowDrag(this);
     rules_ = new RulesPanel(this);
+    scaler_ = std::make_unique<WindowScaler>(this);
+    // A new size is taken once the click or key that chose it is done, as
+    // the window may move into another window or out of it.
+    connect(options_, &OptionsController::windowSizeChanged, this,
+            [this](WindowSize size) { scaler_->apply(size); }, Qt::QueuedConnection);
 
     for (Sound s : kAllSounds)
         sound_->open(s);
     mainmenuslide_->start();
     runGuarded([this](const QString &text) { showError(text); }, [this] { FormCreate(); });
+    // Before the window is first shown, so it opens at its size.
+    scaler_->apply(options_->windowSize());
 }
 
 Tgw::~Tgw()
 {
+    // The window leaves the view (if it is in one) before anything goes.
+    scaler_.reset();
     for (Sound s : kAllSounds)
         sound_->close(s);
 }
@@ -100,6 +110,7 @@ void Tgw::wireScreens()
     wire(panoptions_, &OptionsScreen::levelClicked, options_, &OptionsController::btnlevelClick);
     wire(panoptions_, &OptionsScreen::musicVolumeChanged, options_, &OptionsController::setMusicVolume);
     wire(panoptions_, &OptionsScreen::effectsVolumeChanged, options_, &OptionsController::setEffectsVolume);
+    wire(panoptions_, &OptionsScreen::windowClicked, options_, &OptionsController::btnwindowClick);
     connect(options_, &OptionsController::levelChanged, game_, &GameController::setStartLevel);
     wire(panoptions_, &OptionsScreen::backClicked, this, &Tgw::btnoptionsbackClick);
     wire(panskirmish_, &SkirmishScreen::mapEntryChanged, panskirmish_, &SkirmishScreen::maplistChange);
@@ -288,12 +299,16 @@ void Tgw::keyPressEvent(QKeyEvent *event)
             runGuarded([this](const QString &text) { showError(text); }, [this] { musicKeyPressed(); });
         return;
     }
-    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+    const bool escape = event->key() == Qt::Key_Escape, f11 = event->key() == Qt::Key_F11;
+    if (!(escape || f11) || event->modifiers() != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    runGuarded([this](const QString &text) { showError(text); }, [this] { escapePressed(); });
+    if (f11 && event->isAutoRepeat())
+        return; // one switch per press
+    runGuarded([this](const QString &text) { showError(text); },
+               [this, escape] { escape ? escapePressed() : f11Pressed(); });
 }
 
 void Tgw::musicKeyPressed()
@@ -304,6 +319,8 @@ void Tgw::musicKeyPressed()
         return;
     options_->btnmusicClick();
 }
+
+void Tgw::f11Pressed() { options_->toggleFullScreen(); }
 
 void Tgw::escapePressed()
 {

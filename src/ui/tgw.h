@@ -25,6 +25,7 @@ class RecordKeeper;
 class RulesPanel;
 class SkirmishScreen;
 class WindowDrag;
+class WindowScaler;
 
 // The main window "gw". It builds the screens, the game controller and the
 // options, connects them, switches between the screens and shows the errors
@@ -43,6 +44,9 @@ public:
     GameController &game() { return *game_; }
     OptionsController &options() { return *options_; }
     MapEditorController &editor() { return *editor_; }
+    // Draws the window at the size the options give (100 % leaves it a
+    // window of its own, as it always was).
+    WindowScaler &scaler() { return *scaler_; }
 
     // Shows an error the way an escaping handler error is shown: in a
     // "Grimsward" box, with a full stop added, and as one line on the error
@@ -81,6 +85,8 @@ public:
     // not while a text field has the focus or the rules are open (a box
     // takes every key itself).
     void musicKeyPressed();
+    // F11, on every screen: full screen, or back to the size before it.
+    void f11Pressed();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -110,6 +116,7 @@ private:
     // offers when the editor is left.
     std::string savedInEditor_;
     WindowDrag *drag_;
+    std::unique_ptr<WindowScaler> scaler_;
 };
 
 } // namespace gw

@@ -5,6 +5,7 @@
 #include "ui/palette.h"
 #include "ui/picturebox.h"
 #include "ui/spinbuttons.h"
+#include "ui/windowscaler.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -67,23 +68,26 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     auto *widget = static_cast<QWidget *>(watched);
     auto *mouse = static_cast<QMouseEvent *>(event);
 
+    // What moves is the window on the screen: the window itself, or the
+    // view that draws it larger. A full screen stays where it is.
+    QWidget *shown = screenWindowOf(window_);
     if (type == QEvent::MouseButtonPress) {
-        if (mouse->button() != Qt::LeftButton || !isDragHandle(widget))
+        if (mouse->button() != Qt::LeftButton || !isDragHandle(widget) || shown->isFullScreen())
             return false;
-        QWindow *handle = window_->windowHandle();
+        QWindow *handle = shown->windowHandle();
         if (handle && handle->startSystemMove())
             return true;
         // No move offered by the window system: follow the mouse.
         dragging_ = true;
         pressGlobal_ = mouse->globalPosition().toPoint();
-        windowAtPress_ = window_->pos();
+        windowAtPress_ = shown->pos();
         return true;
     }
 
     if (!dragging_ || widget->window() != window_)
         return false;
     if (type == QEvent::MouseMove) {
-        window_->move(windowAtPress_ + mouse->globalPosition().toPoint() - pressGlobal_);
+        shown->move(windowAtPress_ + mouse->globalPosition().toPoint() - pressGlobal_);
         return true;
     }
     if (mouse->button() == Qt::LeftButton)

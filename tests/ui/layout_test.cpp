@@ -43,14 +43,15 @@ const Expected kWidgets[] = {
     {"btnoptions", "gw", 0, 192, 300, 198, true, nullptr},
     {"btnend", "gw", 0, 392, 300, 201, true, nullptr},
     {"labversion", "gw", 728, 576, 53, kLine, true, "Version 1.1"},
-    {"panoptions", "gw", 184, 128, 425, 297, false, nullptr},
+    // Grown to 357 pixels for the rows below the two switches.
+    {"panoptions", "gw", 184, 128, 425, 357, false, nullptr},
     {"panskirmish", "gw", 120, 56, 601, 449, false, nullptr},
     {"pangame", "gw", 0, 0, 800, 600, false, nullptr},
     // options screen
     {"labmusic", "panoptions", 112, 56, 72, kLine, true, "Musik:"},
     {"labsound", "panoptions", 104, 104, 81, kLine, true, "Sound:"},
-    // Below the rows for the language and the opponent's level.
-    {"btnoptionsback", "panoptions", 24, 240, 192, 51, true, nullptr},
+    // Below the rows for the language, the opponent's level and the window.
+    {"btnoptionsback", "panoptions", 24, 296, 192, 51, true, nullptr},
     {"btnmusic", "panoptions", 200, 56, 113, 25, true, "* Eingeschaltet *"},
     {"btnsound", "panoptions", 200, 104, 113, 25, true, "* Eingeschaltet *"},
     // The volumes beside the switches; their percentages a line of 13 px high.
@@ -58,6 +59,8 @@ const Expected kWidgets[] = {
     {"labmusicvolume", "panoptions", 388, 60, 36, kLine, true, "100 %"},
     {"trkeffectsvolume", "panoptions", 320, 104, 64, 25, true, nullptr},
     {"labeffectsvolume", "panoptions", 388, 108, 36, kLine, true, "100 %"},
+    {"labwindow", "panoptions", 104, 248, 95, kLine, true, "Fenster:"},
+    {"btnwindow", "panoptions", 200, 248, 113, 25, true, "* 100 % *"},
     // skirmish screen
     {"mappreview", "panskirmish", 184, 64, 265, 161, true, nullptr},
     {"mappreviewframe", "panskirmish", 176, 56, 281, 177, true, nullptr},

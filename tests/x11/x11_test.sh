@@ -3,13 +3,20 @@
 # Plays the real program under a real X server (Xvfb), with the mouse and
 # keyboard driven by xdotool, and reads the window titles back from the
 # server: the boxes carry their captions alone, and a held spin arrow opens
-# one box, not a flood of them.
-#   scripts/with-xvfb.sh x11_test.sh GAME_EXECUTABLE SOURCE_DIR
+# one box, not a flood of them. At a window size other than 100 % (the
+# options file's window=) every click goes to the scaled place of its
+# widget, the window and a picture of it have the scaled size, a box comes
+# over the middle of the game, and a click on a cell during an attack gets
+# the cell's answer. At every size a drag on the status strip moves the
+# window.
+#   scripts/with-xvfb.sh x11_test.sh GAME_EXECUTABLE SOURCE_DIR [PERCENT [GRABWINDOW]]
 # Exits 77 (skipped) when xdotool is missing; with-xvfb.sh does the same
 # when Xvfb is.
 set -euo pipefail
 game=$(readlink -f "$1")
 source_dir=$(readlink -f "$2")
+percent=${3:-100}
+grabwindow=${4:-}
 if ! command -v xdotool >/dev/null; then
     echo "SKIPPED: xdotool is not installed"
     exit 77
@@ -27,7 +34,11 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cp -r "$source_dir/data/images" "$source_dir/data/maps" "$source_dir/data/sound" "$work/"
-printf 'Mittelmeer\r\n0\r\n0\r\n' > "$work/options.cfg"
+if [ "$percent" = 100 ]; then
+    printf 'Mittelmeer\r\n0\r\n0\r\n' > "$work/options.cfg"
+else
+    printf 'Mittelmeer\r\n0\r\n0\r\nde\r\nwindow=%s\r\n' "$percent" > "$work/options.cfg"
+fi
 (cd "$work" && exec "$game" 2> "$work/stderr") &
 pids+=($!)
 
@@ -44,8 +55,19 @@ wait_window() {
 count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 
 main=$(wait_window '^Grimsward$') || { cat "$work/stderr" >&2; fail "the main window did not appear"; }
-eval "$(xdotool getwindowgeometry --shell "$main")" # X, Y
-click_at() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.4; }
+eval "$(xdotool getwindowgeometry --shell "$main")" # X, Y, WIDTH, HEIGHT
+# A place of the layout (799 x 595) where it lands on the screen.
+at() { echo $(($1 * percent / 100)); }
+click_at() { xdotool mousemove $((X + $(at "$1"))) $((Y + $(at "$2"))) click 1; sleep 0.4; }
+want="$(at 799)x$(at 595)"
+[ "${WIDTH}x${HEIGHT}" = "$want" ] || fail "the window is ${WIDTH}x${HEIGHT}, not $want"
+echo "window: ${WIDTH}x${HEIGHT}"
+if [ -n "$grabwindow" ]; then
+    sleep 0.5
+    grabbed=$("$grabwindow" "$main" "$work/window.png") || fail "no picture of the window"
+    [ "$grabbed" = "$want" ] || fail "the picture of the window is $grabbed, not $want"
+    echo "picture of the window: $grabbed"
+fi
 
 click_at 150 90              # "Gefecht"
 click_at $((400 + 120 + 96)) $((392 + 56 + 25)) # "Starten"
@@ -59,6 +81,15 @@ box=$(wait_window '^Kasse') || fail "no box for the refused purchase"
 title=$(xdotool getwindowname "$box")
 [ "$title" = "Kasse" ] || fail "the box is titled '$title', not 'Kasse'"
 echo "box title: $title"
+if [ "$percent" != 100 ]; then
+    # Over the middle of the game, at the game's size: taller than two
+    # lines of its text at 100 %.
+    eval "$(xdotool getwindowgeometry --shell "$box" | sed 's/^/BOX_/')"
+    middle_x=$((BOX_X + BOX_WIDTH / 2 - X - WIDTH / 2)); middle_y=$((BOX_Y + BOX_HEIGHT / 2 - Y - HEIGHT / 2))
+    [ "${middle_x#-}" -le 2 ] && [ "${middle_y#-}" -le 2 ] || fail "the box is ${middle_x},${middle_y} off the game's middle"
+    [ "$BOX_HEIGHT" -ge "$(at 60)" ] || fail "the box is ${BOX_WIDTH}x${BOX_HEIGHT}, not at the game's size"
+    echo "box over the game: ${BOX_WIDTH}x${BOX_HEIGHT}"
+fi
 xdotool windowfocus "$box" 2>/dev/null || true; xdotool key Return; sleep 0.5
 [ "$(count_windows '^Kasse')" -eq 0 ] || fail "the box did not close"
 click_at $((552 + 80 + 37)) $((16 + 384 + 12)) # "Abbrechen"
@@ -66,7 +97,7 @@ click_at $((552 + 80 + 37)) $((16 + 384 + 12)) # "Abbrechen"
 # "Ausbilden" without machine guns, then hold the infantry entry's up
 # arrow for three seconds.
 click_at $((424 + 60)) $((456 + 20))
-xdotool mousemove $((X + 544 + 168 + 49 + 8)) $((Y + 16 + 32 + 5)) mousedown 1
+xdotool mousemove $((X + $(at $((544 + 168 + 49 + 8))))) $((Y + $(at $((16 + 32 + 5))))) mousedown 1
 sleep 3
 xdotool mouseup 1
 sleep 1
@@ -78,5 +109,32 @@ title=$(xdotool getwindowname "$box")
 echo "one box after holding the arrow: $title"
 xdotool windowfocus "$box" 2>/dev/null || true; xdotool key Return; sleep 1
 [ "$(count_windows '^Materiallager')" -eq 0 ] || fail "another box came after the first closed"
+click_at $((544 + 32 + 40)) $((16 + 352 + 12)) # "Abbrechen"
+
+if [ "$percent" != 100 ]; then
+    # "Angreifen", "Okay", then a cell that is no blue base: the cell's answer.
+    click_at $((680 + 52)) $((456 + 20))
+    click_at $((240 + 128 + 37)) $((152 + 88 + 12))
+    click_at 17 $((8 + 17)) # Image1
+    for _ in $(seq 50); do [ "$(count_windows '^Grimsward$')" -ge 2 ] && break; sleep 0.1; done
+    [ "$(count_windows '^Grimsward$')" -eq 2 ] || fail "no box for the click on a cell that cannot be attacked"
+    echo "the cell answered with a box"
+    xdotool key Return; sleep 0.5
+    [ "$(count_windows '^Grimsward$')" -eq 1 ] || fail "the cell's box did not close"
+fi
+
+# A drag on the status strip moves the window on the screen.
+xdotool mousemove $((X + $(at 20))) $((Y + $(at 462))) mousedown 1
+sleep 0.2
+for step in 1 2 3; do xdotool mousemove $((X + $(at 20) + 15 * step)) $((Y + $(at 462) + 10 * step)); sleep 0.1; done
+xdotool mouseup 1; sleep 0.5
+# Drawn larger, the widgets see the mouse on the layout's pixels, so the
+# window may land up to one of those off (two screen pixels at 200 %).
+slack=$(( (percent + 99) / 100 - 1 ))
+moved=$(xdotool getwindowgeometry --shell "$main" | awk -F= -v x="$X" -v y="$Y" '/^X=/ { dx = $2 - x } /^Y=/ { dy = $2 - y } END { print dx, dy }')
+read -r dx dy <<<"$moved"
+off_x=$((dx - 45)); off_y=$((dy - 30))
+[ "${off_x#-}" -le "$slack" ] && [ "${off_y#-}" -le "$slack" ] || fail "the drag moved the window by $dx,$dy, not 45,30"
+echo "the drag moved the window by $dx,$dy"
 grep -q '^Grimsward:' "$work/stderr" && { cat "$work/stderr" >&2; fail "the game reported an error"; }
 echo "x11 test passed"
