@@ -7,9 +7,9 @@
 #include "core/cells.h"
 #include "map/mapwriter.h"
 #include "ui/mapeditorcontroller.h"
-#include "ui/palette.h"
-#include "ui/picturebox.h"
+#include "ui/panels/palette.h"
 #include "ui/tgw.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -12,8 +12,8 @@
 #include "silentsound.h"
 #include "ui/fieldredraw.h"
 #include "ui/gamecontroller.h"
-#include "ui/picturebox.h"
 #include "ui/tgw.h"
+#include "ui/widgets/picturebox.h"
 #include "ui/windowscaler.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/application.h"
 
-#include "ui/messagebox.h"
-#include "ui/pictures.h"
 #include "ui/texts.h"
 #include "ui/tgw.h"
+#include "ui/widgets/messagebox.h"
+#include "ui/widgets/pictures.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -4,9 +4,9 @@
 #include "core/cells.h"
 #include "core/gameerror.h"
 #include "core/gamestate.h"
-#include "ui/fieldpanel.h"
-#include "ui/picturecache.h"
+#include "ui/panels/fieldpanel.h"
 #include "ui/texts.h"
+#include "ui/widgets/picturecache.h"
 
 #include <QTimer>
 

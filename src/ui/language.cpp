@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/language.h"
 
-#include "ui/pictures.h"
+#include "ui/widgets/pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>

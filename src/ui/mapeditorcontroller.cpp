@@ -4,12 +4,12 @@
 #include "core/strtoint.h"
 #include "map/mapfile.h"
 #include "map/mapnames.h"
-#include "ui/editorfield.h"
-#include "ui/guard.h"
-#include "ui/mapeditorscreen.h"
-#include "ui/messagebox.h"
-#include "ui/palette.h"
+#include "ui/panels/editorfield.h"
+#include "ui/panels/palette.h"
+#include "ui/screens/mapeditorscreen.h"
 #include "ui/texts.h"
+#include "ui/widgets/guard.h"
+#include "ui/widgets/messagebox.h"
 
 #include <QLineEdit>
 

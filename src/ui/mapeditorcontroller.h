@@ -2,8 +2,8 @@
 #pragma once
 
 #include "map/mapwriter.h"
-#include "ui/picturecache.h"
 #include "ui/strokehistory.h"
+#include "ui/widgets/picturecache.h"
 
 #include <QObject>
 #include <QString>

@@ -5,8 +5,8 @@
 #include "core/gamestate.h"
 #include "core/strtoint.h"
 #include "ui/language.h"
-#include "ui/optionsscreen.h"
-#include "ui/skirmishscreen.h"
+#include "ui/screens/optionsscreen.h"
+#include "ui/screens/skirmishscreen.h"
 #include "ui/windowscaler.h"
 
 #include <QScreen>

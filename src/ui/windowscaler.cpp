@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/windowscaler.h"
 
-#include "ui/layoutkit.h"
+#include "ui/widgets/layoutkit.h"
 
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>

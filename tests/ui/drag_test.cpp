@@ -5,7 +5,7 @@
 #include "gameplay.h"
 #include "input.h"
 
-#include "ui/windowdrag.h"
+#include "ui/widgets/windowdrag.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

@@ -6,9 +6,9 @@
 
 #include "core/linelist.h"
 #include "map/mapwriter.h"
-#include "ui/editorfield.h"
-#include "ui/palette.h"
-#include "ui/pictures.h"
+#include "ui/panels/editorfield.h"
+#include "ui/panels/palette.h"
+#include "ui/widgets/pictures.h"
 
 #include <QComboBox>
 

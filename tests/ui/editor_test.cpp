@@ -6,7 +6,7 @@
 #include "gameplay.h"
 #include "input.h"
 
-#include "ui/editorfield.h"
+#include "ui/panels/editorfield.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "harness.h"
 
 #include "core/linelist.h"
-#include "ui/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -3,8 +3,8 @@
 // screen, Enter in an entry field presses its panel's main button.
 #include "gameplay.h"
 
-#include "ui/gamecontroller.h"
 #include "input.h"
+#include "ui/gamecontroller.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

@@ -5,7 +5,7 @@
 #include "input.h"
 
 #include "ui/language.h"
-#include "ui/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

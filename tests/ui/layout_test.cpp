@@ -3,8 +3,8 @@
 // its parent, caption and visibility, and the timers with their rhythm.
 #include "harness.h"
 
-#include "ui/framewidgets.h"
-#include "ui/picturebox.h"
+#include "ui/widgets/framewidgets.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

@@ -4,8 +4,8 @@
 // both languages.
 #include "gameplay.h"
 
-#include "ui/gamestyle.h"
 #include "ui/language.h"
+#include "ui/widgets/gamestyle.h"
 
 #include <QImage>
 #include <QPainter>

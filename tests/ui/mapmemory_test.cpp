@@ -4,7 +4,7 @@
 #include "harness.h"
 
 #include "core/linelist.h"
-#include "ui/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QComboBox>
 #include <QDir>

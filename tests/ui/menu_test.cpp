@@ -7,7 +7,7 @@
 #include "ui/optionscontroller.h"
 
 #include "core/gameerror.h"
-#include "ui/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -2,7 +2,7 @@
 // The purchase, training and construction panels through their widgets.
 #include "gameplay.h"
 
-#include "ui/spinbuttons.h"
+#include "ui/widgets/spinbuttons.h"
 
 #include <QLineEdit>
 

@@ -6,7 +6,7 @@
 #include "gameplay.h"
 
 #include "ui/gamecontroller.h"
-#include "ui/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QComboBox>
 

@@ -13,7 +13,7 @@
 #include "rules/state_snapshot.h"
 #include "ui/fieldredraw.h"
 #include "ui/gamecontroller.h"
-#include "ui/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,14 +3,14 @@
 // battle results the rules return, and that closing it changes nothing.
 #include "gameplay.h"
 
-#include "ui/reportpanel.h"
+#include "ui/panels/reportpanel.h"
 
 #include "core/cells.h"
 #include "rules/actions.h"
 #include "rules/enemyturn.h"
 #include "rules/recording_screen.h"
-#include "ui/texts.h"
 #include "rules/state_snapshot.h"
+#include "ui/texts.h"
 
 #include <QLabel>
 #include <QLineEdit>

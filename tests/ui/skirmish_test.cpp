@@ -8,7 +8,7 @@
 
 #include "core/linelist.h"
 #include "core/strtoint.h"
-#include "ui/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QComboBox>
 #include <QEvent>

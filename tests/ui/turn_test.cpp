@@ -4,12 +4,12 @@
 // cells appearing.
 #include "gameplay.h"
 
-#include "ui/gamecontroller.h"
 #include "input.h"
+#include "ui/gamecontroller.h"
 
 #include "core/cells.h"
 #include "core/strtoint.h"
-#include "ui/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -6,10 +6,10 @@
 #include "audio/mp3decoder.h"
 #include "audio/soundfiles.h"
 #include "core/gameerror.h"
-#include "ui/jpegdecode.h"
-#include "ui/layoutkit.h"
-#include "ui/pictures.h"
-#include "ui/spinbuttons.h"
+#include "ui/widgets/jpegdecode.h"
+#include "ui/widgets/layoutkit.h"
+#include "ui/widgets/pictures.h"
+#include "ui/widgets/spinbuttons.h"
 
 #include <QBuffer>
 #include <QFile>

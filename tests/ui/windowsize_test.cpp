@@ -7,7 +7,7 @@
 #include "input.h"
 
 #include "ui/optionscontroller.h"
-#include "ui/skirmishscreen.h"
+#include "ui/screens/skirmishscreen.h"
 #include "ui/windowscaler.h"
 #include "ui/windowsize.h"
 

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/widgets/framewidgets.h"
+
+class QPushButton;
+
+namespace gw {
+
+class TextLabel;
+
+// "Angreifen": asks the player to click the opponent's base.
+class AttackPanel : public Panel {
+    Q_OBJECT
+public:
+    explicit AttackPanel(QWidget *gameScreen);
+
+signals:
+    // "Okay": the next click on the base attacks it.
+    void confirmClicked();
+
+protected:
+    void retranslate() override;
+
+private:
+    TextLabel *line1_, *line2_;
+    QPushButton *btnletsfight_;
+};
+
+} // namespace gw

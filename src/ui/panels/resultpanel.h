@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/widgets/framewidgets.h"
+
+#include <cstdint>
+#include <optional>
+
+class QPushButton;
+
+namespace gw {
+
+class TextLabel;
+
+// The victory or the defeat panel: the result in large type and the button
+// that leaves the game.
+class ResultPanel : public Panel {
+    Q_OBJECT
+public:
+    enum class Result { Victory, Defeat };
+    ResultPanel(QWidget *gameScreen, Result result);
+
+    // "Sie haben in <rounds> Runden gewonnen!" (or "verloren!"), then the
+    // panel shown; no note.
+    void showResult(int32_t rounds);
+    // The victory's second line ("Neuer Rekord!"); empty hides it.
+    void showNote(const QString &text);
+
+signals:
+    void confirmClicked();
+
+protected:
+    void retranslate() override;
+
+private:
+    Result result_;
+    TextLabel *label_;
+    QPushButton *button_;
+    std::optional<int32_t> rounds_;
+    TextLabel *note_ = nullptr;
+};
+
+} // namespace gw

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "ui/widgets/jpegdecode.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+
+namespace gw {
+
+namespace {
+
+// libjpeg reports fatal errors through a callback that must not return;
+// jump back to the decoder instead of letting it call exit().
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+};
+
+void onError(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
+}
+
+void onMessage(j_common_ptr) {}
+
+} // namespace
+
+QImage decodeJpeg(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = onError;
+    errors.base.output_message = onMessage;
+    // Only plain data lives across the jump; the image is made afterwards.
+    QImage *volatile result = nullptr;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        delete result;
+        return {};
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    result = new QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                        QImage::Format_RGB888);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = result->scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    QImage image = *result;
+    delete result;
+    return image;
+}
+
+} // namespace gw
