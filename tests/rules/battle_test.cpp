@@ -4,6 +4,7 @@
 #include "core/gamestate.h"
 #include "core/random.h"
 #include "rules/battle.h"
+#include "battle_setup.h"
 #include "state_snapshot.h"
 
 #include <gtest/gtest.h>
@@ -11,29 +12,14 @@
 #include <array>
 
 using namespace gw;
+using gw::test::Defenders;
+using gw::test::Forces;
+using gw::test::setOpponent;
+using gw::test::setPlayer;
 using gw::test::changed;
 using gw::test::snapshot;
 
 namespace {
-
-// Forces of stage 1..5: recruits, infantry, snipers, mortar crews, special units.
-using Forces = std::array<int32_t, 5>;
-// Defenders: the five forces, then towers, bunkers, minefields.
-using Defenders = std::array<int32_t, 8>;
-
-void setPlayer(GameState &s, const Forces &f, const std::array<int32_t, 3> &buildings = {})
-{
-    s.recruits = f[0]; s.infantry = f[1]; s.snipers = f[2]; s.mortarcrews = f[3];
-    s.specialunits = f[4];
-    s.towers = buildings[0]; s.bunkers = buildings[1]; s.minefields = buildings[2];
-}
-
-void setOpponent(GameState &s, const Forces &f, const std::array<int32_t, 3> &buildings = {})
-{
-    s.enemyrecruits = f[0]; s.enemyinfantry = f[1]; s.enemysnipers = f[2];
-    s.enemymortarcrews = f[3]; s.enemyspecialunits = f[4];
-    s.enemytowers = buildings[0]; s.enemybunkers = buildings[1]; s.enemyminefields = buildings[2];
-}
 
 Defenders opponentDefenders(const GameState &s)
 {
@@ -367,60 +353,3 @@ TEST(BattleStageEnd, DefenderLossesPerLostRollStayInTheirRange)
     // Later stages do kill more than one man per lost roll.
     EXPECT_GT(heavierLosses, 100);
 }
-
-namespace {
-
-// Armies past the dice a battle rolls one by one: the rest is settled by
-// the dice's expected outcome, close to what the dice give on average.
-TEST(HugeBattle, PastTheRolledDiceTheOutcomeIsTheExpectedOne)
-{
-    // Three million recruits against one million: each roll costs one man
-    // on one side or the other, so the million falls for about a million
-    // attackers and the base takes its 5.
-    GameState s;
-    setPlayer(s, {3'000'000, 0, 0, 0, 0});
-    setOpponent(s, {1'000'000, 0, 0, 0, 0});
-    s.enemybasehp = 100;
-    Random random(7);
-    const BattleResult r = fightBattle(s, random, true);
-    EXPECT_LE(s.enemyrecruits, 0);
-    EXPECT_EQ(s.enemybasehp, 95);
-    EXPECT_NEAR(r.stages[0].attackersLost, 1'000'000, 20'000);
-    EXPECT_NEAR(r.stages[0].rolls, 2'000'000, 40'000);
-
-    // The other way round the attack fails with about a million left
-    // standing against it.
-    GameState t;
-    setPlayer(t, {1'000'000, 0, 0, 0, 0});
-    setOpponent(t, {3'000'000, 0, 0, 0, 0});
-    t.enemybasehp = 100;
-    fightBattle(t, random, true);
-    EXPECT_EQ(t.enemybasehp, 100);
-    EXPECT_LE(t.recruits, 0);
-    EXPECT_NEAR(t.enemyrecruits, 2'000'000, 20'000);
-}
-
-TEST(HugeBattle, AnEditedSaveWithTheLargestArmiesStillEnds)
-{
-    // Every force and defence at the counters' end on both sides: the
-    // battle ends, nothing wraps round, and the report agrees with the
-    // counters.
-    GameState s;
-    constexpr int32_t kMax = INT32_MAX;
-    setPlayer(s, {kMax, kMax, kMax, kMax, kMax}, {kMax, kMax, kMax});
-    setOpponent(s, {kMax, kMax, kMax, kMax, kMax}, {kMax, kMax, kMax});
-    s.basehp = s.enemybasehp = 100;
-    Random random(1);
-    const BattleResult r = fightBattle(s, random, false);
-    int64_t rolls = 0;
-    for (const BattleStage &stage : r.stages)
-        rolls += stage.rolls;
-    EXPECT_GT(rolls, kExactRolls);
-    EXPECT_GE(s.basehp, 75);
-    EXPECT_LE(s.basehp, 100);
-    EXPECT_EQ(r.basehpAfter, s.basehp);
-    EXPECT_LT(s.recruits, kMax) << "the defenders lost men";
-    EXPECT_GE(s.enemyrecruits, kMax - r.stages[0].attackersLost);
-}
-
-} // namespace

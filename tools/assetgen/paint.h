@@ -18,6 +18,13 @@ QImage canvas(int width, int height, const QColor &fill);
 QImage reduce(const QImage &big, int width, int height);
 
 QColor mix(const QColor &a, const QColor &b, double t);
+
+// 0 below a, 1 above b, and a smooth S-curve between.
+inline double smoothstep(double a, double b, double x)
+{
+    const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
 QColor scaled(const QColor &c, double factor);
 
 // Calls f(u, v, colour) for every pixel, u and v in drawing units (pixels of

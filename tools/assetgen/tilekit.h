@@ -29,6 +29,9 @@ void paintWaves(QPainter &p, Rng &rng, int count, const QRectF &area);
 
 // Grass, sand, forest, flowers, water, wood, oasis, farm.
 QImage natureTile(const QString &word);
+// The oasis and the farm, which natureTile draws.
+QImage oasisTile();
+QImage farmTile();
 // Road, heliport, skyscraper.
 QImage builtTile(const QString &word);
 
