@@ -12,7 +12,8 @@ namespace gw {
 // so a line from a file such as "<b>1</b>" is quoted as it stands and never
 // rendered as markup. A key held down when the box opens (Enter in a count
 // field, say) does not answer it by its repeats: the box waits for a
-// deliberate press.
+// deliberate press. Over a window drawn larger the box is drawn at the same
+// size (see boxhost.h).
 
 // A modal box with an OK button only.
 void showMessageBox(QWidget *owner, QMessageBox::Icon icon, const QString &caption, const QString &text);
