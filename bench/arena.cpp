@@ -44,16 +44,6 @@
 
 namespace {
 
-struct NullScreen : gw::Screen {
-    void showCounter(gw::CounterLabel, int32_t) override {}
-    void notify(gw::Notice) override {}
-    void playSound(gw::Sound) override {}
-    void stopSound(gw::Sound) override {}
-    void showVictory(int32_t) override {}
-    void showDefeat(int32_t) override {}
-    void enableRedraw() override {}
-};
-
 struct Options {
     long games = 2000;
     std::vector<std::string> maps;
@@ -159,7 +149,7 @@ GameResult playGame(const gw::LoadedMap &map, int level, arena::Player &player, 
     gw::applyMap(s, map);
     s.enemylevel = level;
     gw::Random random(seed);
-    NullScreen screen;
+    gw::SilentScreen screen;
     player.newGame();
     GameResult r;
     while (s.rounds < limit) {

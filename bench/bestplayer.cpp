@@ -17,14 +17,6 @@ namespace arena {
 
 namespace {
 
-double clearChance(const gw::BattleForecast &f)
-{
-    double c = 0;
-    for (double x : f.firstClear)
-        c += x;
-    return c;
-}
-
 int32_t opponentIncome(const Sight &s)
 {
     int32_t income = 0;
@@ -63,11 +55,11 @@ public:
         if (attack.chanceOfAtLeast(s.enemybasehp) >= 0.6)
             return Order::attack(base);
         if (threat.damage >= 1.0) {
-            if (clearChance(attack) >= 0.8)
+            if (attack.clearChance() >= 0.8)
                 return Order::attack(base);
             return defend(s, myDefence);
         }
-        if (clearChance(attack) >= 0.8 && hasKinds(s))
+        if (attack.clearChance() >= 0.8 && hasKinds(s))
             return Order::attack(base);
         if (Order o; strike(s, theirDefence, o))
             return o;
@@ -136,12 +128,12 @@ private:
         gw::Forces f = {s.recruits, s.infantry, s.snipers, s.mortarcrews, s.specialunits};
         const int32_t most = std::min<int32_t>(gw::kMaxOrderCount, s.cash / 10);
         f[0] = s.recruits + most;
-        if (clearChance(gw::forecastBattle(f, after)) < 0.8 || most <= 0)
+        if (gw::forecastBattle(f, after).clearChance() < 0.8 || most <= 0)
             return false;
         int32_t n = most;
         for (int32_t step = most / 2; step > 0; step /= 2) {
             f[0] = s.recruits + n - step;
-            if (clearChance(gw::forecastBattle(f, after)) >= 0.8)
+            if (gw::forecastBattle(f, after).clearChance() >= 0.8)
                 n -= step;
         }
         gw::PurchaseOrder p{n, 0, 0, 0, 0};

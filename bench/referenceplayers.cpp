@@ -4,6 +4,7 @@
 #include "referenceplayers.h"
 
 #include "core/cells.h"
+#include "rules/planner.h"
 
 #include <algorithm>
 
@@ -18,19 +19,7 @@ int blueBaseCell(const Sight &s)
     return 0;
 }
 
-int bestLand(const Sight &s)
-{
-    int best = 0;
-    int32_t bestTax = 0;
-    for (int n = 1; n <= gw::kCells; ++n) {
-        const gw::Terrain *t = gw::freeTerrain(s.field->line(static_cast<std::size_t>(n)));
-        if (t && t->price <= s.cash && t->tax > bestTax) {
-            best = n;
-            bestTax = t->tax;
-        }
-    }
-    return best;
-}
+int bestLand(const Sight &s) { return gw::bestFreeCell(*s.field, s.cash); }
 
 namespace {
 

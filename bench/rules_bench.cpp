@@ -17,16 +17,6 @@
 
 namespace {
 
-struct QuietScreen : gw::Screen {
-    void showCounter(gw::CounterLabel, int32_t) override {}
-    void notify(gw::Notice) override {}
-    void playSound(gw::Sound) override {}
-    void stopSound(gw::Sound) override {}
-    void showVictory(int32_t) override {}
-    void showDefeat(int32_t) override {}
-    void enableRedraw() override {}
-};
-
 std::string dataDir() { return std::string(GRIMSWARD_SOURCE_DIR) + "/data"; }
 
 gw::GameState startedGame()
@@ -55,7 +45,7 @@ void BM_OpponentAction(benchmark::State &st)
     start.enemyrecruits = 100;
     arm(start, 20);
     gw::Random rng(1);
-    QuietScreen screen;
+    gw::SilentScreen screen;
     for (auto _ : st) {
         gw::GameState s = start;
         benchmark::DoNotOptimize(gw::enemyaction(s, rng, screen, action));
@@ -67,7 +57,7 @@ void BM_RoundEnd(benchmark::State &st)
 {
     const gw::GameState start = startedGame();
     gw::Random rng(7);
-    QuietScreen screen;
+    gw::SilentScreen screen;
     for (auto _ : st) {
         gw::GameState s = start;
         benchmark::DoNotOptimize(gw::enemyturn(s, rng, screen));

@@ -184,6 +184,14 @@ BattleForecast forecastBattle(const Forces &attackers, const Defenders &defender
     return f;
 }
 
+double BattleForecast::clearChance() const
+{
+    double c = 0;
+    for (double x : firstClear)
+        c += x;
+    return c;
+}
+
 double BattleForecast::chanceOfAtLeast(int32_t hp) const
 {
     if (hp <= 0)

@@ -37,6 +37,8 @@ struct BattleForecast {
     // The chance that the damage reaches `hp` (every stage that can hit
     // must, from the first stage that clears the defence on).
     double chanceOfAtLeast(int32_t hp) const;
+    // The chance that some stage finds no defender left.
+    double clearChance() const;
 };
 
 BattleForecast forecastBattle(const Forces &attackers, const Defenders &defenders);

@@ -17,17 +17,6 @@ namespace gw {
 
 namespace {
 
-// Tried moves show nothing.
-struct SilentScreen : Screen {
-    void showCounter(CounterLabel, int32_t) override {}
-    void notify(Notice) override {}
-    void playSound(Sound) override {}
-    void stopSound(Sound) override {}
-    void showVictory(int32_t) override {}
-    void showDefeat(int32_t) override {}
-    void enableRedraw() override {}
-};
-
 // The planner's judgement.
 constexpr double kFinishChance = 0.5;  // attack when the player's base falls with this chance
 constexpr double kDangerDamage = 1.0;  // defend when the player's army is expected to deal this
@@ -38,15 +27,6 @@ constexpr double kGoldPerPoint = 2000; // gold a defence may cost per point of d
 constexpr double kReserveSlack = 0.5;  // exposure a purchase may add to what waiting leaves
 constexpr int32_t kKindTarget = 1;     // units of each trained kind the army fields
 constexpr int32_t kProbe = 20;         // recruits against a player without any defence
-
-// The chance that some stage finds no defender left.
-double clearChance(const BattleForecast &f)
-{
-    double c = 0;
-    for (double x : f.firstClear)
-        c += x;
-    return c;
-}
 
 int fightingStages(const Forces &f)
 {
@@ -78,7 +58,7 @@ public:
         const BattleForecast threat = forecastBattle(playerForces(base_), opponentDefenders(base_));
         if (attack.chanceOfAtLeast(base_.basehp) >= kFinishChance)
             return attackMove();
-        const bool open = clearChance(attack) >= kStrikeChance;
+        const bool open = attack.clearChance() >= kStrikeChance;
         if (threat.damage >= kDangerDamage || threat.chanceOfAtLeast(base_.enemybasehp) > 0.01) {
             // An attack that gets through also takes the player's army.
             if (open)
@@ -277,7 +257,7 @@ private:
     {
         Defenders theirs = playerDefenders(base_);
         theirs[0] = satAdd(std::max<int32_t>(0, theirs[0]), playerJump(base_));
-        return clearChance(forecastBattle(opponentForces(base_), theirs)) >= kStrikeChance;
+        return forecastBattle(opponentForces(base_), theirs).clearChance() >= kStrikeChance;
     }
 
     bool playerDefenceless() const
@@ -366,19 +346,21 @@ private:
 
 } // namespace
 
-int32_t bestFreeCell(const GameState &state)
+int32_t bestFreeCell(const LineList &field, int32_t gold)
 {
     int32_t best = 0;
     int32_t bestTax = 0;
     for (int n = 1; n <= kCells; ++n) {
-        const Terrain *t = freeTerrain(state.memgame.line(static_cast<std::size_t>(n)));
-        if (t && state.enemycash >= t->price && t->tax > bestTax) {
+        const Terrain *t = freeTerrain(field.line(static_cast<std::size_t>(n)));
+        if (t && gold >= t->price && t->tax > bestTax) {
             best = n;
             bestTax = t->tax;
         }
     }
     return best;
 }
+
+int32_t bestFreeCell(const GameState &state) { return bestFreeCell(state.memgame, state.enemycash); }
 
 EnemyMove planMove(const GameState &state, EnemyRules rules)
 {

@@ -7,6 +7,7 @@
 
 namespace gw {
 
+class LineList;
 struct GameState;
 
 // How often, in thousandths, the Mittel opponent thinks; in the other
@@ -19,8 +20,10 @@ constexpr int32_t kMittelThinksPerMille = 350;
 // never rolled. The same record always gives the same move.
 EnemyMove planMove(const GameState &state, EnemyRules rules);
 
-// The free cell with the highest tax gain whose price the opponent's gold
+// The free cell of the field with the highest tax gain whose price the gold
 // reaches, the lowest number among equals; 0 when there is none.
+int32_t bestFreeCell(const LineList &field, int32_t gold);
+// The same for the opponent's gold.
 int32_t bestFreeCell(const GameState &state);
 
 } // namespace gw

@@ -60,4 +60,16 @@ public:
     virtual void enableRedraw() = 0;
 };
 
+// A screen that shows nothing: for moves the opponent only tries, and for
+// games played without a window.
+struct SilentScreen : Screen {
+    void showCounter(CounterLabel, int32_t) override {}
+    void notify(Notice) override {}
+    void playSound(Sound) override {}
+    void stopSound(Sound) override {}
+    void showVictory(int32_t) override {}
+    void showDefeat(int32_t) override {}
+    void enableRedraw() override {}
+};
+
 } // namespace gw

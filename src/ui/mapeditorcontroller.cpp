@@ -42,7 +42,7 @@ MapEditorController::MapEditorController(MapEditorScreen &screen, QWidget *boxOw
     wire(&screen.field(), &EditorField::cellPicked, &MapEditorController::pickCell);
     wire(&screen.palette(), &Palette::stateChosen, &MapEditorController::chooseBrush);
     for (Side side : {Side::Player, Side::Opponent}) {
-        QLineEdit &entry = side == Side::Player ? screen.taxesEntry() : screen.enemyTaxesEntry();
+        QLineEdit &entry = taxesEntry(side);
         connect(&entry, &QLineEdit::textEdited, this, [this, side](const QString &text) { taxesEdited(side, text); });
         // An entry left empty follows the land again.
         connect(&entry, &QLineEdit::editingFinished, this, &MapEditorController::showTaxes);
@@ -60,8 +60,13 @@ MapEditorController::Content MapEditorController::content() const
 QString MapEditorController::taxesText(Side side) const
 {
     if (typedTaxes_[sideIndex(side)])
-        return (side == Side::Player ? screen_.taxesEntry() : screen_.enemyTaxesEntry()).text();
+        return taxesEntry(side).text();
     return QString::number(ownedLandTaxes(cells_, side));
+}
+
+QLineEdit &MapEditorController::taxesEntry(Side side) const
+{
+    return side == Side::Player ? screen_.taxesEntry() : screen_.enemyTaxesEntry();
 }
 
 void MapEditorController::taxesEdited(Side side, const QString &text)
@@ -73,7 +78,7 @@ void MapEditorController::taxesEdited(Side side, const QString &text)
 void MapEditorController::showTaxes()
 {
     for (Side side : {Side::Player, Side::Opponent}) {
-        QLineEdit &entry = side == Side::Player ? screen_.taxesEntry() : screen_.enemyTaxesEntry();
+        QLineEdit &entry = taxesEntry(side);
         if (!typedTaxes_[sideIndex(side)] && entry.text() != taxesText(side))
             entry.setText(taxesText(side));
     }
@@ -190,8 +195,8 @@ void MapEditorController::btneditoropenClick()
     // number is the map maker's own.
     typedTaxes_ = {map.taxes != ownedLandTaxes(cells, Side::Player),
                    map.enemytaxes != ownedLandTaxes(cells, Side::Opponent)};
-    screen_.taxesEntry().setText(QString::number(map.taxes));
-    screen_.enemyTaxesEntry().setText(QString::number(map.enemytaxes));
+    taxesEntry(Side::Player).setText(QString::number(map.taxes));
+    taxesEntry(Side::Opponent).setText(QString::number(map.enemytaxes));
     if (isShippedMap(name))
         showMap(cells, pictures, tr("Kopie von %1").arg(Texts::mapName(name)), std::string());
     else

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class QLineEdit;
 class QWidget;
 
 namespace gw {
@@ -88,6 +89,8 @@ private:
     // The income a side's entry stands for: the player's own number, or the
     // taxes of the land the side owns.
     QString taxesText(Side side) const;
+    // The income entry of a side.
+    QLineEdit &taxesEntry(Side side) const;
     void taxesEdited(Side side, const QString &text);
     void showTaxes();
     // Puts a map into the editor; `pictures` are its cells' (index 1..220).

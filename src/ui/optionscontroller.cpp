@@ -38,22 +38,29 @@ const char *const kMusicVolumeKey = "musicvolume";
 const char *const kEffectsVolumeKey = "effectsvolume";
 constexpr int kFullVolume = 100;
 
-// A volume the file holds: 0 to 100 in steps of 10; anything else is full
-// volume, without a box.
-int volumeIn(const OptionsFile &options, const char *key)
+// A number the file holds, from lo to hi in steps of `step`; anything else,
+// a missing line included, is the fallback, without a box.
+int numberIn(const OptionsFile &options, const char *key, int lo, int hi, int step, int fallback)
 {
-    int32_t percent = 0;
-    if (!tryStrtoint(options.setting(key), percent) || percent < 0 || percent > kFullVolume || percent % 10 != 0)
-        return kFullVolume;
-    return percent;
+    int32_t value = 0;
+    if (!tryStrtoint(options.setting(key), value) || value < lo || value > hi || (value - lo) % step != 0)
+        return fallback;
+    return value;
 }
 
-// A volume, and a level, need no line while they are the default; a file
-// that has the line keeps it up to date.
-void keepSetting(OptionsFile &options, const char *key, int value, int defaultValue)
+int volumeIn(const OptionsFile &options, const char *key) { return numberIn(options, key, 0, kFullVolume, 10, kFullVolume); }
+
+// A setting needs no line while it is the default; a file that has the line
+// keeps it up to date.
+void keepSetting(OptionsFile &options, const char *key, const std::string &value, const std::string &defaultValue)
 {
     if (value != defaultValue || !options.setting(key).empty())
-        options.setSetting(key, std::to_string(value));
+        options.setSetting(key, value);
+}
+
+void keepSetting(OptionsFile &options, const char *key, int value, int defaultValue)
+{
+    keepSetting(options, key, std::to_string(value), std::to_string(defaultValue));
 }
 
 constexpr Sound kEffects[] = {Sound::FightBg, Sound::Fight, Sound::Defend};
@@ -74,10 +81,7 @@ void OptionsController::loadOptions()
 {
     options_.load();
     // The level: 0, 1 or 2; anything else is "Leicht", without a box.
-    int32_t level = 0;
-    if (!tryStrtoint(options_.setting(kLevelKey), level) || level < 0 || level > 2)
-        level = 0;
-    level_ = level;
+    level_ = numberIn(options_, kLevelKey, 0, 2, 1, 0);
     emit levelChanged(level_);
     setMusicVolume(volumeIn(options_, kMusicVolumeKey));
     setEffectsVolume(volumeIn(options_, kEffectsVolumeKey));
@@ -174,8 +178,7 @@ void OptionsController::saveOptions()
     keepSetting(options_, kLevelKey, level_, 0);
     keepSetting(options_, kMusicVolumeKey, musicVolume_, kFullVolume);
     keepSetting(options_, kEffectsVolumeKey, effectsVolume_, kFullVolume);
-    if (windowSize_ != WindowSize::Normal || !options_.setting(kWindowKey).empty())
-        options_.setSetting(kWindowKey, windowSizeKey(windowSize_));
+    keepSetting(options_, kWindowKey, windowSizeKey(windowSize_), windowSizeKey(WindowSize::Normal));
     options_.save(lastMap_.empty() ? skirmish_.chosenMap() : lastMap_, state_.musicon, state_.soundon,
                   currentLanguage().toStdString());
 }
