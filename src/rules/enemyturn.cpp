@@ -9,6 +9,7 @@
 #include "rules/opponent.h"
 #include "rules/screen.h"
 
+#include <algorithm>
 #include <array>
 
 namespace gw {
@@ -95,10 +96,7 @@ void trainUnits(GameState &state, const TrainAction &action, EnemyTurnResult &re
     }
 }
 
-int32_t shopCount(int32_t amount)
-{
-    return amount < 0 ? 0 : (amount > kEnemyMaxCount ? kEnemyMaxCount : amount);
-}
+int32_t shopCount(int32_t amount) { return std::clamp<int32_t>(amount, 0, kEnemyMaxCount); }
 
 // Actions 1..5 by the shop: n of the action's goods at the shop's price,
 // when the gold pays for all of them.

@@ -169,6 +169,11 @@ void Tgw::btnskirmishClick()
     state().menustate = 2;
     enableMenuSlide();
     panskirmish_->show();
+    refreshMapChoice();
+}
+
+void Tgw::refreshMapChoice()
+{
     // The own maps are listed afresh; the list keeps its choice from an
     // earlier visit, and that is the map the start button loads.
     panskirmish_->refreshMapList();
@@ -178,8 +183,7 @@ void Tgw::btnskirmishClick()
 void Tgw::enterSkirmishScreen()
 {
     panskirmish_->show();
-    panskirmish_->refreshMapList();
-    game_->chooseMap(panskirmish_->chosenMap());
+    refreshMapChoice();
     record_->refresh();
 }
 
@@ -205,8 +209,7 @@ void Tgw::leaveEditor()
 void Tgw::ownMapsChanged()
 {
     savedInEditor_ = editor_->mapFile();
-    panskirmish_->refreshMapList();
-    game_->chooseMap(panskirmish_->chosenMap());
+    refreshMapChoice();
     editor_->setMapChoices(panskirmish_->mapNames());
 }
 

@@ -96,6 +96,8 @@ private:
     // The skirmish screen as it opens: the own maps listed afresh, the map
     // in force chosen, its record shown.
     void enterSkirmishScreen();
+    // The map list filled afresh, and its choice the map a start loads.
+    void refreshMapChoice();
 
     std::unique_ptr<SoundSystem> sound_;
     MainMenu *menu_;
