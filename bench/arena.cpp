@@ -28,6 +28,7 @@
 #include "rules/actions.h"
 #include "rules/battle.h"
 #include "rules/enemyturn.h"
+#include "rules/move.h"
 #include "rules/opponent.h"
 #include "rules/screen.h"
 
@@ -94,40 +95,15 @@ arena::Sight sightOf(const gw::GameState &s)
 bool carryOut(gw::GameState &s, gw::Random &random, gw::Screen &screen, const arena::Order &o,
               std::optional<gw::BattleResult> &battle)
 {
-    using Kind = arena::Order::Kind;
-    switch (o.kind) {
-    case Kind::EndRound: return true;
-    case Kind::Buy: return gw::bookPurchase(s, o.buy);
-    case Kind::Train: return static_cast<bool>(gw::train(s, o.train));
-    case Kind::Build: return gw::build(s, o.building);
-    case Kind::Land:
-        s.fieldmode = 1;
-        if (gw::classifyFieldClick(s, o.cell) != gw::FieldClick::BuyLand)
-            return false;
-        gw::buyLand(s, o.cell);
-        return true;
-    case Kind::Attack:
-        s.fieldmode = 2;
-        if (gw::classifyFieldClick(s, o.cell) != gw::FieldClick::Attack)
-            return false;
-        battle = gw::playerattack(s, random, screen);
-        return true;
-    }
-    return false;
+    const gw::MoveResult r = gw::applyMove(s, gw::Side::Red, o, random, screen);
+    battle = r.battle;
+    return static_cast<bool>(r);
 }
 
 const char *orderName(const arena::Order &o)
 {
-    using Kind = arena::Order::Kind;
-    switch (o.kind) {
-    case Kind::EndRound: return "end";
-    case Kind::Buy: return "buy";
-    case Kind::Train: return "train";
-    case Kind::Build: return "build";
-    case Kind::Land: return "land";
-    case Kind::Attack: return "attack";
-    }
-    return "?";
+    static const char *const names[] = {"end", "land", "buy", "train", "build", "attack", "expand", "tier"};
+    return names[static_cast<int>(o.kind)];
 }
 
 // One line per round: the player's order, the opponent's move, both sides.

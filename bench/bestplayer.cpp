@@ -103,7 +103,7 @@ private:
         }
         if (n == 0)
             return Order::endRound();
-        return Order::purchase({n, 0, 0, 0, 0});
+        return Order::order({n, 0, 0, 0, 0});
     }
 
     // Buys a strike when the gold reaches recruits enough to clear the
@@ -118,7 +118,7 @@ private:
             for (std::size_t k = 0; k < 4; ++k)
                 t[k] = units[k] <= 0 && kit[k] > 0 ? 1 : 0;
             if (gw::trainingTotal(t) > 0 && gw::trainingTotal(t) <= s.cash) {
-                o = Order::training(t);
+                o = Order::train(t);
                 return true;
             }
         }
@@ -143,7 +143,7 @@ private:
             if (units[k] <= 0 && kit[k] <= 0 && gw::purchaseTotal(p) + gw::kPurchasePrices[k + 1] <= s.cash)
                 p[k + 1] = 1;
         }
-        o = Order::purchase(p);
+        o = Order::order(p);
         return true;
     }
 

@@ -38,7 +38,7 @@ public:
         if (s.recruits > 0)
             return Order::attack(blueBaseCell(s));
         if (s.cash >= 1000)
-            return Order::purchase({100, 0, 0, 0, 0});
+            return Order::order({100, 0, 0, 0, 0});
         return Order::endRound();
     }
 };
@@ -72,7 +72,7 @@ public:
             }
         }
         if (trainees > 0 && s.recruits > trainees && gw::trainingTotal(train) <= s.cash)
-            return Order::training(train);
+            return Order::train(train);
 
         // Buy the missing equipment, keep the fees for the training, and
         // spend the rest on recruits.
@@ -93,7 +93,7 @@ public:
         buy[0] = static_cast<int32_t>(std::min<int64_t>(maxRecruits_, left / gw::kPurchasePrices[0]));
         if (buy[0] + s.recruits < 5 + trainees) // not enough for the training and a first stage
             return Order::endRound();
-        return Order::purchase(buy);
+        return Order::order(buy);
     }
 
 private:

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The arena's reference players. A player sees what the game screen shows
-// it (Sight) and names one action (Order); the arena carries it out with the
-// rules functions, exactly as the window does.
+// it (Sight) and names one move (Order); the arena carries it out with
+// applyMove, exactly as the window does.
 
 #include "core/linelist.h"
 #include "rules/actions.h"
+#include "rules/move.h"
 
 #include <cstdint>
 #include <memory>
@@ -28,22 +29,8 @@ struct Sight {
     const gw::LineList *field = nullptr;
 };
 
-// One action of a turn.
-struct Order {
-    enum class Kind { EndRound, Buy, Train, Build, Land, Attack };
-    Kind kind = Kind::EndRound;
-    gw::PurchaseOrder buy{};
-    gw::TrainingOrder train{};
-    gw::Building building = gw::Building::Minefield;
-    int cell = 0; // Land: the cell to buy; Attack: a cell of the blue base
-
-    static Order endRound() { return {}; }
-    static Order purchase(const gw::PurchaseOrder &o) { Order r; r.kind = Kind::Buy; r.buy = o; return r; }
-    static Order training(const gw::TrainingOrder &o) { Order r; r.kind = Kind::Train; r.train = o; return r; }
-    static Order construction(gw::Building b) { Order r; r.kind = Kind::Build; r.building = b; return r; }
-    static Order land(int cell) { Order r; r.kind = Kind::Land; r.cell = cell; return r; }
-    static Order attack(int cell) { Order r; r.kind = Kind::Attack; r.cell = cell; return r; }
-};
+// One action of a turn: a move of the rules library, carried out for Red.
+using Order = gw::Move;
 
 class Player {
 public:

@@ -31,7 +31,7 @@ MapCells cellsOf(const LoadedMap &map)
 
 int32_t ownedLandTaxes(const MapCells &cells, Side side)
 {
-    const std::string prefix = side == Side::Player ? "Red_" : "Blue_";
+    const std::string prefix = side == Side::Red ? "Red_" : "Blue_";
     int32_t sum = 0;
     for (int n = 1; n <= kCells; ++n) {
         const std::string &state = cells[static_cast<std::size_t>(n)];

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/cells.h"
+#include "core/side.h"
 
 #include <array>
 #include <cstdint>
@@ -32,7 +33,6 @@ MapCells cellsOf(const LoadedMap &map);
 // The land a side owns at the start pays its taxes from the first round:
 // the land table's tax of every cell in "Red_" + terrain (the player) or
 // "Blue_" + terrain (the opponent). Bases and other states pay nothing.
-enum class Side { Player, Opponent };
 int32_t ownedLandTaxes(const MapCells &cells, Side side);
 
 // Whether any cell is the opponent's base, the one the player must destroy.

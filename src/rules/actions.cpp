@@ -38,7 +38,7 @@ int64_t orderTotal(const std::array<int32_t, N> &counts, const std::array<int32_
 
 // ---- Field clicks --------------------------------------------------------
 
-FieldClick classifyFieldClick(GameState &state, int n)
+FieldClick classifyFieldClick(GameState &state, int n, Side side)
 {
     state.cellstate = fieldLine(state, n);
     if (state.fieldactive != 1)
@@ -47,31 +47,32 @@ FieldClick classifyFieldClick(GameState &state, int n)
         const Terrain *t = freeTerrain(state.cellstate);
         if (!t)
             return FieldClick::Ignored; // owned land or a base: not even a message
-        if (state.cash < t->price)
+        if (state.*countersOf(side).cash < t->price)
             return FieldClick::NotEnoughGold;
         return FieldClick::BuyLand;
     }
     if (state.fieldmode == 2)
-        return state.cellstate == kBlueBase ? FieldClick::Attack : FieldClick::NotAttackable;
+        return state.cellstate == baseState(otherSide(side)) ? FieldClick::Attack : FieldClick::NotAttackable;
     return FieldClick::Ignored;
 }
 
-std::string boughtLandState(const GameState &state)
+std::string boughtLandState(const GameState &state, Side side)
 {
     const Terrain *t = freeTerrain(state.cellstate);
-    return t ? playerState(*t) : std::string();
+    return t ? ownedState(side, *t) : std::string();
 }
 
-std::string buyLand(GameState &state, int n)
+std::string buyLand(GameState &state, int n, Side side)
 {
     const std::string current = fieldLine(state, n);
     const Terrain *t = freeTerrain(current);
-    if (!t || state.cash < t->price)
+    const SideCounters &c = countersOf(side);
+    if (!t || state.*c.cash < t->price)
         return current;
-    const std::string bought = playerState(*t);
+    const std::string bought = ownedState(side, *t);
     state.memgame.setLine(static_cast<std::size_t>(n), bought);
-    addTo(state.taxes, t->tax);
-    subFrom(state.cash, t->price);
+    addTo(state.*c.taxes, t->tax);
+    subFrom(state.*c.cash, t->price);
     return bought;
 }
 
@@ -90,20 +91,25 @@ void setPurchaseSlots(GameState &state, const PurchaseOrder &order)
         *slots[i] = satMul(order[i], kPurchasePrices[i]);
 }
 
-bool bookPurchase(GameState &state, const PurchaseOrder &order)
+bool bookPurchase(GameState &state, Side side, const PurchaseOrder &order)
 {
     if (!countsInRange(order))
         return false;
     // The total comes from the counts as they are now, not from a display.
     const int64_t total = purchaseTotal(order);
-    if (total > state.cash)
+    const SideCounters &c = countersOf(side);
+    if (total > state.*c.cash)
         return false;
-    subFrom(state.cash, total);
-    addTo(state.recruits, order[0]);
-    addTo(state.mgs, order[1]);
-    addTo(state.rifles, order[2]);
-    addTo(state.mortars, order[3]);
-    addTo(state.specpacks, order[4]);
+    subFrom(state.*c.cash, total);
+    for (std::size_t k = 0; k < order.size(); ++k)
+        addTo(state.*c.stock(static_cast<int>(k)), order[k]);
+    return true;
+}
+
+bool bookPurchase(GameState &state, const PurchaseOrder &order)
+{
+    if (!bookPurchase(state, Side::Red, order))
+        return false;
     setPurchaseSlots(state, PurchaseOrder{});
     return true;
 }
@@ -125,42 +131,41 @@ void setTrainingSlots(GameState &state, const TrainingOrder &order)
 
 int32_t equipmentFor(const GameState &state, int kind)
 {
-    switch (kind) {
-    case 0: return state.mgs;
-    case 1: return state.rifles;
-    case 2: return state.mortars;
-    case 3: return state.specpacks;
-    default: return 0;
-    }
+    return kind >= 0 && kind < 4 ? state.*countersOf(Side::Red).equipment(kind) : 0;
 }
 
-TrainingResult train(GameState &state, const TrainingOrder &order)
+TrainingResult train(GameState &state, Side side, const TrainingOrder &order)
 {
     using Refusal = TrainingResult::Refusal;
     if (!countsInRange(order))
         return {Refusal::GoldOrRecruits};
+    const SideCounters &c = countersOf(side);
     for (std::size_t k = 0; k < order.size(); ++k) {
-        if (order[k] > equipmentFor(state, static_cast<int>(k)))
+        if (order[k] > state.*c.equipment(static_cast<int>(k)))
             return {Refusal::Equipment, static_cast<int>(k)};
     }
     const int64_t total = trainingTotal(order);
     int64_t units = 0;
-    for (int32_t c : order)
-        units += c;
-    if (total > state.cash || units > state.recruits)
+    for (int32_t n : order)
+        units += n;
+    if (total > state.*c.cash || units > state.*c.recruits)
         return {Refusal::GoldOrRecruits};
 
-    subFrom(state.cash, total);
-    int32_t *unitCounters[] = {&state.infantry, &state.snipers, &state.mortarcrews,
-                               &state.specialunits};
-    int32_t *equipment[] = {&state.mgs, &state.rifles, &state.mortars, &state.specpacks};
+    subFrom(state.*c.cash, total);
     for (std::size_t k = 0; k < order.size(); ++k) {
-        addTo(*unitCounters[k], order[k]);
-        subFrom(*equipment[k], order[k]);
+        addTo(state.*c.units(static_cast<int>(k)), order[k]);
+        subFrom(state.*c.equipment(static_cast<int>(k)), order[k]);
     }
-    subFrom(state.recruits, units);
-    setTrainingSlots(state, TrainingOrder{});
+    subFrom(state.*c.recruits, units);
     return {};
+}
+
+TrainingResult train(GameState &state, const TrainingOrder &order)
+{
+    const TrainingResult trained = train(state, Side::Red, order);
+    if (trained)
+        setTrainingSlots(state, TrainingOrder{});
+    return trained;
 }
 
 // ---- Construction --------------------------------------------------------
@@ -175,19 +180,22 @@ int32_t buildingPrice(Building b)
     return 0;
 }
 
-bool build(GameState &state, Building b)
+bool build(GameState &state, Side side, Building b)
 {
+    const SideCounters &c = countersOf(side);
     const int32_t price = buildingPrice(b);
-    if (state.cash < price)
+    if (state.*c.cash < price)
         return false;
-    subFrom(state.cash, price);
+    subFrom(state.*c.cash, price);
     switch (b) {
-    case Building::Tower: addTo(state.towers, 1); break;
-    case Building::Bunker: addTo(state.bunkers, 1); break;
-    case Building::Minefield: addTo(state.minefields, 1); break;
+    case Building::Tower: addTo(state.*c.towers, 1); break;
+    case Building::Bunker: addTo(state.*c.bunkers, 1); break;
+    case Building::Minefield: addTo(state.*c.minefields, 1); break;
     }
     return true;
 }
+
+bool build(GameState &state, Building b) { return build(state, Side::Red, b); }
 
 // ---- Information ---------------------------------------------------------
 

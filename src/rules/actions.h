@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "rules/side.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -22,20 +24,22 @@ enum class FieldClick {
     Attack,         // attack mode on "Blue_Base"
 };
 
-// Copies line n of the field list into cellstate and decides the click.
-FieldClick classifyFieldClick(GameState &state, int n);
+// Copies line n of the field list into cellstate and decides the click of
+// the side on turn: land it buys with its gold, the other side's base it
+// attacks (NotAttackable and Attack name that base for Blue too).
+FieldClick classifyFieldClick(GameState &state, int n, Side side = Side::Red);
 
 // The state a land purchase of the clicked cell (cellstate) would write,
-// "Red_" + terrain, so the window can load its picture before anything
-// changes; empty when cellstate is not free land.
-std::string boughtLandState(const GameState &state);
+// "Red_" (or the side's) + terrain, so the window can load its picture
+// before anything changes; empty when cellstate is not free land.
+std::string boughtLandState(const GameState &state, Side side = Side::Red);
 
 // Carries out a land purchase of cell n that classifyFieldClick allowed:
 // the cell becomes the player's, taxes rise, the price is paid. Returns the
 // new state. Shows nothing and does not end the turn. Checks again and
 // changes nothing (returning line n as it is) when the cell is not free land
 // or the gold falls short.
-std::string buyLand(GameState &state, int n);
+std::string buyLand(GameState &state, int n, Side side = Side::Red);
 
 // ---- Equipment purchase --------------------------------------------------
 
@@ -55,6 +59,8 @@ void setPurchaseSlots(GameState &state, const PurchaseOrder &order);
 // costslot1..5 back to 0. False (nothing changed) when the gold falls short
 // or a count lies outside 0..kMaxOrderCount.
 bool bookPurchase(GameState &state, const PurchaseOrder &order);
+// The same for either side, without touching the cost lines.
+bool bookPurchase(GameState &state, Side side, const PurchaseOrder &order);
 
 // ---- Training ------------------------------------------------------------
 
@@ -82,6 +88,8 @@ struct TrainingResult {
 // recruits fall short, or when a count lies outside 0..kMaxOrderCount (a
 // gold-or-recruits refusal).
 TrainingResult train(GameState &state, const TrainingOrder &order);
+// The same for either side, without touching the cost lines.
+TrainingResult train(GameState &state, Side side, const TrainingOrder &order);
 
 // ---- Construction --------------------------------------------------------
 
@@ -89,6 +97,7 @@ enum class Building { Tower, Bunker, Minefield };
 int32_t buildingPrice(Building b);
 // Builds when the gold suffices; false (nothing changed) otherwise.
 bool build(GameState &state, Building b);
+bool build(GameState &state, Side side, Building b);
 
 // ---- Information ---------------------------------------------------------
 

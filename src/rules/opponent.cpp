@@ -12,11 +12,11 @@ namespace {
 // cell when it is carried out.
 class DrawingOpponent : public Opponent {
 public:
-    EnemyMove choose(const GameState &, Random &random) const override
+    Move choose(const GameState &, Random &random) const override
     {
         EnemyMove move;
         move.action = random.drawbelow(12) + 1;
-        return move;
+        return toMove(move, EnemyRules::Tiers);
     }
     EnemyRules rules() const override { return EnemyRules::Tiers; }
 };
@@ -27,11 +27,11 @@ class ChoosingOpponent : public Opponent {
 public:
     ChoosingOpponent(EnemyRules rules, int32_t thinksPerMille) : rules_(rules), thinksPerMille_(thinksPerMille) {}
 
-    EnemyMove choose(const GameState &state, Random &random) const override
+    Move choose(const GameState &state, Random &random) const override
     {
         if (thinksPerMille_ < 1000 && random.drawbelow(1000) >= thinksPerMille_)
             return DrawingOpponent().choose(state, random);
-        return planMove(state, rules_);
+        return toMove(planMove(state, rules_), rules_);
     }
     EnemyRules rules() const override { return rules_; }
 

@@ -19,15 +19,15 @@ enum class EnemyLevel : int32_t {
 constexpr int32_t kEnemyLevelCount = 3;
 
 // The part of the round end that decides what the opponent does. It sees
-// the record as the player's action and income left it; the round end then
-// carries the move out through the one table of the twelve actions
-// (enemymove) by the opponent's rules. A decision depends only on the
-// record and the generator's state, so a continued game or a seeded test
-// repeats it exactly.
+// the record as the player's action and income left it, and names a move
+// for Blue, which the round end carries out by applyMove as any other
+// side's move. A decision depends only on the record and the generator's
+// state, so a continued game, a replay or a seeded test repeats it exactly.
 class Opponent {
 public:
     virtual ~Opponent() = default;
-    virtual EnemyMove choose(const GameState &state, Random &random) const = 0;
+    virtual Move choose(const GameState &state, Random &random) const = 0;
+    // How the opponent's purchases and trainings are measured.
     virtual EnemyRules rules() const = 0;
 };
 

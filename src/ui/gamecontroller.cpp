@@ -169,6 +169,14 @@ void GameController::roundEnd(const std::optional<BattleResult> &playerBattle)
     emit roundEnded(turn);
 }
 
+MoveResult GameController::play(const Move &move)
+{
+    const MoveResult result = applyMove(state_, Side::Red, move, random_, *this);
+    if (result)
+        emit movePlayed(Side::Red, move);
+    return result;
+}
+
 void GameController::ImageClick(int n)
 {
     switch (classifyFieldClick(state_, n)) {
@@ -182,7 +190,8 @@ void GameController::ImageClick(int n)
         // one costs neither the cell, the gold nor the turn.
         const std::string bought = boughtLandState(state_);
         const QImage picture = loadBitmapFile(cellPicturePath(bought));
-        buyLand(state_, n);
+        if (!play(Move::land(n)))
+            return;
         showCounters({CounterLabel::Taxes, CounterLabel::Cash});
         screen_.field().setCellPicture(n, picture, bought);
         roundEnd();
@@ -192,7 +201,7 @@ void GameController::ImageClick(int n)
         refuse(tr("Dieses Feld kann nicht angegriffen werden!"), QStringLiteral("Grimsward"));
         return;
     case FieldClick::Attack:
-        roundEnd(playerattack(state_, random_, *this));
+        roundEnd(play(Move::attack(n)).battle);
         return;
     }
 }
@@ -200,6 +209,7 @@ void GameController::ImageClick(int n)
 void GameController::btnendtryClick()
 {
     screen_.closePanels();
+    play(Move::endRound());
     roundEnd();
 }
 
@@ -225,7 +235,7 @@ void GameController::purchaseEntryChange(const PurchaseOrder &counts) { setPurch
 
 void GameController::btnletsbuyClick()
 {
-    if (!bookPurchase(state_, screen_.purchase().counts())) {
+    if (!play(Move::order(screen_.purchase().counts()))) {
         refuse(tr("Sie besitzen nicht genügend Gold !"), tr("Kasse"));
         return;
     }
@@ -271,8 +281,8 @@ void GameController::trainingEntryChange(int kind)
 
 void GameController::btntrainClick()
 {
-    const TrainingResult trained = train(state_, screen_.training().counts());
-    if (trained.refusal == TrainingResult::Refusal::Equipment) {
+    const MoveResult trained = play(Move::train(screen_.training().counts()));
+    if (trained.refusal == MoveRefusal::Equipment) {
         refuse(Texts::shortage(trained.kind), tr("Materiallager"));
         return;
     }
@@ -291,7 +301,7 @@ void GameController::btnbuildClick() { screen_.open(GameScreen::Opened::Construc
 
 void GameController::construct(Building building)
 {
-    if (!build(state_, building)) {
+    if (!play(Move::construction(building))) {
         refuse(tr("Sie besitzen nicht genügend Gold!"), tr("Kasse"));
         return;
     }

@@ -5,6 +5,7 @@
 #include "core/random.h"
 #include "rules/actions.h"
 #include "rules/enemyturn.h"
+#include "rules/move.h"
 #include "rules/screen.h"
 
 #include <QObject>
@@ -81,6 +82,8 @@ signals:
     void skirmishStarted(const std::string &mapName);
     // A round end is over; `turn` is what the opponent did.
     void roundEnded(const EnemyTurnResult &turn);
+    // A side's move was carried out (a refused one is not reported).
+    void movePlayed(Side side, const Move &move);
     // A victory (true) or a defeat has decided the game.
     void gameDecided(bool victory);
     void errorOccurred(const QString &text);
@@ -95,6 +98,8 @@ private:
     // pointer over the cells that take the click (free land to buy, the
     // opponent's base to attack); nothing once the mode has ended.
     void showFieldMode();
+    // Carries out the player's move through the rules and reports it.
+    MoveResult play(const Move &move);
     // A refusal: a modal box with an OK button only.
     void refuse(const QString &text, const QString &caption);
     // The opponent's turn; afterwards the last-move line and, when a battle

@@ -19,7 +19,7 @@ namespace gw {
 
 namespace {
 constexpr const char *kNewMapState = "None_Grass";
-std::size_t sideIndex(Side side) { return side == Side::Player ? 0 : 1; }
+std::size_t sideIndex(Side side) { return side == Side::Red ? 0 : 1; }
 } // namespace
 
 MapEditorController::MapEditorController(MapEditorScreen &screen, QWidget *boxOwner)
@@ -41,7 +41,7 @@ MapEditorController::MapEditorController(MapEditorScreen &screen, QWidget *boxOw
     wire(&screen.field(), &EditorField::strokeEnded, &MapEditorController::endStroke);
     wire(&screen.field(), &EditorField::cellPicked, &MapEditorController::pickCell);
     wire(&screen.palette(), &Palette::stateChosen, &MapEditorController::chooseBrush);
-    for (Side side : {Side::Player, Side::Opponent}) {
+    for (Side side : {Side::Red, Side::Blue}) {
         QLineEdit &entry = taxesEntry(side);
         connect(&entry, &QLineEdit::textEdited, this, [this, side](const QString &text) { taxesEdited(side, text); });
         // An entry left empty follows the land again.
@@ -54,7 +54,7 @@ MapEditorController::MapEditorController(MapEditorScreen &screen, QWidget *boxOw
 
 MapEditorController::Content MapEditorController::content() const
 {
-    return {cells_, screen_.nameEntry().text().trimmed(), taxesText(Side::Player), taxesText(Side::Opponent)};
+    return {cells_, screen_.nameEntry().text().trimmed(), taxesText(Side::Red), taxesText(Side::Blue)};
 }
 
 QString MapEditorController::taxesText(Side side) const
@@ -66,7 +66,7 @@ QString MapEditorController::taxesText(Side side) const
 
 QLineEdit &MapEditorController::taxesEntry(Side side) const
 {
-    return side == Side::Player ? screen_.taxesEntry() : screen_.enemyTaxesEntry();
+    return side == Side::Red ? screen_.taxesEntry() : screen_.enemyTaxesEntry();
 }
 
 void MapEditorController::taxesEdited(Side side, const QString &text)
@@ -77,7 +77,7 @@ void MapEditorController::taxesEdited(Side side, const QString &text)
 
 void MapEditorController::showTaxes()
 {
-    for (Side side : {Side::Player, Side::Opponent}) {
+    for (Side side : {Side::Red, Side::Blue}) {
         QLineEdit &entry = taxesEntry(side);
         if (!typedTaxes_[sideIndex(side)] && entry.text() != taxesText(side))
             entry.setText(taxesText(side));
@@ -193,10 +193,10 @@ void MapEditorController::btneditoropenClick()
     const MapCells cells = cellsOf(map);
     // Incomes that are the land's taxes go on following the land; any other
     // number is the map maker's own.
-    typedTaxes_ = {map.taxes != ownedLandTaxes(cells, Side::Player),
-                   map.enemytaxes != ownedLandTaxes(cells, Side::Opponent)};
-    taxesEntry(Side::Player).setText(QString::number(map.taxes));
-    taxesEntry(Side::Opponent).setText(QString::number(map.enemytaxes));
+    typedTaxes_ = {map.taxes != ownedLandTaxes(cells, Side::Red),
+                   map.enemytaxes != ownedLandTaxes(cells, Side::Blue)};
+    taxesEntry(Side::Red).setText(QString::number(map.taxes));
+    taxesEntry(Side::Blue).setText(QString::number(map.enemytaxes));
     if (isShippedMap(name))
         showMap(cells, pictures, tr("Kopie von %1").arg(Texts::mapName(name)), std::string());
     else
@@ -227,8 +227,8 @@ bool MapEditorController::btneditorsaveClick()
     draft.name = name;
     draft.cells = cells_;
     // A number the rule does not take ends here with the integer error.
-    draft.taxes = strtoint(taxesText(Side::Player).toStdString());
-    draft.enemytaxes = strtoint(taxesText(Side::Opponent).toStdString());
+    draft.taxes = strtoint(taxesText(Side::Red).toStdString());
+    draft.enemytaxes = strtoint(taxesText(Side::Blue).toStdString());
     if (name != fileName_ && mapFileExists(name) &&
         !askYesNo(boxOwner_, tr("Karteneditor"),
                   tr("Eine eigene Karte \"%1\" gibt es schon. Soll sie überschrieben werden?").arg(trimmed),

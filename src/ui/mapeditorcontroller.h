@@ -112,7 +112,7 @@ private:
     // The own map the editor's content belongs to: opened or last saved;
     // empty for a new map or a shipped map's copy.
     std::string fileName_;
-    std::array<bool, 2> typedTaxes_{}; // Side::Player, Side::Opponent
+    std::array<bool, 2> typedTaxes_{}; // Side::Red, Side::Blue
     Content saved_;
     bool entered_ = false;
     std::vector<std::string> choices_;

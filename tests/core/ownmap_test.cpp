@@ -58,8 +58,8 @@ TEST(MapWriter, WritesEachShippedMapByteForByteWithTheTaxesOfItsOwnedLand)
         gw::MapDraft draft;
         draft.name = name;
         draft.cells = gw::cellsOf(shipped);
-        draft.taxes = gw::ownedLandTaxes(draft.cells, gw::Side::Player);
-        draft.enemytaxes = gw::ownedLandTaxes(draft.cells, gw::Side::Opponent);
+        draft.taxes = gw::ownedLandTaxes(draft.cells, gw::Side::Red);
+        draft.enemytaxes = gw::ownedLandTaxes(draft.cells, gw::Side::Blue);
         EXPECT_EQ(draft.taxes, shipped.taxes) << name;
         EXPECT_EQ(draft.enemytaxes, shipped.enemytaxes) << name;
         EXPECT_EQ(gw::joinLines(gw::mapFileLines(draft)), gw::readFileBytes(file)) << name;
@@ -75,8 +75,8 @@ TEST(MapWriter, BasesAndStatesWithoutATerrainPayNoTaxes)
     cells[4] = "Red_SkyScraper";
     cells[5] = "Blue_Farm";
     cells[6] = "Blue_Farm";
-    EXPECT_EQ(gw::ownedLandTaxes(cells, gw::Side::Player), 250);
-    EXPECT_EQ(gw::ownedLandTaxes(cells, gw::Side::Opponent), 200);
+    EXPECT_EQ(gw::ownedLandTaxes(cells, gw::Side::Red), 250);
+    EXPECT_EQ(gw::ownedLandTaxes(cells, gw::Side::Blue), 200);
     EXPECT_TRUE(gw::hasOpponentBase(cells));
     cells[2] = "Blue_Sand";
     EXPECT_FALSE(gw::hasOpponentBase(cells));
