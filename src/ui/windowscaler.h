@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+
 class QGraphicsProxyWidget;
 class QGraphicsView;
 class QWidget;
@@ -28,8 +30,10 @@ public:
     // Gives the window back, hidden, before the view goes.
     ~WindowScaler() override;
 
-    // Takes the size at once. Not to be called from inside an event the
-    // view is delivering (queue it): the view may go away.
+    // Takes the size at once, or, while a box is open, once the last box is
+    // answered (the window a box stands on never goes away under it). Not
+    // to be called from inside an event the view is delivering (queue it):
+    // the view may go away.
     void apply(WindowSize size);
     WindowSize size() const { return size_; }
     // The factor the layout is drawn with now.
@@ -51,6 +55,8 @@ private:
     QPointer<QGraphicsView> view_;
     QGraphicsProxyWidget *proxy_ = nullptr;
     WindowSize size_ = WindowSize::Normal;
+    // The size asked for while a box was open.
+    std::optional<WindowSize> pending_;
     // Set while the window is hidden and shown again for a switch, so the
     // view does not follow that.
     bool switching_ = false;
