@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/mapeditorcontroller.h"
 
+#include "core/safefile.h"
+#include "core/savegame.h"
 #include "core/strtoint.h"
+#include "core/textfile.h"
 #include "map/mapfile.h"
 #include "map/mapnames.h"
 #include "ui/panels/editorfield.h"
@@ -14,12 +17,26 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <optional>
 
 namespace gw {
 
 namespace {
 constexpr const char *kNewMapState = "None_Grass";
 std::size_t sideIndex(Side side) { return side == Side::Player ? 0 : 1; }
+
+// The round of the saved game on this map; none when no save that could be
+// continued is on it.
+std::optional<int32_t> savedRoundOn(const std::string &map)
+{
+    try {
+        const SaveReadResult read = readSaveText(readFileBytes(kSavePath, 1024 * 1024));
+        if (read.fault == SaveFault::None && read.game.mapName == map)
+            return read.game.state.rounds;
+    } catch (const std::exception &) {
+    }
+    return std::nullopt;
+}
 } // namespace
 
 MapEditorController::MapEditorController(MapEditorScreen &screen, QWidget *boxOwner)
@@ -253,15 +270,21 @@ void MapEditorController::btneditordeleteClick()
     if (fileName_.empty())
         return;
     const QString name = QString::fromStdString(fileName_);
-    if (!askYesNo(boxOwner_, tr("Karteneditor"),
-                  tr("Die Karte \"%1\" löschen? Die Datei %2 wird entfernt.")
-                      .arg(name, QString::fromStdString(mapPath(fileName_))),
-                  DefaultAnswer::No))
+    QString question = tr("Die Karte \"%1\" löschen? Die Datei %2 wird entfernt.")
+                           .arg(name, QString::fromStdString(mapPath(fileName_)));
+    // A game saved on the map goes with it: it could not be continued.
+    const std::optional<int32_t> savedRound = savedRoundOn(fileName_);
+    if (savedRound)
+        question += ' ' + tr("Das gespeicherte Spiel auf dieser Karte (Runde %1) kann danach nicht fortgesetzt werden.")
+                              .arg(*savedRound);
+    if (!askYesNo(boxOwner_, tr("Karteneditor"), question, DefaultAnswer::No))
         return;
     if (!removeOwnMap(fileName_)) {
         refuse(tr("Die Datei %1 kann nicht gelöscht werden.").arg(QString::fromStdString(mapPath(fileName_))));
         return;
     }
+    if (savedRound)
+        removeFile(kSavePath);
     newMap();
     emit mapsChanged();
 }
