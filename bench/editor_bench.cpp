@@ -124,6 +124,8 @@ void BM_EditorSave(benchmark::State &st)
     gw::MapEditorController &editor = window.editor();
     editor.chooseBrush(gw::kBlueBase);
     editor.strokeCell(220);
+    editor.chooseBrush(gw::kRedBase);
+    editor.strokeCell(219);
     window.findChild<QLineEdit *>("ededitorname")->setText("Bank");
     bool water = false;
     for (auto _ : st) {

@@ -48,6 +48,11 @@ bool hasOpponentBase(const MapCells &cells)
     return std::find(cells.begin() + 1, cells.end(), kBlueBase) != cells.end();
 }
 
+bool hasPlayerBase(const MapCells &cells)
+{
+    return std::find(cells.begin() + 1, cells.end(), kRedBase) != cells.end();
+}
+
 std::vector<std::string> mapFileLines(const MapDraft &draft)
 {
     std::vector<std::string> lines(232);

@@ -37,6 +37,8 @@ int32_t ownedLandTaxes(const MapCells &cells, Side side);
 
 // Whether any cell is the opponent's base, the one the player must destroy.
 bool hasOpponentBase(const MapCells &cells);
+// Whether any cell is the player's base, the one the other side attacks.
+bool hasPlayerBase(const MapCells &cells);
 
 // The file's lines, in the shipped maps' shape: line 0 the name, 1..220 the
 // cells, 221..229 empty, 230 and 231 the incomes in decimal; 232 lines.

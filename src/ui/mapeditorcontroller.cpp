@@ -240,6 +240,11 @@ bool MapEditorController::btneditorsaveClick()
                   "(Blue_Base), denn nur wer die gegnerische Basis zerstört, gewinnt."));
         return false;
     }
+    if (!hasPlayerBase(cells_)) {
+        refuse(tr("Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der roten Basis "
+                  "(Red_Base), denn das ist die Basis, die der Gegner angreift."));
+        return false;
+    }
     MapDraft draft;
     draft.name = name;
     draft.cells = cells_;

@@ -76,6 +76,9 @@ TEST(MapEditor, WhatIsPaintedDraggedAndPickedIsSavedAndOpensAgainAfterTakingBack
     e.brush("Blue_Base");
     e.paint(220);
     painted[220] = "Blue_Base";
+    e.brush("Red_Base");
+    e.paint(219);
+    painted[219] = "Red_Base";
     e.type("ededitorname", QString::fromUtf8("Küste"));
     EXPECT_EQ(textOf(h, "labeditorstatus"), "Nicht gespeichert");
     h.click("btneditorsave");
@@ -135,6 +138,14 @@ TEST(MapEditor, EveryRefusalSaysWhyAndWritesNothing)
          editor,
          "Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der blauen Basis "
          "(Blue_Base), denn nur wer die gegnerische Basis zerstört, gewinnt."},
+        {"no Red_Base", "Gut",
+         [](Harness &, Editor &e) {
+             e.brush("None_Grass");
+             e.paint(1);
+         },
+         editor,
+         "Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der roten Basis "
+         "(Red_Base), denn das ist die Basis, die der Gegner angreift."},
         {"a bad income", "Gut", [](Harness &, Editor &e) { e.type("ededitortaxes", "12x"); }, "Grimsward",
          "'12x' ist kein gültiger Integerwert."},
         {"a file where the folder belongs", "Gut", [](Harness &h, Editor &) { h.dir.write("mymaps", "x"); },
@@ -145,6 +156,8 @@ TEST(MapEditor, EveryRefusalSaysWhyAndWritesNothing)
         Harness h;
         Editor e(h);
         startEditor(h, e);
+        e.brush("Red_Base");
+        e.paint(1);
         e.brush("Blue_Base");
         e.paint(220);
         e.type("ededitorname", row.name);
@@ -169,6 +182,8 @@ TEST(MapEditor, AnotherOwnMapIsReplacedOnlyAfterAQuestionAndAFailedWriteLeavesIt
     startEditor(h, e);
     e.brush("Blue_Base");
     e.paint(220);
+    e.brush("Red_Base");
+    e.paint(1);
     e.type("ededitorname", "Gut");
     h.click("btneditorsave");
     ASSERT_EQ(h.boxes.boxes().size(), 1u);
@@ -184,6 +199,8 @@ TEST(MapEditor, AnotherOwnMapIsReplacedOnlyAfterAQuestionAndAFailedWriteLeavesIt
     h.boxes.clear();
     e.brush("None_Forest");
     e.paint(5);
+    e.brush("Red_Base"); // a map of an older version may have none
+    e.paint(6);
     rlimit limit{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
