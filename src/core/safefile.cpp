@@ -23,7 +23,7 @@ namespace {
 // link at the path names (the link stays a link). Empty when the path holds
 // anything but a regular file, or a link that leads nowhere sound (to a
 // pipe, a device, a directory, round in a loop).
-std::string regularTarget(const std::string &path)
+std::string regularTarget(const std::string &path, Links links)
 {
     struct stat link {};
     if (::lstat(path.c_str(), &link) != 0)
@@ -32,6 +32,9 @@ std::string regularTarget(const std::string &path)
         return path;
     if (!S_ISLNK(link.st_mode))
         return {};
+    // The link itself goes; nothing outside the folder is touched.
+    if (links == Links::Replace)
+        return path;
     struct stat target {};
     if (::stat(path.c_str(), &target) != 0) {
         // A dangling link is not followed: the new file would land wherever
@@ -73,13 +76,13 @@ mode_t newFileMode()
 
 } // namespace
 
-void writeFileAtomically(const std::string &programPath, const std::string &bytes)
+void writeFileAtomically(const std::string &programPath, const std::string &bytes, Links links)
 {
     if (programPath.find('\0') != std::string::npos)
         throw GameError::cannotCreate(programPath);
     // Only ever into a regular file: a pipe or a device in the file's place
     // would block the game or swallow the bytes.
-    const std::string path = regularTarget(nativePath(programPath));
+    const std::string path = regularTarget(nativePath(programPath), links);
     if (path.empty())
         throw GameError::cannotCreate(programPath);
 
@@ -93,7 +96,8 @@ void writeFileAtomically(const std::string &programPath, const std::string &byte
         throw GameError::cannotCreate(programPath);
     const std::string temporary(pattern.data());
     struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
+    const bool kept = ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const mode_t mode = kept ? (old.st_mode & 07777) : newFileMode();
     bool ok = ::fchmod(fd, mode) == 0;
     ok = writeAll(fd, bytes) && ok;
     ok = ::close(fd) == 0 && ok;
@@ -125,6 +129,12 @@ bool fileExists(const std::string &programPath)
     std::error_code ec;
     const auto type = std::filesystem::symlink_status(nativePath(programPath), ec).type();
     return type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::none;
+}
+
+bool isLink(const std::string &programPath)
+{
+    struct stat info {};
+    return ::lstat(nativePath(programPath).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 bool isRegularFile(const std::string &programPath)

@@ -8,12 +8,19 @@ namespace gw {
 // Replaces a file so that it is never seen half-written: the bytes go to a
 // new temporary file beside it (path + ".tmp." and a fresh suffix, made
 // exclusively), which is flushed to the disk and then renamed over the old
-// file. Only a regular file is replaced; a symbolic link to one stays a link
-// and its file is replaced. A failure at any step (a full disk, a directory,
-// pipe or device in the way, a link loop) removes the temporary file and
-// leaves the old file as it was; it throws GameError::cannotCreate(programPath).
-// Nothing here ever blocks on a pipe.
-void writeFileAtomically(const std::string &programPath, const std::string &bytes);
+// file. Only a regular file is replaced. A symbolic link to one stays a link
+// and its file is replaced (Links::Follow), or the link itself is replaced
+// by a file of its own and whatever it points at stays as it is
+// (Links::Replace, for files whose folder is all that may be written). A
+// failure at any step (a full disk, a directory, pipe or device in the way,
+// a link loop) removes the temporary file and leaves the old file as it
+// was; it throws GameError::cannotCreate(programPath). Nothing here ever
+// blocks on a pipe.
+enum class Links { Follow, Replace };
+void writeFileAtomically(const std::string &programPath, const std::string &bytes, Links links = Links::Follow);
+
+// Whether the path is a symbolic link (to anything, or to nothing).
+bool isLink(const std::string &programPath);
 
 // Moves a file that cannot be used out of the way, to path + ".bad" (an
 // older one there is replaced). False when it could not be moved.

@@ -72,7 +72,9 @@ void writeOwnMap(const MapDraft &draft)
     // The folder is the player's; a file or anything else in its place makes
     // the write below fail.
     ::mkdir(nativePath(kOwnMapsFolder).c_str(), 0777);
-    writeFileAtomically(path, joinLines(mapFileLines(draft)));
+    // A link in the folder (to a map shared from elsewhere) is replaced by a
+    // file of the map's own; what it points at is never written.
+    writeFileAtomically(path, joinLines(mapFileLines(draft)), Links::Replace);
 }
 
 bool removeOwnMap(const std::string &name)

@@ -46,7 +46,8 @@ std::vector<std::string> mapFileLines(const MapDraft &draft);
 
 // Writes the own map "mymaps\<name>.gwm" (CR LF lines), making the folder
 // first when it is not there, and replaces an older file whole (see
-// writeFileAtomically). Throws GameError::cannotCreate with the map's path
+// writeFileAtomically); a symbolic link there is replaced itself, never
+// written through. Throws GameError::cannotCreate with the map's path
 // when it cannot be written, and for a shipped map's name or one the rules
 // refuse: a shipped map is never overwritten.
 void writeOwnMap(const MapDraft &draft);

@@ -251,11 +251,22 @@ bool MapEditorController::btneditorsaveClick()
     // A number the rule does not take ends here with the integer error.
     draft.taxes = strtoint(taxesText(Side::Player).toStdString());
     draft.enemytaxes = strtoint(taxesText(Side::Opponent).toStdString());
-    if (name != fileName_ && mapFileExists(name) &&
-        !askYesNo(boxOwner_, tr("Karteneditor"),
-                  tr("Eine eigene Karte \"%1\" gibt es schon. Soll sie überschrieben werden?").arg(trimmed),
-                  DefaultAnswer::No))
+    // A link in the folder is never written through: the map takes its
+    // place only when the player agrees, also when it was opened from it.
+    const std::string path = mapPath(name);
+    if (isLink(path)) {
+        if (!askYesNo(boxOwner_, tr("Karteneditor"),
+                      tr("%1 ist ein Verweis auf eine andere Datei. Soll er durch eine eigene Datei mit dieser Karte "
+                         "ersetzt werden? Die andere Datei bleibt, wie sie ist.")
+                          .arg(QString::fromStdString(path)),
+                      DefaultAnswer::No))
+            return false;
+    } else if (name != fileName_ && mapFileExists(name) &&
+               !askYesNo(boxOwner_, tr("Karteneditor"),
+                         tr("Eine eigene Karte \"%1\" gibt es schon. Soll sie überschrieben werden?").arg(trimmed),
+                         DefaultAnswer::No)) {
         return false;
+    }
     writeOwnMap(draft);
     fileName_ = name;
     saved_ = content();

@@ -9,7 +9,9 @@
 #include "ui/panels/editorfield.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -284,6 +286,44 @@ TEST(MapEditor, LeavingWithChangesNotSavedAsksFirst)
     EXPECT_TRUE(shown(h, "panskirmish"));
     h.click("btnmapeditor");
     EXPECT_EQ(e.field->cellPicture(7), e.picture("None_Grass")) << "what was given up is gone";
+}
+
+} // namespace
+
+namespace {
+
+TEST(MapEditor, ALinkInTheFolderIsOpenedButNeverWrittenThrough)
+{
+    Harness h;
+    writeOwnMapFile(h, "Shared", "None_Sand");
+    h.dir.write("elsewhere/Shared.gwm", bytesOf(h, "mymaps/Shared.gwm"));
+    const QByteArray shared = bytesOf(h, "elsewhere/Shared.gwm");
+    h.dir.remove("mymaps/Shared.gwm");
+    ASSERT_TRUE(QFile::link(h.dir.file("elsewhere/Shared.gwm"), h.dir.file("mymaps/Shared.gwm")));
+    Editor e(h);
+    startEditor(h, e);
+
+    // Opened from the link and changed: saving asks before the link goes;
+    // "Nein" writes nothing.
+    e.openMap("Shared");
+    e.brush("Red_Base");
+    e.paint(1);
+    h.click("btneditorsave");
+    ASSERT_EQ(h.boxes.boxes().size(), 1u);
+    EXPECT_EQ(h.boxes.boxes()[0].text, "mymaps\\Shared.gwm ist ein Verweis auf eine andere Datei. Soll er durch "
+                                       "eine eigene Datei mit dieser Karte ersetzt werden? Die andere Datei "
+                                       "bleibt, wie sie ist.");
+    EXPECT_EQ(h.boxes.boxes()[0].defaultButton, "&Nein");
+    EXPECT_TRUE(QFileInfo(h.dir.file("mymaps/Shared.gwm")).isSymLink());
+
+    // "Ja": the map is a file of its own in the folder, the other file and
+    // its folder stay as they were.
+    h.boxes.answerNext("&Ja");
+    h.click("btneditorsave");
+    EXPECT_FALSE(QFileInfo(h.dir.file("mymaps/Shared.gwm")).isSymLink());
+    EXPECT_EQ(ownMapLines(h, "Shared").at(1), "Red_Base");
+    EXPECT_EQ(bytesOf(h, "elsewhere/Shared.gwm"), shared);
+    EXPECT_EQ(QDir(h.dir.file("elsewhere")).entryList(QDir::Files | QDir::System), QStringList{"Shared.gwm"});
 }
 
 } // namespace
