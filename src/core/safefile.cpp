@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -109,12 +110,45 @@ void writeFileAtomically(const std::string &programPath, const std::string &byte
     }
 }
 
-bool setFileAside(const std::string &programPath)
+namespace {
+// Names kept aside before a file is left where it is.
+constexpr int kMaxAsideNames = 1000;
+std::string asideCandidate(const std::string &programPath, int n)
+{
+    return programPath + ".bad" + (n == 1 ? std::string() : "." + std::to_string(n));
+}
+} // namespace
+
+std::string asideName(const std::string &programPath)
+{
+    for (int n = 1; n <= kMaxAsideNames; ++n) {
+        if (!fileExists(asideCandidate(programPath, n)))
+            return asideCandidate(programPath, n);
+    }
+    return {};
+}
+
+std::string setFileAside(const std::string &programPath)
 {
     const std::string path = nativePath(programPath);
-    std::error_code ec;
-    std::filesystem::rename(path, path + ".bad", ec);
-    return !ec;
+    for (int n = 1; n <= kMaxAsideNames; ++n) {
+        const std::string aside = asideCandidate(programPath, n);
+        // Renamed only where nothing is yet, without a moment in which an
+        // older one could be replaced; where the file system cannot rename
+        // so, a second name is made and the first removed.
+        const std::string target = nativePath(aside);
+        int done = ::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+        if (done != 0 && errno == EINVAL) {
+            done = ::link(path.c_str(), target.c_str());
+            if (done == 0)
+                ::unlink(path.c_str());
+        }
+        if (done == 0)
+            return aside;
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
 }
 
 bool removeFile(const std::string &programPath)

@@ -22,9 +22,12 @@ void writeFileAtomically(const std::string &programPath, const std::string &byte
 // Whether the path is a symbolic link (to anything, or to nothing).
 bool isLink(const std::string &programPath);
 
-// Moves a file that cannot be used out of the way, to path + ".bad" (an
-// older one there is replaced). False when it could not be moved.
-bool setFileAside(const std::string &programPath);
+// Moves a file that cannot be used out of the way, to the first free name of
+// path + ".bad", ".bad.2", ".bad.3" and on: a file kept aside before is
+// never replaced. Returns the name it now has; "" when it could not be moved.
+std::string setFileAside(const std::string &programPath);
+// The name the next setFileAside of the path would give.
+std::string asideName(const std::string &programPath);
 
 // Removes a file; true when it is gone (or was never there).
 bool removeFile(const std::string &programPath);
