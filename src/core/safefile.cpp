@@ -4,6 +4,8 @@
 #include "core/gameerror.h"
 #include "core/textfile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <system_error>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,6 +55,31 @@ std::string regularTarget(const std::string &path, Links links)
     return real;
 }
 
+// Removes the temporary files an earlier write of the path left behind (a
+// kill between making one and renaming it): regular files named path +
+// ".tmp." and six letters or digits, as mkostemp makes them. Anything else
+// of such a name (a pipe, a link, a folder) is left alone.
+void removeStaleTemporaries(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp.";
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0 ||
+            !std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 // Writes every byte and flushes it to the disk.
 bool writeAll(int fd, const std::string &bytes)
 {
@@ -87,6 +115,7 @@ void writeFileAtomically(const std::string &programPath, const std::string &byte
     if (path.empty())
         throw GameError::cannotCreate(programPath);
 
+    removeStaleTemporaries(path);
     // The temporary file has a fresh name and is made by this call alone, so
     // whatever else lies beside the file is never opened.
     std::string name = path + ".tmp.XXXXXX";

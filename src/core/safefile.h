@@ -8,7 +8,9 @@ namespace gw {
 // Replaces a file so that it is never seen half-written: the bytes go to a
 // new temporary file beside it (path + ".tmp." and a fresh suffix, made
 // exclusively), which is flushed to the disk and then renamed over the old
-// file. Only a regular file is replaced. A symbolic link to one stays a link
+// file; temporary files of the path that an earlier write left behind (a
+// program killed before its rename) are removed first. Only a regular file
+// is replaced. A symbolic link to one stays a link
 // and its file is replaced (Links::Follow), or the link itself is replaced
 // by a file of its own and whatever it points at stays as it is
 // (Links::Replace, for files whose folder is all that may be written). A
