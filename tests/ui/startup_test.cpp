@@ -2,6 +2,8 @@
 // The real program started in a directory of its own.
 #include "harness.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -86,6 +88,52 @@ TEST(Program, WithAllItsFilesItKeepsRunning)
     EXPECT_FALSE(program.waitForFinished(2500)) << program.readAllStandardError().toStdString();
     program.kill();
     program.waitForFinished(5000);
+}
+
+} // namespace
+
+namespace {
+
+QByteArray bytesIn(const ScratchDir &dir, const QString &name)
+{
+    QFile f(dir.file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(Program, ASecondCopyInTheSameFolderIsToldSoAndWritesNothingAndAKilledOneLeavesNoLock)
+{
+    ScratchDir dir;
+    dir.writeOptions({"Mittelmeer", "0", "0", "en"});
+    dir.write("stats.cfg", "grimsward-stats 1\r\nend\r\n");
+    QProcess first, second, third;
+    for (QProcess *p : {&first, &second, &third}) {
+        p->setWorkingDirectory(dir.path());
+        p->setProcessEnvironment(offscreen());
+    }
+    first.start(GRIMSWARD_EXE, {});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    ASSERT_FALSE(first.waitForFinished(1500)) << first.readAllStandardError().toStdString();
+    const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+    const QByteArray optionsBefore = bytesIn(dir, "options.cfg");
+
+    second.start(GRIMSWARD_EXE, {});
+    ASSERT_TRUE(second.waitForFinished(10000)) << "the second copy runs on";
+    EXPECT_EQ(second.exitCode(), 1);
+    const QString said = QString::fromUtf8(second.readAllStandardError());
+    EXPECT_TRUE(said.contains("Grimsward: Grimsward is already running in this folder (" +
+                              QDir::toNativeSeparators(dir.path()) + ")"))
+        << said.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), filesBefore);
+    EXPECT_EQ(bytesIn(dir, "options.cfg"), optionsBefore);
+
+    // A copy that is killed leaves nothing that keeps the next one out.
+    first.kill();
+    first.waitForFinished(5000);
+    third.start(GRIMSWARD_EXE, {});
+    ASSERT_TRUE(third.waitForStarted(10000));
+    EXPECT_FALSE(third.waitForFinished(2500)) << third.readAllStandardError().toStdString();
+    third.kill();
+    third.waitForFinished(5000);
 }
 
 } // namespace
