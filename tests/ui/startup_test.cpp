@@ -2,8 +2,12 @@
 // The real program started in a directory of its own.
 #include "harness.h"
 
+#include "core/textfile.h"
+#include "ui/optionscontroller.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -134,6 +138,61 @@ TEST(Program, ASecondCopyInTheSameFolderIsToldSoAndWritesNothingAndAKilledOneLea
     EXPECT_FALSE(third.waitForFinished(2500)) << third.readAllStandardError().toStdString();
     third.kill();
     third.waitForFinished(5000);
+}
+
+} // namespace
+
+namespace {
+
+// The peak memory of a running process, in bytes.
+qint64 peakMemory(qint64 pid)
+{
+    QFile status(QString("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return -1;
+}
+
+TEST(Program, AHugeOptionsFileIsReadLeanAndItsSettingsSurviveTheWriteBack)
+{
+    // The settings, then blank lines up to just below the largest file the
+    // game reads.
+    const QByteArray settings = "Mittelmeer\n0\n0\nen\nlevel=2\n";
+    const QByteArray huge = settings + QByteArray(int(gw::kMaxTextFileBytes) - settings.size() - 16, '\n');
+    ScratchDir dir;
+    dir.write("options.cfg", huge);
+    QProcess program;
+    program.setWorkingDirectory(dir.path());
+    program.setProcessEnvironment(offscreen());
+    program.start(GRIMSWARD_EXE, {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    EXPECT_FALSE(program.waitForFinished(2500)) << program.readAllStandardError().toStdString();
+    const qint64 peak = peakMemory(program.processId());
+    program.kill();
+    program.waitForFinished(5000);
+    EXPECT_GT(peak, 0);
+    EXPECT_LT(peak, 200 * 1024 * 1024) << "a file of 16 MB read with a peak of " << peak / (1024 * 1024) << " MB";
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_FALSE(said.contains("Grimsward:")) << said.toStdString();
+
+    // Leaving the options screen writes the file back; the next start reads
+    // it with every setting the player made.
+    Harness h;
+    h.dir.write("options.cfg", huge);
+    h.start();
+    EXPECT_EQ(h.gw->options().level(), 2);
+    h.click("btnoptions");
+    h.click("btnoptionsback");
+    EXPECT_LE(QFileInfo(h.dir.file("options.cfg")).size(), qint64(gw::kMaxTextFileBytes));
+    h.gw.reset();
+    h.start();
+    EXPECT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
+    EXPECT_EQ(h.gw->options().level(), 2);
+    EXPECT_EQ(h.dir.readLines("options.cfg").at(3), "en");
 }
 
 } // namespace
