@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/windowscaler.h"
 
+#include "ui/optionscontroller.h"
 #include "ui/widgets/boxhost.h"
 #include "ui/widgets/layoutkit.h"
 
@@ -134,6 +135,12 @@ WindowScaler::~WindowScaler()
 double WindowScaler::scale() const { return view_ ? view_->transform().m11() : 1.0; }
 
 QWidget *WindowScaler::shownWindow() const { return proxy_ ? static_cast<QWidget *>(view_) : window_; }
+
+void WindowScaler::follow(const OptionsController &options)
+{
+    connect(&options, &OptionsController::windowSizeChanged, this, &WindowScaler::apply, Qt::QueuedConnection);
+    apply(options.windowSize());
+}
 
 void WindowScaler::apply(WindowSize size)
 {

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace gw {
 
+class OptionsController;
+
 // Draws the main window larger. At 100 % the window is a window of its own
 // as it always was. At any other size it lives in a graphics view that is
 // the window on the screen: the view shows it through a proxy, scaled as a
@@ -41,6 +43,11 @@ public:
     // The window the player sees: the main window itself at 100 %, else
     // the view.
     QWidget *shownWindow() const;
+    // Draws the window at the size the options give now, and at each size
+    // the player chooses later (on the options screen, with F11) once the
+    // click or key that chose it is done, as the window may move into the
+    // view or out of it.
+    void follow(const OptionsController &options);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

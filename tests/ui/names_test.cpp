@@ -15,7 +15,7 @@ namespace {
 TEST(NamesInMessages, AMapNameOrLineBeyondAsciiIsShownAsWritten)
 {
     for (const char *language : {"de", "en"}) {
-        for (const QString name : {QString("Prüfinsel"), QString("Νησί"), QString("Остров")}) {
+        for (const QString &name : {QString("Prüfinsel"), QString("Νησί"), QString("Остров")}) {
             SCOPED_TRACE(std::string(language) + " " + name.toStdString());
             const bool german = std::string(language) == "de";
             const std::string bytes = name.toStdString();
