@@ -809,6 +809,17 @@
     </message>
 </context>
 <context>
+    <name>gw::ScreenSwitcher</name>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Möchten Sie wirklich beenden?</source>
+        <translation>Do you really want to quit?</translation>
+    </message>
+</context>
+<context>
     <name>gw::SkirmishScreen</name>
     <message>
         <source>Karte:</source>
@@ -1246,17 +1257,6 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
-    </message>
-</context>
-<context>
-    <name>gw::Tgw</name>
-    <message>
-        <source>Bestätigung</source>
-        <translation>Confirm</translation>
-    </message>
-    <message>
-        <source>Möchten Sie wirklich beenden?</source>
-        <translation>Do you really want to quit?</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,6 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
-
 #include <QPointer>
 #include <QTimer>
 
