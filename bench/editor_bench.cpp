@@ -8,6 +8,7 @@
 #include "map/mapwriter.h"
 #include "ui/mapeditorcontroller.h"
 #include "ui/panels/palette.h"
+#include "ui/screenswitcher.h"
 #include "ui/tgw.h"
 #include "ui/widgets/picturebox.h"
 
@@ -56,7 +57,7 @@ void BM_SkirmishScreenOpens(benchmark::State &st)
     auto *entry = window.findChild<gw::PictureBox *>("btnskirmish");
     for (auto _ : st) {
         entry->click();
-        window.btnskirmishbackClick();
+        window.screens().btnskirmishbackClick();
     }
 }
 BENCHMARK(BM_SkirmishScreenOpens)->Arg(0)->Arg(200)->Unit(benchmark::kMillisecond);
@@ -82,9 +83,9 @@ void BM_EditorOpens(benchmark::State &st)
 {
     const OwnMaps maps(200);
     gw::Tgw window(std::make_unique<SilentSound>());
-    window.btnskirmishClick();
+    window.screens().btnskirmishClick();
     for (auto _ : st) {
-        window.btnmapeditorClick();
+        window.screens().btnmapeditorClick();
         window.editor().btneditorbackClick();
     }
 }
@@ -96,8 +97,8 @@ void BM_EditorStroke(benchmark::State &st)
 {
     gw::Tgw window(std::make_unique<SilentSound>());
     window.show();
-    window.btnskirmishClick();
-    window.btnmapeditorClick();
+    window.screens().btnskirmishClick();
+    window.screens().btnmapeditorClick();
     QCoreApplication::processEvents();
     gw::MapEditorController &editor = window.editor();
     bool water = false;
@@ -119,11 +120,13 @@ void BM_EditorSave(benchmark::State &st)
 {
     const OwnMaps maps(static_cast<int>(st.range(0)));
     gw::Tgw window(std::make_unique<SilentSound>());
-    window.btnskirmishClick();
-    window.btnmapeditorClick();
+    window.screens().btnskirmishClick();
+    window.screens().btnmapeditorClick();
     gw::MapEditorController &editor = window.editor();
     editor.chooseBrush(gw::kBlueBase);
     editor.strokeCell(220);
+    editor.chooseBrush(gw::kRedBase);
+    editor.strokeCell(219);
     window.findChild<QLineEdit *>("ededitorname")->setText("Bank");
     bool water = false;
     for (auto _ : st) {

@@ -23,6 +23,7 @@
 //   bench_idle bare|timer|menu|music|options|skirmish|game|menu200|game200|menu-qsf2|game-qsf2 [seconds] [hold]
 #include "scratchdir.h"
 #include "ui/gamecontroller.h"
+#include "ui/screenswitcher.h"
 #include "ui/tgw.h"
 #include "ui/windowscaler.h"
 
@@ -108,11 +109,11 @@ int main(int argc, char **argv)
             tgw->scaler().apply(gw::WindowSize::Double);
         }
         if (std::strcmp(mode, "options") == 0)
-            tgw->btnoptionsClick();
+            tgw->screens().btnoptionsClick();
         if (std::strcmp(mode, "skirmish") == 0)
-            tgw->btnskirmishClick();
+            tgw->screens().btnskirmishClick();
         if (screen == "game") {
-            tgw->btnskirmishClick();
+            tgw->screens().btnskirmishClick();
             tgw->game().btnskirmishstartClick();
             tgw->game().enableRedraw(); // as after the opponent's first expansion
         }

@@ -12,6 +12,7 @@
 #include "silentsound.h"
 #include "ui/fieldredraw.h"
 #include "ui/gamecontroller.h"
+#include "ui/screenswitcher.h"
 #include "ui/tgw.h"
 #include "ui/widgets/picturebox.h"
 #include "ui/windowscaler.h"
@@ -26,11 +27,11 @@ namespace {
 void BM_SkirmishStart(benchmark::State &st)
 {
     gw::Tgw window(std::make_unique<SilentSound>());
-    window.btnskirmishClick();
+    window.screens().btnskirmishClick();
     for (auto _ : st) {
         window.game().btnskirmishstartClick();
-        window.returnToMainMenu();
-        window.btnskirmishClick();
+        window.screens().returnToMainMenu();
+        window.screens().btnskirmishClick();
     }
 }
 BENCHMARK(BM_SkirmishStart)->Unit(benchmark::kMillisecond);
@@ -40,7 +41,7 @@ BENCHMARK(BM_SkirmishStart)->Unit(benchmark::kMillisecond);
 void BM_RoundEnd(benchmark::State &st)
 {
     gw::Tgw window(std::make_unique<SilentSound>());
-    window.btnskirmishClick();
+    window.screens().btnskirmishClick();
     window.game().btnskirmishstartClick();
     uint32_t seed = 1;
     while (gw::Random(seed).drawbelow(12) != 0)
@@ -58,7 +59,7 @@ BENCHMARK(BM_RoundEnd)->Unit(benchmark::kMillisecond);
 void BM_RedrawTick(benchmark::State &st)
 {
     gw::Tgw window(std::make_unique<SilentSound>());
-    window.btnskirmishClick();
+    window.screens().btnskirmishClick();
     window.game().btnskirmishstartClick();
     gw::LineList &field = window.state().memgame;
     const std::vector<std::string> map = field.lines();
@@ -79,7 +80,7 @@ std::unique_ptr<gw::Tgw> shownWindow(int percent, bool game)
 {
     auto window = std::make_unique<gw::Tgw>(std::make_unique<SilentSound>());
     if (game) {
-        window->btnskirmishClick();
+        window->screens().btnskirmishClick();
         window->game().btnskirmishstartClick();
     }
     window->scaler().apply(percent == 200 ? gw::WindowSize::Double : gw::WindowSize::Normal);

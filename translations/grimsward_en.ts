@@ -7,6 +7,10 @@
         <source>Anwendungsfehler</source>
         <translation>Application error</translation>
     </message>
+    <message>
+        <source>Grimsward läuft bereits in diesem Ordner (%1). Ein zweites Spiel würde den Spielstand, die Statistik und die Optionen des ersten überschreiben; bitte spielen Sie im Fenster des ersten weiter.</source>
+        <translation>Grimsward is already running in this folder (%1). A second game would overwrite the first one&apos;s saved game, statistics and options; please go on playing in the first one&apos;s window.</translation>
+    </message>
 </context>
 <context>
     <name>gw::AttackPanel</name>
@@ -236,6 +240,18 @@
     <message>
         <source>Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der blauen Basis (Blue_Base), denn nur wer die gegnerische Basis zerstört, gewinnt.</source>
         <translation>The map cannot be saved like this: it needs at least one field of the blue base (Blue_Base), since only destroying the enemy base wins the game.</translation>
+    </message>
+    <message>
+        <source>Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der roten Basis (Red_Base), denn das ist die Basis, die der Gegner angreift.</source>
+        <translation>The map cannot be saved like this: it needs at least one field of the red base (Red_Base), since that is the base the enemy attacks.</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verweis auf eine andere Datei. Soll er durch eine eigene Datei mit dieser Karte ersetzt werden? Die andere Datei bleibt, wie sie ist.</source>
+        <translation>%1 is a link to another file. Replace the link by a file of this map&apos;s own? The other file stays as it is.</translation>
+    </message>
+    <message>
+        <source>Das gespeicherte Spiel auf dieser Karte (Runde %1) kann danach nicht fortgesetzt werden.</source>
+        <translation>The saved game on this map (round %1) can no longer be continued afterwards.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +809,17 @@
     </message>
 </context>
 <context>
+    <name>gw::ScreenSwitcher</name>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Möchten Sie wirklich beenden?</source>
+        <translation>Do you really want to quit?</translation>
+    </message>
+</context>
+<context>
     <name>gw::SkirmishScreen</name>
     <message>
         <source>Karte:</source>
@@ -1230,17 +1257,6 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
-    </message>
-</context>
-<context>
-    <name>gw::Tgw</name>
-    <message>
-        <source>Bestätigung</source>
-        <translation>Confirm</translation>
-    </message>
-    <message>
-        <source>Möchten Sie wirklich beenden?</source>
-        <translation>Do you really want to quit?</translation>
     </message>
 </context>
 <context>

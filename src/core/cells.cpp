@@ -6,6 +6,7 @@
 namespace gw {
 
 const char *const kBlueBase = "Blue_Base";
+const char *const kRedBase = "Red_Base";
 
 const std::array<Terrain, 11> &terrains()
 {

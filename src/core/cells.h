@@ -18,6 +18,8 @@ constexpr int cellNumber(int row, int column) { return row * kColumns + column +
 
 // The opponent's base; the only state the player may attack.
 extern const char *const kBlueBase;
+// The player's base, the one the opponent attacks.
+extern const char *const kRedBase;
 
 // One terrain of the land table. A free cell is "None_" + word, the
 // player's "Red_" + word, the opponent's "Blue_" + word.

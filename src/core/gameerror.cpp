@@ -7,13 +7,13 @@ namespace gw {
 
 GameError GameError::cannotOpen(const std::string &path)
 {
-    const std::string shown = quotedPath(path);
+    const std::string shown = quotedText(path);
     return GameError(Kind::CannotOpen, shown, "Datei " + shown + " kann nicht ge\xc3\xb6""ffnet werden");
 }
 
 GameError GameError::cannotCreate(const std::string &path)
 {
-    const std::string shown = quotedPath(path);
+    const std::string shown = quotedText(path);
     return GameError(Kind::CannotCreate, shown, "Datei " + shown + " kann nicht erstellt werden");
 }
 
@@ -30,36 +30,32 @@ GameError GameError::invalidBitmap()
 
 GameError GameError::noAudio(const std::string &path)
 {
-    const std::string shown = quotedPath(path);
+    const std::string shown = quotedText(path);
     return GameError(Kind::NoAudio, shown, "Datei " + shown + " enth\xc3\xa4lt keine abspielbaren Audiodaten");
 }
 
 std::string quotedText(const std::string &bytes)
 {
-    std::string shown = bytes.substr(0, kMaxQuotedBytes);
-    for (char &c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            c = '?';
-    }
-    shown = latin1ToUtf8(shown);
-    if (bytes.size() > kMaxQuotedBytes)
-        shown += "...";
-    return shown;
-}
-
-std::string quotedPath(const std::string &bytes)
-{
+    // Text is shown as written: UTF-8 (a map called "Prüfinsel") stays as it
+    // is; a byte that starts no UTF-8 character is taken as Latin-1, so the
+    // message stays valid whatever the file holds.
     std::string shown;
     for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t length = utf8Character(bytes, at);
-        if (length == 0)
-            return quotedText(bytes);
+        std::size_t length = utf8Character(bytes, at);
+        const bool utf8 = length > 0;
+        if (!utf8)
+            length = 1;
         if (at + length > kMaxQuotedBytes) {
             shown += "...";
             break;
         }
         const unsigned char c = static_cast<unsigned char>(bytes[at]);
-        shown += c < 0x20 || c == 0x7F ? std::string("?") : bytes.substr(at, length);
+        if (c < 0x20 || c == 0x7F)
+            shown += '?';
+        else if (utf8)
+            shown.append(bytes, at, length);
+        else
+            shown += latin1ToUtf8(std::string(1, static_cast<char>(c)));
         at += length;
     }
     return shown;

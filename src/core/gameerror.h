@@ -42,19 +42,16 @@ private:
     std::string subject_;
 };
 
-// Text read from files is 8-bit; messages are UTF-8. Bytes of a file that
-// end up inside a message are taken as Latin-1 so the message stays valid.
+// Bytes taken as Latin-1, as UTF-8.
 std::string latin1ToUtf8(const std::string &bytes);
 
-// File text as it is put into a message: Latin-1 to UTF-8, control
-// characters (a NUL byte, say) shown as '?', and cut after kMaxQuotedBytes
-// with "..." so a line of a megabyte does not become a box of a megabyte.
+// File text or a path as it is put into a message: shown as written, UTF-8
+// as UTF-8 (a map called "Prüfinsel", "mymaps\Küste.gwm"), a byte that
+// starts no UTF-8 character as Latin-1 (a picture named by a Latin-1 map
+// line), control characters (a NUL byte, say) as '?', and cut after
+// kMaxQuotedBytes with "..." so a line of a megabyte does not become a box
+// of a megabyte.
 constexpr std::size_t kMaxQuotedBytes = 200;
 std::string quotedText(const std::string &bytes);
-
-// A path as it is put into a message. The player's own map names are UTF-8
-// ("mymaps\Küste.gwm") and are shown as such; a path that is no UTF-8 (a
-// picture named by a Latin-1 map line) is quoted like file text.
-std::string quotedPath(const std::string &bytes);
 
 } // namespace gw

@@ -4,6 +4,7 @@
 #include "core/linelist.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
 
 namespace gw {
@@ -12,8 +13,10 @@ namespace gw {
 // music switch, line 2 the sound switch, line 3 the language ("de", "en").
 // Settings added since stand after line 3 as "key=value" lines, in any
 // order; a key the program does not know, and every other line, is kept as
-// it is when the file is written back. The file is always replaced whole
-// (see writeFileAtomically).
+// it is when the file is written back, but for empty lines after the 50th
+// (the game's own file has 50 lines). The file is always replaced whole (see
+// writeFileAtomically) and never written larger than the game reads: one
+// that would be keeps its first four lines and the settings the game knows.
 class OptionsFile {
 public:
     static const char *const kPath; // "options.cfg"
@@ -59,7 +62,11 @@ public:
     const LineList &lines() const { return lines_; }
 
 private:
+    void write(const std::string &path);
+
     LineList lines_;
+    // The keys the program asked for or set: the settings it knows.
+    mutable std::set<std::string> knownKeys_;
     bool fromFile_ = false; // the lines are a file's (read or written)
 };
 

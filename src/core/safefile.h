@@ -8,16 +8,28 @@ namespace gw {
 // Replaces a file so that it is never seen half-written: the bytes go to a
 // new temporary file beside it (path + ".tmp." and a fresh suffix, made
 // exclusively), which is flushed to the disk and then renamed over the old
-// file. Only a regular file is replaced; a symbolic link to one stays a link
-// and its file is replaced. A failure at any step (a full disk, a directory,
-// pipe or device in the way, a link loop) removes the temporary file and
-// leaves the old file as it was; it throws GameError::cannotCreate(programPath).
-// Nothing here ever blocks on a pipe.
-void writeFileAtomically(const std::string &programPath, const std::string &bytes);
+// file; temporary files of the path that an earlier write left behind (a
+// program killed before its rename) are removed first. Only a regular file
+// is replaced. A symbolic link to one stays a link
+// and its file is replaced (Links::Follow), or the link itself is replaced
+// by a file of its own and whatever it points at stays as it is
+// (Links::Replace, for files whose folder is all that may be written). A
+// failure at any step (a full disk, a directory, pipe or device in the way,
+// a link loop) removes the temporary file and leaves the old file as it
+// was; it throws GameError::cannotCreate(programPath). Nothing here ever
+// blocks on a pipe.
+enum class Links { Follow, Replace };
+void writeFileAtomically(const std::string &programPath, const std::string &bytes, Links links = Links::Follow);
 
-// Moves a file that cannot be used out of the way, to path + ".bad" (an
-// older one there is replaced). False when it could not be moved.
-bool setFileAside(const std::string &programPath);
+// Whether the path is a symbolic link (to anything, or to nothing).
+bool isLink(const std::string &programPath);
+
+// Moves a file that cannot be used out of the way, to the first free name of
+// path + ".bad", ".bad.2", ".bad.3" and on: a file kept aside before is
+// never replaced. Returns the name it now has; "" when it could not be moved.
+std::string setFileAside(const std::string &programPath);
+// The name the next setFileAside of the path would give.
+std::string asideName(const std::string &programPath);
 
 // Removes a file; true when it is gone (or was never there).
 bool removeFile(const std::string &programPath);

@@ -48,6 +48,11 @@ bool hasOpponentBase(const MapCells &cells)
     return std::find(cells.begin() + 1, cells.end(), kBlueBase) != cells.end();
 }
 
+bool hasPlayerBase(const MapCells &cells)
+{
+    return std::find(cells.begin() + 1, cells.end(), kRedBase) != cells.end();
+}
+
 std::vector<std::string> mapFileLines(const MapDraft &draft)
 {
     std::vector<std::string> lines(232);
@@ -67,7 +72,9 @@ void writeOwnMap(const MapDraft &draft)
     // The folder is the player's; a file or anything else in its place makes
     // the write below fail.
     ::mkdir(nativePath(kOwnMapsFolder).c_str(), 0777);
-    writeFileAtomically(path, joinLines(mapFileLines(draft)));
+    // A link in the folder (to a map shared from elsewhere) is replaced by a
+    // file of the map's own; what it points at is never written.
+    writeFileAtomically(path, joinLines(mapFileLines(draft)), Links::Replace);
 }
 
 bool removeOwnMap(const std::string &name)

@@ -37,6 +37,8 @@ int32_t ownedLandTaxes(const MapCells &cells, Side side);
 
 // Whether any cell is the opponent's base, the one the player must destroy.
 bool hasOpponentBase(const MapCells &cells);
+// Whether any cell is the player's base, the one the other side attacks.
+bool hasPlayerBase(const MapCells &cells);
 
 // The file's lines, in the shipped maps' shape: line 0 the name, 1..220 the
 // cells, 221..229 empty, 230 and 231 the incomes in decimal; 232 lines.
@@ -44,7 +46,8 @@ std::vector<std::string> mapFileLines(const MapDraft &draft);
 
 // Writes the own map "mymaps\<name>.gwm" (CR LF lines), making the folder
 // first when it is not there, and replaces an older file whole (see
-// writeFileAtomically). Throws GameError::cannotCreate with the map's path
+// writeFileAtomically); a symbolic link there is replaced itself, never
+// written through. Throws GameError::cannotCreate with the map's path
 // when it cannot be written, and for a shipped map's name or one the rules
 // refuse: a shipped map is never overwritten.
 void writeOwnMap(const MapDraft &draft);

@@ -93,6 +93,8 @@ void fightStage(int stage, int32_t &force, const Side &defending, Random &random
 {
     report.stage = stage;
     report.attackersAtStart = force;
+    for (std::size_t d = 0; d < report.defendersAtStart.size(); ++d)
+        report.defendersAtStart[d] = *defending.defenders[d];
     // A force at 0 or below is spent, including one that a battle earlier in
     // the same turn left below zero.
     while (force > 0) {

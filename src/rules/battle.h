@@ -31,6 +31,7 @@ struct BattleStage {
     int stage = 0;                 // 1..5: recruits, infantry, snipers, mortar crews, special units
     int32_t attackersAtStart = 0;  // the attacking force when the stage began
     int32_t attackersLost = 0;     // summed losses of the attacking force
+    std::array<int32_t, 8> defendersAtStart{}; // each defender when the stage began
     std::array<int32_t, 8> defendersLost{}; // per defender in priority order
     std::array<int32_t, 8> rollsAgainst{};  // dice rolled against each defender
     int32_t rolls = 0;             // dice rolled in this stage

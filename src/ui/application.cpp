@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ui/application.h"
 
+#include "core/folderlock.h"
+#include "core/options.h"
+#include "ui/language.h"
 #include "ui/texts.h"
 #include "ui/tgw.h"
 #include "ui/widgets/messagebox.h"
 #include "ui/widgets/pictures.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 #include <exception>
@@ -15,17 +19,16 @@ namespace gw {
 
 namespace {
 
-// An error while the window is built ends the program. On a platform
-// without a screen nobody could close the box, so there it goes to the
-// error output alone.
-void reportFatal(const QString &text)
+// What ends the program before its window shows. On a platform without a
+// screen nobody could close the box, so there it goes to the error output
+// alone.
+void reportFatal(const QString &caption, const QString &text)
 {
     writeErrorLine(text);
     const QString platform = QGuiApplication::platformName();
     if (platform == "offscreen" || platform == "minimal")
         return;
-    showMessageBox(nullptr, QMessageBox::Critical, QCoreApplication::translate("gw::Application", "Anwendungsfehler"),
-                   text);
+    showMessageBox(nullptr, QMessageBox::Critical, caption, text);
 }
 
 } // namespace
@@ -40,11 +43,25 @@ int runGrimsward(int argc, char **argv)
     initResources();
     QApplication::setWindowIcon(QIcon(":/icon.png"));
 
+    // One copy per folder: a second one would overwrite the first one's
+    // saved game, statistics and options with its own.
+    const FolderLock lock;
+    if (lock.state() == FolderLock::State::HeldElsewhere) {
+        setLanguage(QString::fromStdString(OptionsFile::languageIn()));
+        reportFatal(QStringLiteral("Grimsward"),
+                    QCoreApplication::translate("gw::Application",
+                                                "Grimsward läuft bereits in diesem Ordner (%1). Ein zweites Spiel "
+                                                "würde den Spielstand, die Statistik und die Optionen des ersten "
+                                                "überschreiben; bitte spielen Sie im Fenster des ersten weiter.")
+                        .arg(QDir::toNativeSeparators(QDir::currentPath())));
+        return 1;
+    }
+
     std::unique_ptr<Tgw> window;
     try {
         window = std::make_unique<Tgw>();
     } catch (const std::exception &e) {
-        reportFatal(Texts::error(e));
+        reportFatal(QCoreApplication::translate("gw::Application", "Anwendungsfehler"), Texts::error(e));
         return 1;
     }
     window->show();

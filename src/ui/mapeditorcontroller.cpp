@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/mapeditorcontroller.h"
 
+#include "core/safefile.h"
+#include "core/savegame.h"
 #include "core/strtoint.h"
+#include "core/textfile.h"
 #include "map/mapfile.h"
 #include "map/mapnames.h"
 #include "ui/panels/editorfield.h"
@@ -14,12 +17,26 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <optional>
 
 namespace gw {
 
 namespace {
 constexpr const char *kNewMapState = "None_Grass";
 std::size_t sideIndex(Side side) { return side == Side::Red ? 0 : 1; }
+
+// The round of the saved game on this map; none when no save that could be
+// continued is on it.
+std::optional<int32_t> savedRoundOn(const std::string &map)
+{
+    try {
+        const SaveReadResult read = readSaveText(readFileBytes(kSavePath, 1024 * 1024));
+        if (read.fault == SaveFault::None && read.game.mapName == map)
+            return read.game.state.rounds;
+    } catch (const std::exception &) {
+    }
+    return std::nullopt;
+}
 } // namespace
 
 MapEditorController::MapEditorController(MapEditorScreen &screen, QWidget *boxOwner)
@@ -223,17 +240,33 @@ bool MapEditorController::btneditorsaveClick()
                   "(Blue_Base), denn nur wer die gegnerische Basis zerstört, gewinnt."));
         return false;
     }
+    if (!hasPlayerBase(cells_)) {
+        refuse(tr("Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der roten Basis "
+                  "(Red_Base), denn das ist die Basis, die der Gegner angreift."));
+        return false;
+    }
     MapDraft draft;
     draft.name = name;
     draft.cells = cells_;
     // A number the rule does not take ends here with the integer error.
     draft.taxes = strtoint(taxesText(Side::Red).toStdString());
     draft.enemytaxes = strtoint(taxesText(Side::Blue).toStdString());
-    if (name != fileName_ && mapFileExists(name) &&
-        !askYesNo(boxOwner_, tr("Karteneditor"),
-                  tr("Eine eigene Karte \"%1\" gibt es schon. Soll sie überschrieben werden?").arg(trimmed),
-                  DefaultAnswer::No))
+    // A link in the folder is never written through: the map takes its
+    // place only when the player agrees, also when it was opened from it.
+    const std::string path = mapPath(name);
+    if (isLink(path)) {
+        if (!askYesNo(boxOwner_, tr("Karteneditor"),
+                      tr("%1 ist ein Verweis auf eine andere Datei. Soll er durch eine eigene Datei mit dieser Karte "
+                         "ersetzt werden? Die andere Datei bleibt, wie sie ist.")
+                          .arg(QString::fromStdString(path)),
+                      DefaultAnswer::No))
+            return false;
+    } else if (name != fileName_ && mapFileExists(name) &&
+               !askYesNo(boxOwner_, tr("Karteneditor"),
+                         tr("Eine eigene Karte \"%1\" gibt es schon. Soll sie überschrieben werden?").arg(trimmed),
+                         DefaultAnswer::No)) {
         return false;
+    }
     writeOwnMap(draft);
     fileName_ = name;
     saved_ = content();
@@ -253,15 +286,21 @@ void MapEditorController::btneditordeleteClick()
     if (fileName_.empty())
         return;
     const QString name = QString::fromStdString(fileName_);
-    if (!askYesNo(boxOwner_, tr("Karteneditor"),
-                  tr("Die Karte \"%1\" löschen? Die Datei %2 wird entfernt.")
-                      .arg(name, QString::fromStdString(mapPath(fileName_))),
-                  DefaultAnswer::No))
+    QString question = tr("Die Karte \"%1\" löschen? Die Datei %2 wird entfernt.")
+                           .arg(name, QString::fromStdString(mapPath(fileName_)));
+    // A game saved on the map goes with it: it could not be continued.
+    const std::optional<int32_t> savedRound = savedRoundOn(fileName_);
+    if (savedRound)
+        question += ' ' + tr("Das gespeicherte Spiel auf dieser Karte (Runde %1) kann danach nicht fortgesetzt werden.")
+                              .arg(*savedRound);
+    if (!askYesNo(boxOwner_, tr("Karteneditor"), question, DefaultAnswer::No))
         return;
     if (!removeOwnMap(fileName_)) {
         refuse(tr("Die Datei %1 kann nicht gelöscht werden.").arg(QString::fromStdString(mapPath(fileName_))));
         return;
     }
+    if (savedRound)
+        removeFile(kSavePath);
     newMap();
     emit mapsChanged();
 }

@@ -16,19 +16,6 @@
 
 namespace gw {
 
-OptionsController::OptionsController(GameState &state, SoundSystem &sound, OptionsScreen &screen,
-                                     SkirmishScreen &skirmish, QObject *parent)
-    : QObject(parent), state_(state), sound_(sound), screen_(screen), skirmish_(skirmish),
-      tmusicrewind_(new QTimer(this))
-{
-    tmusicrewind_->setObjectName("tmusicrewind");
-    tmusicrewind_->setInterval(116000);
-    // A coarse timer may be half a second off on so long an interval.
-    tmusicrewind_->setTimerType(Qt::PreciseTimer);
-    connect(tmusicrewind_, &QTimer::timeout, this, &OptionsController::tmusicrewindTimer);
-    tmusicrewind_->start();
-}
-
 namespace {
 // The options file's keys for the opponent's level, the two volumes and
 // the window's size.
@@ -76,6 +63,22 @@ std::vector<WindowSize> sizesFittingScreenOf(const QWidget *widget)
     return offeredWindowSizes(screen ? screen->availableGeometry().size() : kLayoutSize);
 }
 } // namespace
+
+OptionsController::OptionsController(GameState &state, SoundSystem &sound, OptionsScreen &screen,
+                                     SkirmishScreen &skirmish, QObject *parent)
+    : QObject(parent), state_(state), sound_(sound), screen_(screen), skirmish_(skirmish),
+      tmusicrewind_(new QTimer(this))
+{
+    tmusicrewind_->setObjectName("tmusicrewind");
+    tmusicrewind_->setInterval(116000);
+    // A coarse timer may be half a second off on so long an interval.
+    tmusicrewind_->setTimerType(Qt::PreciseTimer);
+    connect(tmusicrewind_, &QTimer::timeout, this, &OptionsController::tmusicrewindTimer);
+    tmusicrewind_->start();
+    // Until a file says otherwise: 100 %, or full screen where a window of
+    // 100 % would not fit whole.
+    windowSize_ = fittingWindowSize(WindowSize::Normal, sizesFittingScreenOf(&screen_));
+}
 
 void OptionsController::loadOptions()
 {

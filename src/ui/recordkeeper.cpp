@@ -165,7 +165,7 @@ void RecordKeeper::reportBadSave(const SaveCheck &check)
     const QString path = QString::fromUtf8(kSavePath);
     emit errorOccurred(tr("Der gespeicherte Spielstand kann nicht fortgesetzt werden: %1. Die Datei %2 "
                                 "bleibt unverändert; ein neues Spiel legt sie als %3 beiseite.")
-                                 .arg(check.problem, path, path + ".bad"));
+                                 .arg(check.problem, path, QString::fromStdString(asideName(kSavePath))));
 }
 
 void RecordKeeper::btncontinueClick()

@@ -29,11 +29,11 @@ Statistics &StatsKeeper::statistics()
         // Unreadable counts as damaged.
     }
     const QString path = QString::fromUtf8(Statistics::kPath);
-    const QString bad = path + ".bad";
-    if (setFileAside(Statistics::kPath)) {
+    const QString bad = QString::fromStdString(asideName(Statistics::kPath));
+    if (const std::string aside = setFileAside(Statistics::kPath); !aside.empty()) {
         emit errorOccurred(tr("Die Statistik in %1 ist beschädigt. Sie liegt jetzt unverändert in %2; "
                               "die Zählung beginnt neu.")
-                               .arg(path, bad));
+                               .arg(path, QString::fromStdString(aside)));
     } else {
         keepFile_ = true;
         emit errorOccurred(tr("Die Statistik in %1 ist beschädigt und kann nicht nach %2 verschoben werden. "

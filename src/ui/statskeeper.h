@@ -14,8 +14,8 @@ namespace gw {
 // The player's wins, losses and fewest rounds per map in "stats.cfg". The
 // file is read when first needed and written (atomically) after every
 // decided game. A file that cannot be read as statistics is never
-// overwritten: it is moved to "stats.cfg.bad", the player is told once, and
-// counting starts afresh.
+// overwritten: it is moved to "stats.cfg.bad" (or ".bad.2" and on, beside
+// an older one), the player is told once, and counting starts afresh.
 class StatsKeeper : public QObject {
     Q_OBJECT
 public:

@@ -103,7 +103,7 @@ QString Texts::lastMove(const EnemyTurnResult &turn)
     case 11: {
         if (turn.battle && !turn.battle->hadAttackers())
             return tr("Der Gegner griff ohne Truppen an.");
-        const int32_t damage = turn.battle ? turn.battle->basehpBefore - turn.battle->basehpAfter : 0;
+        const int64_t damage = turn.battle ? int64_t{turn.battle->basehpBefore} - turn.battle->basehpAfter : 0;
         if (damage <= 0)
             return tr("Der Gegner hat angegriffen. Ihre Basis blieb unbeschädigt.");
         return tr("Der Gegner hat angegriffen. Ihre Basis verlor %1 HP.").arg(damage);
@@ -136,18 +136,23 @@ QStringList Texts::battleReport(const BattleResult &battle)
             lines << tr("%1. %2 (%3): kein Einsatz").arg(st.stage).arg(force).arg(st.attackersAtStart);
             continue;
         }
+        // The losses a player can check: a roll may cost more men than a
+        // force or a defender still had (the counters go below zero until
+        // the round end clears them), but nobody loses more than they had.
         QStringList met;
-        int32_t defenderLosses = 0;
+        int64_t defenderLosses = 0;
         for (std::size_t d = 0; d < defenders.size(); ++d) {
-            if (st.rollsAgainst[d] > 0)
-                met << QStringLiteral("%1 -%2").arg(defenders[d]).arg(st.defendersLost[d]);
-            defenderLosses += st.defendersLost[d];
+            const int32_t lost = std::clamp(st.defendersLost[d], 0, std::max(st.defendersAtStart[d], 0));
+            if (lost > 0)
+                met << QStringLiteral("%1 -%2").arg(defenders[d]).arg(lost);
+            defenderLosses += lost;
         }
+        const int32_t attackerLosses = std::clamp(st.attackersLost, 0, st.attackersAtStart);
         const QString rolls = st.rolls == 1 ? tr("1 Wurf") : tr("%1 Würfe").arg(st.rolls);
         const QString losses = met.isEmpty()
-                                   ? tr("Verluste: Angreifer %1, Verteidiger %2").arg(st.attackersLost).arg(defenderLosses)
+                                   ? tr("Verluste: Angreifer %1, Verteidiger %2").arg(attackerLosses).arg(defenderLosses)
                                    : tr("Verluste: Angreifer %1, Verteidiger %2 (%3)")
-                                         .arg(st.attackersLost)
+                                         .arg(attackerLosses)
                                          .arg(defenderLosses)
                                          .arg(met.join(QStringLiteral(", ")));
         lines << tr("%1. %2 (%3): %4; %5; Schaden %6")

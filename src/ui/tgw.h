@@ -9,13 +9,11 @@
 
 #include <memory>
 
-class QKeyEvent;
-class QTimer;
-
 namespace gw {
 
 class GameController;
 class GameScreen;
+class KeyController;
 class MainMenu;
 class MapEditorController;
 class MapEditorScreen;
@@ -23,13 +21,15 @@ class OptionsController;
 class OptionsScreen;
 class RecordKeeper;
 class RulesPanel;
+class ScreenSwitcher;
 class SkirmishScreen;
 class WindowDrag;
 class WindowScaler;
 
-// The main window "gw". It builds the screens, the game controller and the
-// options, connects them, switches between the screens and shows the errors
-// that escape a handler. The game itself is the controller's.
+// The main window "gw". It builds the screens and the controllers that do
+// the work (the game, the options, the editor, the record, the way between
+// the screens, the keys, the size it is drawn at), connects them, and shows
+// the errors that escape a handler.
 class Tgw : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +44,8 @@ public:
     GameController &game() { return *game_; }
     OptionsController &options() { return *options_; }
     MapEditorController &editor() { return *editor_; }
+    // The screens' handlers: the menu entries, the back buttons, Escape.
+    ScreenSwitcher &screens() { return *screens_; }
     // Draws the window at the size the options give (100 % leaves it a
     // window of its own, as it always was).
     WindowScaler &scaler() { return *scaler_; }
@@ -53,51 +55,9 @@ public:
     // output.
     void showError(const QString &text);
 
-    // Screen switching. Every change of menustate enables mainmenuslide, so
-    // the menu entries follow at its next tick; that tick stops the timer.
-    void FormCreate();
-    void mainmenuslideTimer();
-    void enableMenuSlide();
-    void btnskirmishClick();
-    void btnoptionsClick();
-    void btnendClick();
-    void btnoptionsbackClick();
-    void btnskirmishbackClick();
-    // "Karteneditor" on the skirmish screen, and the editor's way back.
-    void btnmapeditorClick();
-    void leaveEditor();
-    // The editor saved or deleted an own map: the lists show it.
-    void ownMapsChanged();
-    // "Spielen" in the editor: a skirmish on the map just saved, through
-    // the start button's way (and its question when a game is saved).
-    void playOwnMap(const std::string &name);
-    // "Starten": with a game saved, the player is asked first, since the
-    // new game takes the save's place.
-    void startClicked();
-    void showGameScreen(const std::string &mapName);
-    // "Beenden" on the game screen, or a result panel's button.
-    void returnToMainMenu();
-    // Escape: closes the game screen's topmost panel, leaves the editor (as
-    // its "Zurück"), the options or skirmish screen, or asks the quit
-    // question on the main menu.
-    void escapePressed();
-    // M: the music switch, as if "btnmusic" were pressed, on every screen;
-    // not while a text field has the focus or the rules are open (a box
-    // takes every key itself).
-    void musicKeyPressed();
-    // F11, on every screen: full screen, or back to the size before it.
-    void f11Pressed();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
+    // The options screen's and the map list's signals to their handlers.
     void wireScreens();
-    // The skirmish screen as it opens: the own maps listed afresh, the map
-    // in force chosen, its record shown.
-    void enterSkirmishScreen();
-    // The map list filled afresh, and its choice the map a start loads.
-    void refreshMapChoice();
 
     std::unique_ptr<SoundSystem> sound_;
     MainMenu *menu_;
@@ -108,15 +68,10 @@ private:
     MapEditorController *editor_;
     GameController *game_;
     OptionsController *options_;
-    RecordKeeper *record_ = nullptr;
+    ScreenSwitcher *screens_;
+    RecordKeeper *record_;
     RulesPanel *rules_;
-    QTimer *mainmenuslide_;
-    // The options could not be written when the screen was last left; the
-    // next try leaves it whatever happens, so the player is never trapped.
-    bool optionsSaveFailed_ = false;
-    // The own map saved last in this visit of the editor, which the list
-    // offers when the editor is left.
-    std::string savedInEditor_;
+    KeyController *keys_;
     WindowDrag *drag_;
     std::unique_ptr<WindowScaler> scaler_;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/windowscaler.h"
 
+#include "ui/optionscontroller.h"
+#include "ui/widgets/boxhost.h"
 #include "ui/widgets/layoutkit.h"
 
 #include <QCloseEvent>
@@ -12,6 +14,7 @@
 #include <QToolTip>
 
 #include <cmath>
+#include <utility>
 
 namespace gw {
 
@@ -133,8 +136,23 @@ double WindowScaler::scale() const { return view_ ? view_->transform().m11() : 1
 
 QWidget *WindowScaler::shownWindow() const { return proxy_ ? static_cast<QWidget *>(view_) : window_; }
 
+void WindowScaler::follow(const OptionsController &options)
+{
+    connect(&options, &OptionsController::windowSizeChanged, this, &WindowScaler::apply, Qt::QueuedConnection);
+    apply(options.windowSize());
+}
+
 void WindowScaler::apply(WindowSize size)
 {
+    // An open box stands on the window on the screen (the view is its
+    // parent at any size but 100 %); the size changes once it is answered.
+    if (anyBoxOpen()) {
+        const bool waiting = pending_.has_value();
+        pending_ = size;
+        if (!waiting)
+            afterBoxes(this, [this] { apply(*std::exchange(pending_, std::nullopt)); });
+        return;
+    }
     const WindowSize before = size_;
     size_ = size;
     QPointer<QWidget> focus = window_->focusWidget();

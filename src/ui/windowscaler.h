@@ -6,11 +6,15 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+
 class QGraphicsProxyWidget;
 class QGraphicsView;
 class QWidget;
 
 namespace gw {
+
+class OptionsController;
 
 // Draws the main window larger. At 100 % the window is a window of its own
 // as it always was. At any other size it lives in a graphics view that is
@@ -28,8 +32,10 @@ public:
     // Gives the window back, hidden, before the view goes.
     ~WindowScaler() override;
 
-    // Takes the size at once. Not to be called from inside an event the
-    // view is delivering (queue it): the view may go away.
+    // Takes the size at once, or, while a box is open, once the last box is
+    // answered (the window a box stands on never goes away under it). Not
+    // to be called from inside an event the view is delivering (queue it):
+    // the view may go away.
     void apply(WindowSize size);
     WindowSize size() const { return size_; }
     // The factor the layout is drawn with now.
@@ -37,6 +43,11 @@ public:
     // The window the player sees: the main window itself at 100 %, else
     // the view.
     QWidget *shownWindow() const;
+    // Draws the window at the size the options give now, and at each size
+    // the player chooses later (on the options screen, with F11) once the
+    // click or key that chose it is done, as the window may move into the
+    // view or out of it.
+    void follow(const OptionsController &options);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,6 +62,8 @@ private:
     QPointer<QGraphicsView> view_;
     QGraphicsProxyWidget *proxy_ = nullptr;
     WindowSize size_ = WindowSize::Normal;
+    // The size asked for while a box was open.
+    std::optional<WindowSize> pending_;
     // Set while the window is hidden and shown again for a switch, so the
     // view does not follow that.
     bool switching_ = false;

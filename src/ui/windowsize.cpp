@@ -34,10 +34,10 @@ QSize scaledWindowSize(WindowSize size)
 
 std::vector<WindowSize> offeredWindowSizes(QSize available)
 {
-    std::vector<WindowSize> offered{WindowSize::Normal};
+    std::vector<WindowSize> offered;
     for (WindowSize s : kFixedSizes) {
         const QSize window = scaledWindowSize(s);
-        if (s != WindowSize::Normal && window.width() <= available.width() && window.height() <= available.height())
+        if (window.width() <= available.width() && window.height() <= available.height())
             offered.push_back(s);
     }
     offered.push_back(WindowSize::Full);
@@ -57,12 +57,13 @@ WindowSize fittingWindowSize(WindowSize wanted, const std::vector<WindowSize> &o
 {
     if (std::find(offered.begin(), offered.end(), wanted) != offered.end())
         return wanted;
-    WindowSize best = WindowSize::Normal;
+    std::optional<WindowSize> best;
     for (WindowSize s : offered) {
-        if (s < wanted && s > best)
+        if (s < wanted && (!best || s > *best))
             best = s;
     }
-    return best;
+    // Nothing smaller fits: full screen, which always does.
+    return best.value_or(WindowSize::Full);
 }
 
 WindowSize nextWindowSize(WindowSize current, const std::vector<WindowSize> &offered)

@@ -20,7 +20,7 @@ inline constexpr QSize kLayoutSize{799, 595};
 // The sizes the options screen offers on a screen with this available area
 // (the screen's area without panels, in the desktop's own logical pixels):
 // each fixed size whose window fits it whole, then full screen, which always
-// fits. 100 % is always offered.
+// fits. On a screen smaller than the 100 % window that is full screen alone.
 std::vector<WindowSize> offeredWindowSizes(QSize available);
 
 // The factor the layout is drawn with; full screen takes the largest factor
@@ -32,7 +32,8 @@ double windowScale(WindowSize size, QSize screen);
 QSize scaledWindowSize(WindowSize size);
 
 // The size in force when `wanted` is asked for but only `offered` fit: the
-// wanted size itself, or else the largest offered one below it.
+// wanted size itself, or else the largest offered one below it, or else
+// full screen.
 WindowSize fittingWindowSize(WindowSize wanted, const std::vector<WindowSize> &offered);
 
 // The next size round the offered ones, after `current`.

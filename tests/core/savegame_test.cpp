@@ -369,11 +369,13 @@ TEST_F(SaveFile, ABadFileIsSetAsideUnderItsBadName)
     gw::writeFileAtomically(path_, "old bad");
     gw::writeFileAtomically(path_ + ".bad", "older bad");
     gw::writeFileAtomically(path_, "bad");
-    ASSERT_TRUE(gw::setFileAside(path_));
+    ASSERT_EQ(gw::setFileAside(path_), path_ + ".bad.2") << "the older one is kept";
     EXPECT_FALSE(gw::fileExists(path_));
-    EXPECT_EQ(gw::readFileBytes(path_ + ".bad"), "bad");
-    EXPECT_FALSE(gw::setFileAside(path_)) << "nothing left to move";
+    EXPECT_EQ(gw::readFileBytes(path_ + ".bad"), "older bad");
+    EXPECT_EQ(gw::readFileBytes(path_ + ".bad.2"), "bad");
+    EXPECT_EQ(gw::setFileAside(path_), "") << "nothing left to move";
     EXPECT_TRUE(gw::removeFile(path_ + ".bad"));
+    EXPECT_TRUE(gw::removeFile(path_ + ".bad.2"));
     EXPECT_TRUE(gw::removeFile(path_)) << "a file that is not there is gone";
 }
 

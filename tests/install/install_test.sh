@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the game into a temporary prefix, checks the desktop files, then
 # starts the installed launcher from an unrelated directory and checks that it
-# runs, finds its data and keeps the options file in the per-user directory.
+# runs, finds its data and keeps the options file in the per-user directory,
+# also when a pipe or a dangling link stands in that file's place.
 #   install_test.sh BUILD_DIR            installs that build
 #   install_test.sh --source SOURCE_DIR  first builds the game as the README's
 #       Install section does, on a machine without GoogleTest or Google
@@ -78,4 +79,19 @@ fi
 [ ! -e "$prefix/share/grimsward/mymaps" ] || fail "the installed data holds a folder of own maps"
 [ "$(grep -c maps "$work/stderr")" -eq 1 ] || { cat "$work/stderr" >&2; fail "using the player's own maps folder was not said exactly once"; }
 [ -z "$(ls -A "$elsewhere")" ] || fail "files written to the directory it was started from: $(ls -A "$elsewhere")"
+
+# A pipe or a dangling link in the options file's place is the player's: the
+# launcher neither waits on the pipe nor writes through the link, and the
+# game starts all the same and says it cannot open the file.
+for kind in pipe link; do
+    rm -f "$home/options.cfg"
+    if [ "$kind" = pipe ]; then mkfifo "$home/options.cfg"; else ln -s "$work/nowhere/options.cfg" "$home/options.cfg"; fi
+    status=0
+    (cd "$elsewhere" && QT_QPA_PLATFORM=offscreen timeout 6 "$prefix/bin/grimsward" 2> "$work/stderr") || status=$?
+    [ "$status" -eq 124 ] || { cat "$work/stderr" >&2; fail "with a $kind at options.cfg the game ended with status $status"; }
+    grep -q '^Grimsward: Datei options.cfg kann nicht geöffnet werden' "$work/stderr" ||
+        { cat "$work/stderr" >&2; fail "with a $kind at options.cfg the game did not start"; }
+    if [ "$kind" = pipe ]; then [ -p "$home/options.cfg" ]; else [ -L "$home/options.cfg" ] && [ ! -e "$work/nowhere" ]; fi ||
+        fail "the $kind at options.cfg was replaced or written through"
+done
 echo "install test passed"

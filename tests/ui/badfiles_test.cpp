@@ -8,10 +8,13 @@
 #include "core/linelist.h"
 #include "core/textfile.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -212,6 +215,30 @@ TEST(BadCellPicture, TruncatedOrNonBitmapFilesAreInvalidBitmaps)
         EXPECT_EQ(h.gw->state().memgame, before.memgame);
         EXPECT_FALSE(h.widget("panskirmish")->isHidden());
     }
+}
+
+} // namespace
+
+namespace {
+
+// A kill exactly between writing a file's temporary copy and its rename
+// leaves the copy behind; the next write of that file takes it away.
+TEST(StaleTemporaryFiles, TheNextWriteOfTheFileRemovesThem)
+{
+    Harness h;
+    h.dir.writeOptions({"Mittelmeer", "0", "0"});
+    for (const char *name : {"options.cfg.tmp.Ab12Cd", "options.cfg.tmp.zz9ZZ9", "savegame.gws.tmp.q1W2e3",
+                             "stats.cfg.tmp.Xy7Xy7", "options.cfg.tmp.short"})
+        h.dir.write(name, "left by a killed copy");
+    ASSERT_EQ(::mkfifo(h.dir.file("options.cfg.tmp.PIPE00").toLocal8Bit().constData(), 0600), 0);
+    h.start();
+    h.click("btnoptions");
+    h.click("btnoptionsback");
+    h.click("btnskirmish");
+    h.click("btnskirmishstart");
+    const QStringList left = QDir(h.dir.path()).entryList({"*.tmp.*"}, QDir::Files | QDir::System);
+    EXPECT_EQ(left, (QStringList{"options.cfg.tmp.PIPE00", "options.cfg.tmp.short", "stats.cfg.tmp.Xy7Xy7"}))
+        << "a pipe, a name the game never makes, and a file not written yet stay";
 }
 
 } // namespace

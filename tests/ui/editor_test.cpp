@@ -9,7 +9,9 @@
 #include "ui/panels/editorfield.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +78,9 @@ TEST(MapEditor, WhatIsPaintedDraggedAndPickedIsSavedAndOpensAgainAfterTakingBack
     e.brush("Blue_Base");
     e.paint(220);
     painted[220] = "Blue_Base";
+    e.brush("Red_Base");
+    e.paint(219);
+    painted[219] = "Red_Base";
     e.type("ededitorname", QString::fromUtf8("Küste"));
     EXPECT_EQ(textOf(h, "labeditorstatus"), "Nicht gespeichert");
     h.click("btneditorsave");
@@ -135,6 +140,14 @@ TEST(MapEditor, EveryRefusalSaysWhyAndWritesNothing)
          editor,
          "Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der blauen Basis "
          "(Blue_Base), denn nur wer die gegnerische Basis zerstört, gewinnt."},
+        {"no Red_Base", "Gut",
+         [](Harness &, Editor &e) {
+             e.brush("None_Grass");
+             e.paint(1);
+         },
+         editor,
+         "Die Karte kann so nicht gespeichert werden: Sie braucht mindestens ein Feld der roten Basis "
+         "(Red_Base), denn das ist die Basis, die der Gegner angreift."},
         {"a bad income", "Gut", [](Harness &, Editor &e) { e.type("ededitortaxes", "12x"); }, "Grimsward",
          "'12x' ist kein gültiger Integerwert."},
         {"a file where the folder belongs", "Gut", [](Harness &h, Editor &) { h.dir.write("mymaps", "x"); },
@@ -145,6 +158,8 @@ TEST(MapEditor, EveryRefusalSaysWhyAndWritesNothing)
         Harness h;
         Editor e(h);
         startEditor(h, e);
+        e.brush("Red_Base");
+        e.paint(1);
         e.brush("Blue_Base");
         e.paint(220);
         e.type("ededitorname", row.name);
@@ -169,6 +184,8 @@ TEST(MapEditor, AnotherOwnMapIsReplacedOnlyAfterAQuestionAndAFailedWriteLeavesIt
     startEditor(h, e);
     e.brush("Blue_Base");
     e.paint(220);
+    e.brush("Red_Base");
+    e.paint(1);
     e.type("ededitorname", "Gut");
     h.click("btneditorsave");
     ASSERT_EQ(h.boxes.boxes().size(), 1u);
@@ -184,6 +201,8 @@ TEST(MapEditor, AnotherOwnMapIsReplacedOnlyAfterAQuestionAndAFailedWriteLeavesIt
     h.boxes.clear();
     e.brush("None_Forest");
     e.paint(5);
+    e.brush("Red_Base"); // a map of an older version may have none
+    e.paint(6);
     rlimit limit{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -267,6 +286,44 @@ TEST(MapEditor, LeavingWithChangesNotSavedAsksFirst)
     EXPECT_TRUE(shown(h, "panskirmish"));
     h.click("btnmapeditor");
     EXPECT_EQ(e.field->cellPicture(7), e.picture("None_Grass")) << "what was given up is gone";
+}
+
+} // namespace
+
+namespace {
+
+TEST(MapEditor, ALinkInTheFolderIsOpenedButNeverWrittenThrough)
+{
+    Harness h;
+    writeOwnMapFile(h, "Shared", "None_Sand");
+    h.dir.write("elsewhere/Shared.gwm", bytesOf(h, "mymaps/Shared.gwm"));
+    const QByteArray shared = bytesOf(h, "elsewhere/Shared.gwm");
+    h.dir.remove("mymaps/Shared.gwm");
+    ASSERT_TRUE(QFile::link(h.dir.file("elsewhere/Shared.gwm"), h.dir.file("mymaps/Shared.gwm")));
+    Editor e(h);
+    startEditor(h, e);
+
+    // Opened from the link and changed: saving asks before the link goes;
+    // "Nein" writes nothing.
+    e.openMap("Shared");
+    e.brush("Red_Base");
+    e.paint(1);
+    h.click("btneditorsave");
+    ASSERT_EQ(h.boxes.boxes().size(), 1u);
+    EXPECT_EQ(h.boxes.boxes()[0].text, "mymaps\\Shared.gwm ist ein Verweis auf eine andere Datei. Soll er durch "
+                                       "eine eigene Datei mit dieser Karte ersetzt werden? Die andere Datei "
+                                       "bleibt, wie sie ist.");
+    EXPECT_EQ(h.boxes.boxes()[0].defaultButton, "&Nein");
+    EXPECT_TRUE(QFileInfo(h.dir.file("mymaps/Shared.gwm")).isSymLink());
+
+    // "Ja": the map is a file of its own in the folder, the other file and
+    // its folder stay as they were.
+    h.boxes.answerNext("&Ja");
+    h.click("btneditorsave");
+    EXPECT_FALSE(QFileInfo(h.dir.file("mymaps/Shared.gwm")).isSymLink());
+    EXPECT_EQ(ownMapLines(h, "Shared").at(1), "Red_Base");
+    EXPECT_EQ(bytesOf(h, "elsewhere/Shared.gwm"), shared);
+    EXPECT_EQ(QDir(h.dir.file("elsewhere")).entryList(QDir::Files | QDir::System), QStringList{"Shared.gwm"});
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "ui/widgets/picturebox.h"
 
 #include <QComboBox>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,51 @@ TEST(OwnMaps, AMapMadeInTheEditorPlaysContinuesAndCountsItsResult)
     h.click("btnskirmish");
     EXPECT_EQ(h.find<QComboBox>("maplist")->currentText(), QString::fromUtf8("Öde Insel"));
     EXPECT_EQ(h.gw->state().memtemp.line(0), "\xc3\x96" "de Insel");
+}
+
+} // namespace
+
+namespace {
+
+TEST(OwnMaps, DeletingAMapWithAGameSavedOnItSaysSoAndTakesTheSaveAlong)
+{
+    Harness h;
+    h.dir.writeOptions({"", "0", "0"});
+    h.start();
+    Editor e(h);
+    e.open();
+    e.brush("Red_Base");
+    e.paint(1);
+    e.brush("Blue_Base");
+    e.paint(220);
+    e.type("ededitorname", QString::fromUtf8("Prüfinsel"));
+    h.click("btneditorplay");
+    ASSERT_TRUE(shown(h, "pangame"));
+    for (int round = 0; round < 3; ++round)
+        h.click("btnendtry");
+    h.click("btnendgame");
+
+    h.click("btnskirmish");
+    h.click("btnmapeditor");
+    e.openMap(QString::fromUtf8("Prüfinsel"));
+    h.boxes.answerNext("&Ja");
+    h.click("btneditordelete");
+    ASSERT_EQ(h.boxes.boxes().size(), 1u);
+    const BoxWatcher::Box &question = h.boxes.boxes()[0];
+    EXPECT_TRUE(question.text.endsWith(QString::fromUtf8(
+        "Das gespeicherte Spiel auf dieser Karte (Runde 3) kann danach nicht fortgesetzt werden.")))
+        << question.text.toStdString();
+    EXPECT_EQ(question.defaultButton, "&Nein");
+    EXPECT_FALSE(QFile::exists(h.dir.file("savegame.gws")));
+    EXPECT_FALSE(QFile::exists(h.dir.file(QString::fromUtf8("mymaps/Prüfinsel.gwm"))));
+
+    // Nothing reports a save that cannot be continued, now or at the next start.
+    h.click("btneditorback");
+    EXPECT_FALSE(shown(h, "btncontinue"));
+    h.gw.reset();
+    h.start();
+    h.click("btnskirmish");
+    EXPECT_EQ(h.boxes.boxes().size(), 1u) << h.boxes.texts().join("; ").toStdString();
 }
 
 } // namespace

@@ -345,6 +345,7 @@ gw::BattleResult everythingFought(bool playerAttacks)
         st.attackersLost = 99999;
         st.rolls = 199998;
         st.rollsAgainst.fill(9999);
+        st.defendersAtStart.fill(9999);
         st.defendersLost.fill(9999);
         st.damage = 5;
     }

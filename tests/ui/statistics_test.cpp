@@ -108,3 +108,29 @@ TEST(Statistics, ADamagedFileIsKeptAsBadThePlayerIsToldOnceAndCountingStartsAfre
 }
 
 } // namespace
+
+namespace {
+
+TEST(Statistics, AFileKeptAsideBeforeIsNeverReplacedByTheNextDamagedOne)
+{
+    Harness h;
+    h.dir.writeOptions({"", "0", "0"});
+    h.dir.write("stats.cfg.bad", "the first damaged statistics");
+    h.dir.write("savegame.gws.bad", "the first damaged save");
+    h.dir.write("stats.cfg", "grimsward-stats 1\r\nwins drei\r\n");
+    h.dir.write("savegame.gws", "grimsward-save 1\r\nmap\r\n");
+    h.start();
+    h.click("btnskirmish");
+    ASSERT_EQ(h.boxes.boxes().size(), 2u) << h.boxes.texts().join("; ").toStdString();
+    EXPECT_TRUE(h.boxes.texts()[0].endsWith("ein neues Spiel legt sie als savegame.gws.bad.2 beiseite."))
+        << h.boxes.texts()[0].toStdString();
+    EXPECT_EQ(h.boxes.texts()[1], "Die Statistik in stats.cfg ist beschädigt. Sie liegt jetzt unverändert in "
+                                  "stats.cfg.bad.2; die Zählung beginnt neu.");
+    h.click("btnskirmishstart");
+    EXPECT_EQ(bytesOf(h.dir, "stats.cfg.bad"), "the first damaged statistics");
+    EXPECT_EQ(bytesOf(h.dir, "stats.cfg.bad.2"), "grimsward-stats 1\r\nwins drei\r\n");
+    EXPECT_EQ(bytesOf(h.dir, "savegame.gws.bad"), "the first damaged save");
+    EXPECT_EQ(bytesOf(h.dir, "savegame.gws.bad.2"), "grimsward-save 1\r\nmap\r\n");
+}
+
+} // namespace

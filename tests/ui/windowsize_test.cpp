@@ -50,8 +50,10 @@ TEST(WindowSizes, OnlyThoseThatFitTheAvailableAreaAreOffered)
     EXPECT_EQ(gw::offeredWindowSizes(at200 - QSize(1, 0)).size(), 3u);
     EXPECT_EQ(gw::offeredWindowSizes(at200 - QSize(0, 1)).size(), 3u);
     EXPECT_EQ(gw::offeredWindowSizes(at150 - QSize(0, 1)), (Sizes{WindowSize::Normal, WindowSize::Full}));
-    // Even a screen smaller than the window offers 100 % and full screen.
-    EXPECT_EQ(gw::offeredWindowSizes({640, 480}), (Sizes{WindowSize::Normal, WindowSize::Full}));
+    // A screen smaller than the window offers full screen alone, and a
+    // window asked for at 100 % starts there.
+    EXPECT_EQ(gw::offeredWindowSizes({640, 480}), (Sizes{WindowSize::Full}));
+    EXPECT_EQ(gw::fittingWindowSize(WindowSize::Normal, gw::offeredWindowSizes({640, 480})), WindowSize::Full);
 }
 
 TEST(WindowSizes, FullScreenIsTheLargestFactorAtWhichTheLayoutFits)

@@ -8,8 +8,12 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QPointer>
+#include <QTimer>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace gw {
 
@@ -75,12 +79,45 @@ private:
     QGraphicsProxyWidget *proxy_;
 };
 
+int openBoxes = 0;
+std::vector<std::pair<QPointer<QObject>, std::function<void()>>> &waiting()
+{
+    static std::vector<std::pair<QPointer<QObject>, std::function<void()>>> list;
+    return list;
+}
+
+// Counts a box as open for as long as it lives on the caller's stack.
+class OpenBox {
+public:
+    OpenBox() { ++openBoxes; }
+    ~OpenBox()
+    {
+        if (--openBoxes > 0)
+            return;
+        for (auto &[context, then] : std::exchange(waiting(), {})) {
+            if (context)
+                QTimer::singleShot(0, context, std::move(then));
+        }
+    }
+};
+
 } // namespace
+
+bool anyBoxOpen() { return openBoxes > 0; }
+
+void afterBoxes(QObject *context, std::function<void()> then)
+{
+    if (openBoxes == 0)
+        QTimer::singleShot(0, context, std::move(then));
+    else
+        waiting().emplace_back(context, std::move(then));
+}
 
 QWidget *boxParent(QWidget *owner) { return drawScaleOf(owner) != 1.0 ? screenWindowOf(owner) : owner; }
 
 int execBox(QDialog &box, QWidget *owner)
 {
+    const OpenBox open;
     const double factor = drawScaleOf(owner);
     if (factor == 1.0)
         return box.exec();

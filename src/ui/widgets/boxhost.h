@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+
 class QDialog;
+class QObject;
 class QWidget;
 
 namespace gw {
@@ -18,5 +21,12 @@ QWidget *boxParent(QWidget *owner);
 
 // Runs the box modally, as QDialog::exec does, at the owner's factor.
 int execBox(QDialog &box, QWidget *owner);
+
+// Whether a box is open now (its modal loop runs).
+bool anyBoxOpen();
+// Runs `then` from the event loop once no box is open: at its next turn
+// when none is, else after the last open box is answered and the handler
+// that opened it is done. Nothing runs when `context` is gone by then.
+void afterBoxes(QObject *context, std::function<void()> then);
 
 } // namespace gw
