@@ -160,3 +160,24 @@ TEST_F(NetGame, AnotherVersionAWrongCodeAndASecondGuestAreRefusedWithTheirReason
     ASSERT_TRUE(nextView(3));
     EXPECT_TRUE(lost.empty());
 }
+
+TEST_F(NetGame, AViewGoesOutAtOnceNotAfterTheLastOneWasAcknowledged)
+{
+    // Views sent one after the other, each a while after the guest's last
+    // message: held back for acknowledgements they would take some 40 ms.
+    ASSERT_TRUE(join(guest, log));
+    std::vector<qint64> ms;
+    QElapsedTimer clock;
+    for (int i = 0; i < 21; ++i) {
+        const std::size_t count = log.views.size();
+        clock.start();
+        ASSERT_TRUE(game.playRed(Move::endRound()));
+        ASSERT_TRUE(nextView(count + 1));
+        ms.push_back(clock.elapsed());
+        ASSERT_TRUE(guest.sendMove(Move::endRound()));
+        ASSERT_TRUE(nextView(count + 2));
+        spin(5);
+    }
+    std::sort(ms.begin(), ms.end());
+    EXPECT_LT(ms[ms.size() / 2], 20) << "median of " << ms.size();
+}
