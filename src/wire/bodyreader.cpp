@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "wire/bodyreader.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace gw::wire {
 
@@ -25,6 +27,30 @@ ReadFault parseNumber(std::string_view text, int64_t lo, int64_t hi, int64_t &va
         return ReadFault::OutOfRange;
     value = v;
     return ReadFault::None;
+}
+
+ReadFault parseMoveText(const std::string &text, Move &move)
+{
+    if (const std::optional<Move> m = parseMove(text); m && moveText(*m) == text) {
+        move = *m;
+        return ReadFault::None;
+    }
+    // The same text with every plain number made 1: a move then, and only
+    // a number was out of its range.
+    std::string shape;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t space = std::min(text.find(' ', at), text.size());
+        const std::string_view word = std::string_view(text).substr(at, space - at);
+        const bool number = at > 0 && !word.empty() && word.find_first_not_of("0123456789") == std::string_view::npos
+                            && (word.size() == 1 || word[0] != '0');
+        shape += number ? std::string_view("1") : word;
+        if (space < text.size())
+            shape += ' ';
+        at = space + 1;
+    }
+    const std::optional<Move> m = parseMove(shape);
+    return m && moveText(*m) == shape ? ReadFault::OutOfRange : ReadFault::Malformed;
 }
 
 BodyReader::BodyReader(std::string_view body) : rest_(body) {}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "rules/move.h"
 #include "wire/codec.h"
 
 #include <cstddef>
@@ -50,5 +51,10 @@ private:
 // digits without a leading zero. OutOfRange beyond [lo, hi] (or beyond ten
 // digits), Malformed when it is no such number.
 ReadFault parseNumber(std::string_view text, int64_t lo, int64_t hi, int64_t &value);
+
+// Reads a move exactly as moveText writes it: None and the move, or
+// OutOfRange when only a number lies outside its range ("land 221",
+// "purchase 1000 0 0 0 0"), or Malformed.
+ReadFault parseMoveText(const std::string &text, Move &move);
 
 } // namespace gw::wire

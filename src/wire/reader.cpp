@@ -57,12 +57,8 @@ bool readMove(BodyReader &in, Move &move)
     std::string_view value;
     if (!in.field("move", value))
         return false;
-    const std::string text(value);
-    const std::optional<Move> m = parseMove(text);
-    if (!m || moveText(*m) != text)
-        return in.fail(ReadFault::Malformed, "move");
-    move = *m;
-    return true;
+    const ReadFault f = parseMoveText(std::string(value), move);
+    return f == ReadFault::None || in.fail(f, "move");
 }
 
 bool mapName(const std::string &name)

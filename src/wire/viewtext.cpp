@@ -152,16 +152,13 @@ bool readLast(BodyReader &in, Side viewer, std::optional<SeenMove> &last)
         return false;
     if (f[0] > 3 || f[2] > kCells || f[3] > 1)
         return in.fail(ReadFault::OutOfRange, "last");
-    // The move exactly as moveText writes it.
-    const std::string text(rest.substr(cut + 1));
-    const std::optional<Move> move = parseMove(text);
-    if (!move || moveText(*move) != text)
-        return in.fail(ReadFault::Malformed, "last");
+    const ReadFault fault = parseMoveText(std::string(rest.substr(cut + 1)), seen.move);
+    if (fault != ReadFault::None)
+        return in.fail(fault, "last");
     seen.tier = f[0];
     seen.amount = f[1];
     seen.cell = f[2];
     seen.cellTaken = f[3] == 1;
-    seen.move = *move;
     last = seen;
     return true;
 }

@@ -10,6 +10,7 @@
 #include "rules/state_snapshot.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 
 using namespace gw;
 using namespace gw::test;
@@ -23,6 +24,13 @@ TEST_F(NetGame, TheGuestJoinsAndPlaysBlueThroughTheHostsRecord)
     EXPECT_EQ(guest.map(), game.map());
     EXPECT_EQ(log.views.back(), game.blueView());
     EXPECT_EQ(log.views.back().own.cash, 1000);
+    EXPECT_EQ(host.code().size(), 6);
+    EXPECT_TRUE(wire::isGameCode(host.code().toStdString()));
+    // The addresses to tell a friend: this machine's own, never loopback.
+    for (const QString &a : host.addresses()) {
+        EXPECT_TRUE(a.endsWith(":" + QString::number(host.port()))) << qPrintable(a);
+        EXPECT_FALSE(a.startsWith(QStringLiteral("127.")) || a.startsWith(QStringLiteral("[::1]"))) << qPrintable(a);
+    }
 
     // Red is on turn: the guest cannot move.
     EXPECT_FALSE(guest.sendMove(Move::endRound()));
@@ -63,6 +71,16 @@ TEST_F(NetGame, TheGuestJoinsAndPlaysBlueThroughTheHostsRecord)
     EXPECT_EQ(game.received().size(), 3u);
     EXPECT_TRUE(lost.empty());
     EXPECT_TRUE(log.ends.empty());
+}
+
+TEST_F(NetGame, EveryGameHasAFreshCode)
+{
+    QSet<QString> codes{host.code()};
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(game.open());
+        codes << host.code();
+    }
+    EXPECT_GE(codes.size(), 20);
 }
 
 TEST_F(NetGame, AHostThatLeavesTellsTheGuestAndListensNoLonger)
