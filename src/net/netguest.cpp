@@ -17,10 +17,11 @@ NetGuest::~NetGuest() { leave(); }
 
 bool NetGuest::join(const QString &host, quint16 port, const QString &code)
 {
-    leave();
-    code_ = wire::normalizedCode(code.toStdString());
-    if (!wire::isGameCode(code_))
+    const std::string typed = wire::normalizedCode(code.toStdString());
+    if (!wire::isGameCode(typed))
         return false;
+    leave();
+    code_ = typed;
     auto *socket = new QTcpSocket;
     link_ = new NetLink(socket, timing_, this);
     connect(link_, &NetLink::connected, this, [this] {

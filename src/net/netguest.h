@@ -30,8 +30,8 @@ public:
     void setProgram(const QString &version) { program_ = version; }
 
     // Connects to the host and greets it with the code (as typed: blanks
-    // and dashes dropped, letters in upper case). Leaves a game joined
-    // before. False, with nothing sent, when the code is no game code.
+    // and dashes dropped, letters in upper case), leaving a game joined
+    // before. False, with nothing sent or left, when the code is no game code.
     bool join(const QString &host, quint16 port, const QString &code);
     // Tells the host that the guest leaves and closes the connection.
     void leave();

@@ -21,7 +21,13 @@ constexpr int kClosingMs = 2000;
 QString peerOf(const QTcpSocket *socket)
 {
     const QHostAddress a = socket->peerAddress();
-    const QString address = a.protocol() == QAbstractSocket::IPv6Protocol ? "[" + a.toString() + "]" : a.toString();
+    // An IPv4 peer of a server that listens on both kinds of address comes
+    // as ::ffff:a.b.c.d; it is told as a.b.c.d.
+    bool v4 = false;
+    const quint32 ipv4 = a.toIPv4Address(&v4);
+    const QString address = v4 ? QHostAddress(ipv4).toString()
+                            : a.protocol() == QAbstractSocket::IPv6Protocol ? "[" + a.toString() + "]"
+                                                                            : a.toString();
     return address + ":" + QString::number(socket->peerPort());
 }
 
