@@ -29,8 +29,11 @@ void HostedGame::remember(const PlayedMove &played)
 
 MoveResult HostedGame::playRed(const Move &move)
 {
-    if (onTurn_ != Side::Red || viewFor(state_, Side::Red, onTurn_).winner)
-        return MoveResult{MoveRefusal::Invalid};
+    if (onTurn_ != Side::Red || viewFor(state_, Side::Red, onTurn_).winner) {
+        MoveResult out;
+        out.refusal = MoveRefusal::Invalid;
+        return out;
+    }
     const MoveResult r = applyMove(state_, Side::Red, move, random_, screen_);
     if (!r)
         return r;

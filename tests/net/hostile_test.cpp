@@ -39,8 +39,9 @@ protected:
     void realGuestPlays()
     {
         ASSERT_TRUE(join(guest, log));
-        if (game.onTurn() == Side::Red)
+        if (game.onTurn() == Side::Red) {
             ASSERT_TRUE(game.playRed(Move::endRound()));
+        }
         const std::size_t views = log.views.size();
         ASSERT_TRUE(waitUntil([&] { return log.views.back().onTurn == Side::Blue; }));
         ASSERT_TRUE(guest.sendMove(Move::order({1, 0, 0, 0, 0})));
@@ -76,8 +77,9 @@ TEST_F(Hostile, StrangersAtTheDoorAreTurnedAwayWithTheirReason)
         EXPECT_EQ(turnedAway.back().first, c.reason) << c.what;
         const auto *bye = peer.last<wire::Goodbye>();
         EXPECT_EQ(bye != nullptr, c.told) << c.what;
-        if (bye)
+        if (bye) {
             EXPECT_EQ(bye->reason, c.reason) << c.what;
+        }
     }
     EXPECT_EQ(snapshot(game.state()), before);
     EXPECT_EQ(joins, 0);
@@ -107,8 +109,9 @@ TEST_F(Hostile, AGuestThatMisbehavesIsClosedAndNothingOfItReachesTheGame)
         {"a message over 64 KB", true, lengthBytes(70000) + std::string(70000, 'x'), NetReason::TooLarge},
     };
     for (const Case &c : cases) {
-        if (c.bluesTurn && game.onTurn() == Side::Red)
+        if (c.bluesTurn && game.onTurn() == Side::Red) {
             ASSERT_TRUE(game.playRed(Move::endRound())) << c.what;
+        }
         ASSERT_EQ(game.onTurn() == Side::Blue, c.bluesTurn) << c.what;
         const auto peer = joinedPeer();
         const Snapshot before = snapshot(game.state());
