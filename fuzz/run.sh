@@ -10,11 +10,16 @@ out=build-fuzz
 mkdir -p "$out"
 flags=(-std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc)
 core_sources=(src/core/*.cpp src/map/*.cpp)
-for target in strtoint lines map options savegame; do
-    clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${core_sources[@]}" -o "$out/${target}_fuzz"
+# The message reader needs the rules (moves, views) and the messages too.
+wire_sources=("${core_sources[@]}" src/rules/*.cpp src/wire/*.cpp)
+targets=(strtoint lines map options savegame wire)
+for target in "${targets[@]}"; do
+    sources=("${core_sources[@]}")
+    [ "$target" = wire ] && sources=("${wire_sources[@]}")
+    clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" -o "$out/${target}_fuzz"
 done
 status=0
-for target in strtoint lines map options savegame; do
+for target in "${targets[@]}"; do
     work="$out/corpus-$target"
     mkdir -p "$work"
     echo "== $target: ${seconds}s"

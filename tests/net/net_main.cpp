@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+// The connections need an event loop, and nothing of the window.
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
