@@ -4,11 +4,13 @@
 #include "core/gameerror.h"
 #include "core/options.h"
 #include "ui/gamecontroller.h"
+#include "ui/hotseatcontroller.h"
 #include "ui/language.h"
 #include "ui/mapeditorcontroller.h"
 #include "ui/optionscontroller.h"
 #include "ui/panels/rulespanel.h"
 #include "ui/recordkeeper.h"
+#include "ui/replaycontroller.h"
 #include "ui/screens/gamescreen.h"
 #include "ui/screens/mainmenu.h"
 #include "ui/screens/mapeditorscreen.h"
@@ -119,6 +121,7 @@ void Tgw::wireScreens()
     wire(panskirmish_, &SkirmishScreen::backClicked, this, &Tgw::btnskirmishbackClick);
     wire(panskirmish_, &SkirmishScreen::startClicked, this, &Tgw::startClicked);
     wire(panskirmish_, &SkirmishScreen::editorClicked, this, &Tgw::btnmapeditorClick);
+    wire(panskirmish_, &SkirmishScreen::playersChosen, game_, &GameController::setStartPlayers);
     wire(editor_, &MapEditorController::leaveRequested, this, &Tgw::leaveEditor);
     wire(editor_, &MapEditorController::mapsChanged, this, &Tgw::ownMapsChanged);
     wire(editor_, &MapEditorController::playRequested, this, &Tgw::playOwnMap);
@@ -129,6 +132,13 @@ void Tgw::wireScreens()
     record_ = new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this);
     connect(options_, &OptionsController::levelChanged, record_, &RecordKeeper::levelChosen);
     wire(record_, &RecordKeeper::gameContinued, this, &Tgw::showGameScreen);
+    auto *hotSeat = new HotSeatController(*game_, pangame_->cover(), this);
+    connect(record_, &RecordKeeper::gameContinued, hotSeat, &HotSeatController::gameContinued);
+    replay_ = new ReplayController(*game_, *pangame_, this);
+    wire(panskirmish_, &SkirmishScreen::replayClicked, replay_, &ReplayController::btnreplayClick);
+    connect(replay_, &ReplayController::errorOccurred, this, &Tgw::showError);
+    connect(replay_, &ReplayController::opened, this, [this] { panskirmish_->hide(), pangame_->show(); });
+    connect(replay_, &ReplayController::closed, this, [this] { pangame_->hide(), enterSkirmishScreen(); });
 }
 
 void Tgw::showError(const QString &text)

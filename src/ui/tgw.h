@@ -22,6 +22,7 @@ class MapEditorScreen;
 class OptionsController;
 class OptionsScreen;
 class RecordKeeper;
+class ReplayController;
 class RulesPanel;
 class SkirmishScreen;
 class WindowDrag;
@@ -44,6 +45,7 @@ public:
     GameController &game() { return *game_; }
     OptionsController &options() { return *options_; }
     MapEditorController &editor() { return *editor_; }
+    ReplayController &replay() { return *replay_; }
     // Draws the window at the size the options give (100 % leaves it a
     // window of its own, as it always was).
     WindowScaler &scaler() { return *scaler_; }
@@ -109,6 +111,7 @@ private:
     GameController *game_;
     OptionsController *options_;
     RecordKeeper *record_ = nullptr;
+    ReplayController *replay_ = nullptr;
     RulesPanel *rules_;
     QTimer *mainmenuslide_;
     // The options could not be written when the screen was last left; the
