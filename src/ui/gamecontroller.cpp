@@ -26,7 +26,7 @@ namespace gw {
 
 GameController::GameController(SoundSystem &sound, GameScreen &screen, QWidget *boxOwner)
     : QObject(boxOwner), sound_(sound), screen_(screen), boxOwner_(boxOwner),
-      redraw_(new FieldRedraw(state_, screen.field(), this))
+      redraw_(new FieldRedraw(state_, screen.field(), this)), view_(screen, state_)
 {
     connect(redraw_, &FieldRedraw::pictureFailed, this, &GameController::errorOccurred);
     // Once a result has decided the game, the turn's actions do nothing.
@@ -64,23 +64,9 @@ void GameController::showCounter(CounterLabel label, int32_t value)
     screen_.strip().showCounter(label, turn_ == Side::Red ? value : counterValue(state_, label, turn_));
 }
 
-void GameController::showCounters(std::initializer_list<CounterLabel> labels)
-{
-    for (CounterLabel l : labels)
-        screen_.strip().showCounter(l, counterValue(state_, l, turn_));
-}
+void GameController::showCounters(std::initializer_list<CounterLabel> labels) { view_.showCounters(turn_, labels); }
 
-void GameController::showTurn()
-{
-    for (CounterLabel label : kCounterLabels)
-        screen_.strip().showCounter(label, counterValue(state_, label, turn_));
-    if (players_ == Players::Computer)
-        screen_.strip().showLevel(state_.enemylevel);
-    else // the round is counted between Red's half and Blue's
-        screen_.strip().showTurn(turn_, turn_ == Side::Red ? state_.rounds + 1 : state_.rounds);
-    screen_.attack().setTarget(otherSide(turn_));
-    showFieldMode();
-}
+void GameController::showTurn() { view_.showTurn(turn_, players_); }
 
 void GameController::notify(Notice notice)
 {
@@ -120,20 +106,7 @@ void GameController::showDefeat(int32_t rounds)
 
 void GameController::enableRedraw() { redraw_->enable(); }
 
-void GameController::showFieldMode()
-{
-    const int32_t mode = state_.fieldmode == 1 || state_.fieldmode == 2 ? state_.fieldmode : 0;
-    screen_.strip().showFieldMode(mode, otherSide(turn_));
-    for (int n = 1; n <= kCells; ++n) {
-        const std::string &cell = state_.memgame.line(static_cast<std::size_t>(n));
-        Qt::CursorShape shape = Qt::ArrowCursor;
-        if (mode == 1 && freeTerrain(cell))
-            shape = Qt::PointingHandCursor;
-        else if (mode == 2 && cell == baseState(otherSide(turn_)))
-            shape = Qt::CrossCursor;
-        screen_.field().setCellCursor(n, shape);
-    }
-}
+void GameController::showFieldMode() { view_.showFieldMode(turn_); }
 
 // ---- A skirmish ------------------------------------------------------------
 
@@ -413,17 +386,6 @@ void GameController::construct(Building building)
 
 // ---- Information and Escape ----------------------------------------------------
 
-void GameController::btninfoClick()
-{
-    if (turn_ == Side::Red) {
-        computeStrength(state_);
-        screen_.showInformation(state_);
-        return;
-    }
-    // Blue's figures as its own, Red's as the other side's.
-    GameState blue = mirrored(state_);
-    computeStrength(blue);
-    screen_.showInformation(blue);
-}
+void GameController::btninfoClick() { view_.showInformation(turn_); }
 
 } // namespace gw

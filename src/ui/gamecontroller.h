@@ -8,6 +8,7 @@
 #include "rules/move.h"
 #include "rules/movelog.h"
 #include "rules/screen.h"
+#include "ui/sideview.h"
 
 #include <QObject>
 #include <QString>
@@ -113,14 +114,9 @@ private:
     // action does nothing once a result has decided the game.
     template <class Sender, class Signal, class Handler>
     void wire(Sender *sender, Signal signal, Handler handler, bool turnAction = false);
-    // The counters of the side on turn.
+    // The game screen as the side on turn sees it (SideView).
     void showCounters(std::initializer_list<CounterLabel> labels);
-    // The strip for the side on turn: every counter, the turn or level
-    // line and the field mode.
     void showTurn();
-    // What the field awaits while a mode holds: the strip's line and the
-    // pointer over the cells that take the click (free land to buy, the
-    // opponent's base to attack); nothing once the mode has ended.
     void showFieldMode();
     // Carries out the move of the side on turn through the rules and
     // reports it.
@@ -142,6 +138,7 @@ private:
     GameState state_;
     Random random_;
     FieldRedraw *redraw_;
+    SideView view_;
     // A victory or defeat has been shown: the first result decides the game,
     // and until its panel's button is pressed only "Information" and
     // "Beenden" still work on the game screen (see wire).
