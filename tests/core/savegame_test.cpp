@@ -378,3 +378,37 @@ TEST_F(SaveFile, ABadFileIsSetAsideUnderItsBadName)
 }
 
 } // namespace
+
+TEST(SavedGame, TwoPlayersTheSideOnTurnAndTheMoveLogReadBack)
+{
+    gw::SavedGame game = sampleGame();
+    // A game against the computer writes none of the three, so files
+    // written before them read as such a game.
+    const Lines plain = gw::splitLines(gw::saveText(game));
+    for (const std::string &line : plain) {
+        EXPECT_NE(line.rfind("players", 0), 0u) << line;
+        EXPECT_NE(line.rfind("turn", 0), 0u) << line;
+        EXPECT_NE(line.rfind("log", 0), 0u) << line;
+    }
+    const gw::SaveReadResult old = gw::readSaveText(gw::joinLines(plain));
+    ASSERT_EQ(old.fault, SaveFault::None);
+    EXPECT_EQ(old.game.players, 1);
+    EXPECT_EQ(old.game.turn, gw::Side::Red);
+    EXPECT_TRUE(old.game.log.empty());
+
+    // A log's lines hold anything a cell may hold, "cells" and "end" too,
+    // and keep their order.
+    game.players = 2;
+    game.turn = gw::Side::Blue;
+    game.log = {"grimsward-replay 1", "cells", "Haus_L\xe4nge", "", "end", "3 blue attack 21"};
+    const gw::SaveReadResult read = gw::readSaveText(gw::saveText(game));
+    ASSERT_EQ(read.fault, SaveFault::None) << read.line << ": " << read.text;
+    expectSameGame(read.game, game);
+    EXPECT_EQ(read.game.players, 2);
+    EXPECT_EQ(read.game.turn, gw::Side::Blue);
+    EXPECT_EQ(read.game.log, game.log);
+
+    Lines three = gw::splitLines(gw::saveText(game));
+    std::replace(three.begin(), three.end(), std::string("players 2"), std::string("players 3"));
+    EXPECT_EQ(gw::readSaveText(gw::joinLines(three)).fault, SaveFault::BadValue);
+}
