@@ -227,10 +227,11 @@ void GameController::passTurn()
     showTurn();
     if (playedResult_.battle)
         showReport({*playedResult_.battle});
-    if (moved == Side::Blue || decided_)
-        emit roundEnded(told);
+    // The cover goes up first, before the save that follows the round.
     if (!decided_)
         emit turnPassed(turn_, told);
+    if (moved == Side::Blue || decided_)
+        emit roundEnded(told);
 }
 
 void GameController::showReport(std::vector<BattleResult> battles)

@@ -102,7 +102,7 @@ signals:
     // computer's too, before the round end it belongs to is reported.
     void movePlayed(Side side, const Move &move);
     // Two players: one side's half of the round is over and the other's
-    // begins (after roundEnded when the round closed). `lastMove` is what
+    // begins (before roundEnded when the round closed). `lastMove` is what
     // the side that moved did, as the last-move line tells the other.
     void turnPassed(Side next, const EnemyTurnResult &lastMove);
     // A victory (true) or a defeat has decided the game.

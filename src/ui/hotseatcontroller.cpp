@@ -29,6 +29,9 @@ void HotSeatController::cover(Side next)
 {
     game_.setInputHeld(true);
     cover_.showFor(next);
+    // On the screen at once, before anything slower of the move (its save)
+    // runs.
+    cover_.repaint();
 }
 
 } // namespace gw

@@ -14,7 +14,8 @@ class TurnCover;
 // game screen and holds its input until the side on turn clicks it away;
 // a continued game of two opens under the cover too. The game itself
 // (whose turn it is, what a move does) is the controller's, so a game
-// whose second player is elsewhere needs no cover.
+// whose second player is elsewhere needs no cover. Made before the
+// record keeper, so the cover is drawn before the move's save is written.
 class HotSeatController : public QObject {
     Q_OBJECT
 public:

@@ -129,10 +129,10 @@ void Tgw::wireScreens()
     wire(game_, &GameController::skirmishStarted, this, &Tgw::showGameScreen);
     connect(game_, &GameController::errorOccurred, this, &Tgw::showError);
     wire(pangame_, &GameScreen::leaveClicked, this, &Tgw::returnToMainMenu);
+    auto *hotSeat = new HotSeatController(*game_, pangame_->cover(), this);
     record_ = new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this);
     connect(options_, &OptionsController::levelChanged, record_, &RecordKeeper::levelChosen);
     wire(record_, &RecordKeeper::gameContinued, this, &Tgw::showGameScreen);
-    auto *hotSeat = new HotSeatController(*game_, pangame_->cover(), this);
     connect(record_, &RecordKeeper::gameContinued, hotSeat, &HotSeatController::gameContinued);
     replay_ = new ReplayController(*game_, *pangame_, this);
     wire(panskirmish_, &SkirmishScreen::replayClicked, replay_, &ReplayController::btnreplayClick);
