@@ -223,7 +223,9 @@ void GameController::passTurn()
     screen_.training().reset();
     setPurchaseSlots(state_, screen_.purchase().counts());
     setTrainingSlots(state_, screen_.training().counts());
-    screen_.strip().showLastMove(told);
+    // The other side is told what was done; a decided game has no other side to tell.
+    if (!decided_)
+        screen_.strip().showLastMove(told);
     showTurn();
     if (playedResult_.battle)
         showReport({*playedResult_.battle});

@@ -4,8 +4,9 @@
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/layoutkit.h"
 
-#include <QComboBox>
 #include <QPushButton>
+
+#include <iterator>
 
 namespace gw {
 
@@ -14,23 +15,21 @@ ReplayBar::ReplayBar(QWidget *gameScreen) : Panel(gameScreen, "panreplay", {264,
     btnplay_ = makeButton(this, "btnreplayplay", {8, 4, 92, 25}, QString(), windowFont(13));
     btnstep_ = makeButton(this, "btnreplaystep", {106, 4, 70, 25}, QString(), windowFont(13));
     labspeed_ = makeFixedLabel(this, "labreplayspeed", {188, 8, 52, 18}, QString(), windowFont(13), colour::moneyGreen);
-    speedlist_ = new QComboBox(this);
-    speedlist_->setObjectName("replayspeed");
-    speedlist_->setGeometry(242, 6, 112, 21);
-    for (int i = 0; i < static_cast<int>(std::size(kSpeeds)); ++i)
-        speedlist_->addItem(QString());
-    speedlist_->setCurrentIndex(1);
+    // A switch like the options screen's.
+    btnspeed_ = makeButton(this, "btnreplayspeed", {242, 4, 112, 25}, QString(), windowFont(13));
     btnback_ = makeButton(this, "btnreplayback", {446, 4, 75, 25}, QString(), windowFont(13));
     labround_ = makeFixedLabel(this, "labreplayround", {8, 32, 512, 18}, QString(), windowFont(13, true), colour::yellow);
     connect(btnplay_, &QPushButton::clicked, this, &ReplayBar::playClicked);
     connect(btnstep_, &QPushButton::clicked, this, &ReplayBar::stepClicked);
     connect(btnback_, &QPushButton::clicked, this, &ReplayBar::btnreplaybackClick);
-    connect(speedlist_, &QComboBox::currentIndexChanged, this, &ReplayBar::speedChanged);
+    connect(btnspeed_, &QPushButton::clicked, this, [this] {
+        speed_ = (speed_ + 1) % static_cast<int>(std::size(kSpeeds));
+        retranslate();
+        emit speedChanged();
+    });
     stackWindowedOnTop(this);
     retranslate();
 }
-
-int ReplayBar::roundsPerSecond() const { return kSpeeds[std::max(0, speedlist_->currentIndex())]; }
 
 void ReplayBar::showPlaying(bool playing, bool more)
 {
@@ -59,8 +58,7 @@ void ReplayBar::retranslate()
     btnplay_->setText(playing_ ? tr("Anhalten") : tr("Abspielen"));
     btnstep_->setText(tr("Schritt"));
     labspeed_->setCaption(tr("Tempo:"));
-    for (int i = 0; i < speedlist_->count(); ++i)
-        speedlist_->setItemText(i, kSpeeds[i] == 1 ? tr("1 Runde/s") : tr("%1 Runden/s").arg(kSpeeds[i]));
+    btnspeed_->setText(kSpeeds[speed_] == 1 ? tr("1 Runde/s") : tr("%1 Runden/s").arg(kSpeeds[speed_]));
     btnback_->setText(tr("Zurück"));
     const QString where = tr("Wiederholung: Runde %1 von %2").arg(round_).arg(last_);
     labround_->setCaption(end_.isEmpty() ? where : tr("%1 – %2").arg(where, end_));

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-class QComboBox;
 class QPushButton;
 
 namespace gw {
@@ -20,9 +19,9 @@ class ReplayBar : public Panel {
 public:
     explicit ReplayBar(QWidget *gameScreen);
 
-    // The rounds per second the speed list offers.
+    // The rounds per second the speed button offers, each click the next.
     static constexpr int kSpeeds[] = {1, 2, 5, 10, 25};
-    int roundsPerSecond() const;
+    int roundsPerSecond() const { return kSpeeds[speed_]; }
 
     // "Abspielen" while paused, "Anhalten" while playing; both and the step
     // unavailable once nothing more plays.
@@ -44,9 +43,9 @@ protected:
     void retranslate() override;
 
 private:
-    QPushButton *btnplay_, *btnstep_, *btnback_;
+    QPushButton *btnplay_, *btnstep_, *btnspeed_, *btnback_;
     TextLabel *labspeed_, *labround_;
-    QComboBox *speedlist_;
+    int speed_ = 1;
     bool playing_ = false;
     int32_t round_ = 0, last_ = 0;
     QString end_;

@@ -79,18 +79,18 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
     btnmapeditor_ = makeButton(this, "btnmapeditor", {240, 405, 121, 25}, QString(), windowFont(13));
     connect(btnmapeditor_, &QPushButton::clicked, this, &SkirmishScreen::editorClicked);
 
-    // Who plays Blue, in a row of its own below the saved game's, and the
+    // Who plays Blue, in a row of its own above the preview, and the
     // replay of the last game beside it.
-    labplayers_ = makeFixedLabel(this, "labplayers", {112, 362, 118, 24}, QString(), decorativeFont(20, true),
+    labplayers_ = makeFixedLabel(this, "labplayers", {112, 14, 118, 24}, QString(), decorativeFont(20, true),
                                  colour::green);
     // A switch like the options screen's: each click the other choice.
-    btnplayers_ = makeButton(this, "btnplayers", {232, 362, 209, 25}, QString(), windowFont(13));
+    btnplayers_ = makeButton(this, "btnplayers", {232, 16, 209, 25}, QString(), windowFont(13));
     connect(btnplayers_, &QPushButton::clicked, this, [this] {
         players_ = players_ == Players::Computer ? Players::SameScreen : Players::Computer;
         retranslate();
         emit playersChosen(players_);
     });
-    btnreplay_ = makeButton(this, "btnreplay", {456, 362, 105, 25}, QString(), windowFont(13));
+    btnreplay_ = makeButton(this, "btnreplay", {456, 16, 105, 25}, QString(), windowFont(13));
     btnreplay_->hide();
     connect(btnreplay_, &QPushButton::clicked, this, &SkirmishScreen::replayClicked);
     stackWindowedOnTop(this);
