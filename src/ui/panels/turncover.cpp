@@ -17,7 +17,7 @@ namespace {
 const QRect kPlate(90, 250, 620, 80);
 } // namespace
 
-TurnCover::TurnCover(QWidget *gameScreen) : QAbstractButton(gameScreen), background_(resourcePicture("background.jpg"))
+TurnCover::TurnCover(QWidget *gameScreen) : QAbstractButton(gameScreen)
 {
     setObjectName("pancover");
     setGeometry(0, 0, 800, 600);
@@ -34,6 +34,9 @@ TurnCover::TurnCover(QWidget *gameScreen) : QAbstractButton(gameScreen), backgro
 void TurnCover::showFor(Side next)
 {
     side_ = next;
+    // Decoded at the first cover, so a game against the computer never pays for it.
+    if (background_.isNull())
+        background_ = resourcePicture("background.jpg");
     retranslate();
     show();
     raise();
