@@ -22,7 +22,14 @@ ReplayController::ReplayController(GameController &game, GameScreen &screen, QWi
     : QObject(window), game_(game), screen_(screen), window_(window), timer_(new QTimer(this))
 {
     timer_->setObjectName("treplay");
-    const auto report = [this](const QString &text) { emit errorOccurred(text); };
+    // An error (a cell's picture that cannot be loaded) stops the replay
+    // before its box shows, so no further tick brings another.
+    const auto report = [this](const QString &text) {
+        timer_->stop();
+        if (replay_)
+            showControls();
+        emit errorOccurred(text);
+    };
     connect(timer_, &QTimer::timeout, this, [this, report] { runGuarded(report, [this] { advance(); }); });
     ReplayBar &bar = screen.replayBar();
     connectGuarded(&bar, &ReplayBar::playClicked, this, &ReplayController::playClicked, report);
