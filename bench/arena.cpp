@@ -4,6 +4,7 @@
 //
 //   build/bench/arena [--games N] [--map NAME] [--level 0|1|2] [--player NAME]
 //                     [--seed S] [--limit ROUNDS] [--data DIR] [--jobs N] [--trace]
+//   build/bench/arena --head-to-head [--games N] [--map ...] [--level ...] [--player ...] ...
 //
 // --games   games per player, level and map (default 2000)
 // --map     one map ("Mittelmeer", "Big City Crisis", "Gestrandet"); default all three
@@ -14,11 +15,15 @@
 // --data    the data directory (holding maps/skirmish/); default the working directory
 // --jobs    games played at once (default 1)
 // --trace   prints every round of the first game of each line
+// --head-to-head  the levels against each other and against the reference
+//           players instead, half the games with the sides exchanged
+//           (bench/headtohead.cpp)
 //
 // It prints one line per player, level and map: games, wins in per cent,
 // the median rounds to a win, losses, the median rounds to a loss, and the
 // games cut off at the limit. Rounds are the round ends played, the one of
 // the deciding turn included.
+#include "headtohead.h"
 #include "referenceplayers.h"
 
 #include "core/gameerror.h"
@@ -55,6 +60,7 @@ struct Options {
     std::string data;
     int jobs = 1;
     bool trace = false;
+    bool headToHead = false;
 };
 
 enum class Outcome { Win, Loss, CutOff };
@@ -212,8 +218,8 @@ bool parse(int argc, char **argv, Options &o)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--trace") {
-            o.trace = true;
+        if (a == "--trace" || a == "--head-to-head") {
+            (a == "--trace" ? o.trace : o.headToHead) = true;
             continue;
         }
         if (i + 1 >= argc)
@@ -269,6 +275,10 @@ int main(int argc, char **argv)
         std::vector<gw::LoadedMap> maps;
         for (const std::string &m : o.maps)
             maps.push_back(gw::readMap(m));
+        if (o.headToHead) {
+            arena::runHeadToHead({o.games, o.maps, maps, o.levels, o.players, o.seed, o.limit, o.jobs});
+            return 0;
+        }
         std::printf("%-8s %-7s %-16s %6s %7s %9s %7s %9s %6s\n", "player", "level", "map", "games", "wins%",
                     "med.win", "losses", "med.loss", "cut");
         for (const std::string &p : o.players) {

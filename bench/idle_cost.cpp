@@ -7,6 +7,8 @@
 // screen with the field redraw running) have music and sound switched off;
 // "music" is the main menu with the options a new player gets, music and
 // sound on (run it where a sound server plays it, as bench/idle.sh does).
+// "hotseat" is the game screen of a game of two with Red's move made, the
+// cover waiting for Blue (the field redraw running as for "game").
 // "menu200" and "game200" are those screens with the window drawn at 200 %
 // (window=200 in the options file, as a player sets it); "menu-qsf2" and
 // "game-qsf2" are them at 100 % with the toolkit's own scale factor
@@ -20,7 +22,7 @@
 // "hold" the program then waits for the end of its standard input before it
 // exits, so bench/idle.sh can read its threads' counters in /proc at both
 // ends of the measurement.
-//   bench_idle bare|timer|menu|music|options|skirmish|game|menu200|game200|menu-qsf2|game-qsf2 [seconds] [hold]
+//   bench_idle bare|timer|menu|music|options|skirmish|game|hotseat|menu200|game200|menu-qsf2|game-qsf2 [seconds] [hold]
 #include "scratchdir.h"
 #include "ui/gamecontroller.h"
 #include "ui/screenswitcher.h"
@@ -116,6 +118,13 @@ int main(int argc, char **argv)
             tgw->screens().btnskirmishClick();
             tgw->game().btnskirmishstartClick();
             tgw->game().enableRedraw(); // as after the opponent's first expansion
+        }
+        if (screen == "hotseat") {
+            tgw->screens().btnskirmishClick();
+            tgw->game().setStartPlayers(gw::Players::SameScreen);
+            tgw->game().btnskirmishstartClick();
+            tgw->game().btnendtryClick();
+            tgw->game().enableRedraw();
         }
         window = std::move(tgw);
     }

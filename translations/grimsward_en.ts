@@ -26,6 +26,10 @@
         <source>Okay</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Bitte klicken Sie auf die gegnerische (rote)</source>
+        <translation>Please click the enemy&apos;s (red) base</translation>
+    </message>
 </context>
 <context>
     <name>gw::ConstructionPanel</name>
@@ -503,6 +507,116 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>%1, zu zweit</source>
+        <translation>%1, two players</translation>
+    </message>
+</context>
+<context>
+    <name>gw::ReplayBar</name>
+    <message>
+        <source>Anhalten</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Abspielen</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Schritt</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Tempo:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>1 Runde/s</source>
+        <translation>1 round/s</translation>
+    </message>
+    <message>
+        <source>%1 Runden/s</source>
+        <translation>%1 rounds/s</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Wiederholung: Runde %1 von %2</source>
+        <translation>Replay: round %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>gw::ReplayController</name>
+    <message>
+        <source>Wiederholung</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>In Runde %1 passt die Aufzeichnung nicht mehr zum Spiel: %2</source>
+        <translation>In round %1 the recording no longer matches the game: %2</translation>
+    </message>
+    <message>
+        <source>sie ist keine Aufzeichnung eines Spiels von Grimsward</source>
+        <translation>it is no recording of a Grimsward game</translation>
+    </message>
+    <message>
+        <source>sie hat das Format %1, gelesen wird Format %2</source>
+        <translation>it has format %1, format %2 is read</translation>
+    </message>
+    <message>
+        <source>sie ist unvollständig</source>
+        <translation>it is incomplete</translation>
+    </message>
+    <message>
+        <source>Zeile %1 ist beschädigt</source>
+        <translation>line %1 is damaged</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht wiedergegeben werden: %2.</source>
+        <translation>The file %1 cannot be replayed: %2.</translation>
+    </message>
+    <message>
+        <source>Der Zug &quot;%1&quot; ist nach den Regeln nicht möglich.</source>
+        <translation>The move &quot;%1&quot; is not allowed by the rules.</translation>
+    </message>
+    <message>
+        <source>Der Computer wählt &quot;%1&quot;, aufgezeichnet ist &quot;%2&quot;.</source>
+        <translation>The computer chooses &quot;%1&quot;, the recording holds &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Der Zug von Blau fehlt.</source>
+        <translation>Blue&apos;s move is missing.</translation>
+    </message>
+    <message>
+        <source>Nach der Zerstörung der blauen Basis folgt noch ein Zug.</source>
+        <translation>A move follows the destruction of the blue base.</translation>
+    </message>
+    <message>
+        <source>Der Spielstand nach der Runde ist nicht der aufgezeichnete.</source>
+        <translation>The game after the round is not the one recorded.</translation>
+    </message>
+    <message>
+        <source>Zeile %1 der Datei ist beschädigt.</source>
+        <translation>Line %1 of the file is damaged.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung endet, bevor das Spiel entschieden war.</source>
+        <translation>The recording ends before the game was decided.</translation>
+    </message>
+    <message>
+        <source>Das Spiel endet anders, als die Aufzeichnung sagt.</source>
+        <translation>The game ends otherwise than the recording says.</translation>
+    </message>
 </context>
 <context>
     <name>gw::ReportPanel</name>
@@ -829,6 +943,22 @@
         <source>Karteneditor</source>
         <translation>Map editor</translation>
     </message>
+    <message>
+        <source>Spiel gegen:</source>
+        <translation>Play against:</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Mensch (am selben Bildschirm)</source>
+        <translation>Human (same screen)</translation>
+    </message>
+    <message>
+        <source>Wiederholung</source>
+        <translation>Replay</translation>
+    </message>
 </context>
 <context>
     <name>gw::StatsKeeper</name>
@@ -900,6 +1030,18 @@
     <message>
         <source>Gegner: %1</source>
         <translation>Opponent: %1</translation>
+    </message>
+    <message>
+        <source>Runde %1 · %2</source>
+        <translation>Round %1 · %2</translation>
+    </message>
+    <message>
+        <source>Zu zweit</source>
+        <translation>Two players</translation>
+    </message>
+    <message>
+        <source>Angriff: Klicken Sie auf die rote Basis.</source>
+        <translation>Attack: click the red base.</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1399,58 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Rot hat die blaue Basis zerstört!</source>
+        <translation>Red has destroyed the blue base!</translation>
+    </message>
+    <message>
+        <source>Blau hat die rote Basis zerstört!</source>
+        <translation>Blue has destroyed the red base!</translation>
+    </message>
+    <message>
+        <source>Rot ist am Zug</source>
+        <translation>Red to move</translation>
+    </message>
+    <message>
+        <source>Blau ist am Zug</source>
+        <translation>Blue to move</translation>
+    </message>
+    <message>
+        <source>Rot ist am Zug – klicken, wenn Blau wegschaut.</source>
+        <translation>Red to move – click when Blue looks away.</translation>
+    </message>
+    <message>
+        <source>Blau ist am Zug – klicken, wenn Rot wegschaut.</source>
+        <translation>Blue to move – click when Red looks away.</translation>
+    </message>
+    <message>
+        <source>Rot hat gewonnen!</source>
+        <translation>Red has won!</translation>
+    </message>
+    <message>
+        <source>Blau hat gewonnen!</source>
+        <translation>Blue has won!</translation>
+    </message>
+    <message>
+        <source>in Runde %1</source>
+        <translation>in round %1</translation>
+    </message>
+    <message>
+        <source>Auf dieser Karte hat Rot keine Basis (Red_Base). Sie kann nur gegen den Computer gespielt werden.</source>
+        <translation>Red has no base on this map (Red_Base). It can only be played against the computer.</translation>
+    </message>
+    <message>
+        <source>Auf dieser Karte hat Blau keine Basis (Blue_Base). Sie kann nur gegen den Computer gespielt werden.</source>
+        <translation>Blue has no base on this map (Blue_Base). It can only be played against the computer.</translation>
+    </message>
+    <message>
+        <source>Angriff von Rot auf die blaue Basis</source>
+        <translation>Red&apos;s attack on the blue base</translation>
+    </message>
+    <message>
+        <source>Angriff von Blau auf die rote Basis</source>
+        <translation>Blue&apos;s attack on the red base</translation>
     </message>
 </context>
 <context>

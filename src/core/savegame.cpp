@@ -21,6 +21,8 @@ namespace {
 const std::string kHeader = "grimsward-save";
 const char *const kCellsLine = "cells";
 const char *const kEndLine = "end";
+// Each line of the move log is one line of this name, in order.
+const std::string kLogName = "log";
 
 using Counter = int32_t GameState::*;
 
@@ -59,6 +61,8 @@ struct Entry {
     // A name added after the first files were written: read as this value
     // when the file does not have it.
     const char *fallback = nullptr;
+    // Written only when the value is not the fallback.
+    bool onlyWhenSet = false;
 };
 
 // A value the text-to-integer rule takes and that lies in [low, high].
@@ -152,6 +156,22 @@ const std::vector<Entry> &entries()
         Entry troops = switchEntry("lastmove.troops", [](SavedGame &g) -> bool & { return g.lastMove.troops; });
         troops.fallback = "1";
         t.push_back(troops);
+        // Added with two players at one screen; a game without them is
+        // played against the computer, with Red on turn.
+        Entry players = intEntry("players", [](SavedGame &g) -> int32_t & { return g.players; }, 1, 2);
+        players.fallback = "1";
+        players.onlyWhenSet = true;
+        t.push_back(players);
+        Entry turn{"turn", [](const SavedGame &g) { return std::string(g.turn == Side::Blue ? "1" : "0"); },
+                   [](SavedGame &g, const std::string &text) {
+                       int32_t value = 0;
+                       const SaveFault fault = readInt(text, 0, 1, value);
+                       g.turn = value == 1 ? Side::Blue : Side::Red;
+                       return fault;
+                   },
+                   "0"};
+        turn.onlyWhenSet = true;
+        t.push_back(turn);
         return t;
     }();
     return table;
@@ -172,7 +192,7 @@ bool isReadableLine(const std::string &line, bool cell)
     if (cell)
         return line.find('\0') == std::string::npos;
     const std::string name = line.substr(0, line.find(' '));
-    if (name == "cellstate" || name == "lastmove.cell")
+    if (name == "cellstate" || name == "lastmove.cell" || name == kLogName)
         return line.find('\0') == std::string::npos;
     if (name == "map")
         return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x20 && c != 0x7F; });
@@ -194,8 +214,13 @@ std::string saveText(const SavedGame &game)
 {
     std::vector<std::string> lines;
     lines.push_back(kHeader + " " + std::to_string(kSaveFormatVersion));
-    for (const Entry &e : entries())
-        lines.push_back(e.name + " " + e.write(game));
+    for (const Entry &e : entries()) {
+        const std::string value = e.write(game);
+        if (!(e.onlyWhenSet && value == e.fallback))
+            lines.push_back(e.name + " " + value);
+    }
+    for (const std::string &line : game.log)
+        lines.push_back(kLogName + (" " + line));
     lines.emplace_back(kCellsLine);
     for (int n = 1; n <= kCells; ++n)
         lines.push_back(game.state.memgame.line(static_cast<std::size_t>(n)));
@@ -240,6 +265,10 @@ SaveReadResult readSaveText(const std::string &bytes, const std::function<bool(c
         const auto space = line.find(' ');
         const std::string name = line.substr(0, space);
         const std::string value = space == std::string::npos ? std::string() : line.substr(space + 1);
+        if (name == kLogName && space != std::string::npos) {
+            game.log.push_back(value);
+            continue;
+        }
         const auto &table = entries();
         const auto entry = std::find_if(table.begin(), table.end(), [&](const Entry &e) { return e.name == name; });
         if (entry == table.end())

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "core/gamestate.h"
+#include "core/side.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace gw {
 
@@ -19,6 +21,10 @@ namespace gw {
 //   cellstate None_Grass      ... the last cell clicked ...
 //   enemylevel 2              ... the opponent's level (0 when missing) ...
 //   lastmove 1                ... and the opponent's last move (lastmove.*)
+//   players 2                 two players at one screen (only then written)
+//   turn 1                    Blue is on turn (only then written)
+//   log grimsward-replay 1    the game's move log, one "log" line for each
+//   log ...                   of its lines (rules/movelog.h)
 //   cells                     then the 220 cells, one state a line
 //   Red_Farm
 //   ...
@@ -53,6 +59,12 @@ struct SavedGame {
     uint32_t random = 0;
     bool redraw = false;
     SavedMove lastMove;
+    // Who plays Blue (1 the computer, 2 a second player at the screen) and
+    // whose move the game awaits.
+    int32_t players = 1;
+    Side turn = Side::Red;
+    // The game's move log, line by line; empty for a game saved without one.
+    std::vector<std::string> log;
 };
 
 // Why a save could not be read; `line` counts from 1, `text` is the

@@ -37,7 +37,8 @@ enum class Notice {
     OwnBaseDestroyed, // "Ihre Basis wurde zerstört!", captioned "Niederlage !"
 };
 
-// The record's counter that a value label shows.
+// The record's counter that a value label shows (Red's; rules/side.h has
+// either side's).
 int32_t counterValue(const GameState &state, CounterLabel label);
 
 // How the rules talk to the screen. The main window implements it; tests use

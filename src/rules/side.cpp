@@ -3,6 +3,7 @@
 
 #include "core/cells.h"
 #include "core/gamestate.h"
+#include "rules/screen.h"
 
 #include <utility>
 
@@ -85,6 +86,25 @@ GameState mirrored(const GameState &state)
             m.memgame.setLine(line, exchangedOwner(cell));
     }
     return m;
+}
+
+int32_t counterValue(const GameState &s, CounterLabel label, Side side)
+{
+    const SideCounters &c = countersOf(side);
+    switch (label) {
+    case CounterLabel::Cash: return s.*c.cash;
+    case CounterLabel::Taxes: return s.*c.taxes;
+    case CounterLabel::Recruits: return s.*c.recruits;
+    case CounterLabel::Mgs: return s.*c.mgs;
+    case CounterLabel::Rifles: return s.*c.rifles;
+    case CounterLabel::Mortars: return s.*c.mortars;
+    case CounterLabel::Specpacks: return s.*c.specpacks;
+    case CounterLabel::Infantry: return s.*c.infantry;
+    case CounterLabel::Snipers: return s.*c.snipers;
+    case CounterLabel::Mortarcrews: return s.*c.mortarcrews;
+    case CounterLabel::Specialunits: return s.*c.specialunits;
+    }
+    return 0;
 }
 
 } // namespace gw

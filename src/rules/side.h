@@ -10,6 +10,7 @@ namespace gw {
 
 struct GameState;
 struct Terrain;
+enum class CounterLabel;
 
 // One side's counters in the record, as members, so a rule is written once
 // for both sides: state.*counters.cash is the side's gold.
@@ -39,5 +40,8 @@ const char *baseState(Side side);
 // every cell's owner word with it (Red_Farm becomes Blue_Farm, the bases
 // change places). The round, the level and the scratch values stay.
 GameState mirrored(const GameState &state);
+
+// The side's counter that a value label of the status strip shows.
+int32_t counterValue(const GameState &state, CounterLabel label, Side side);
 
 } // namespace gw

@@ -26,7 +26,7 @@ namespace gw {
 
 GameController::GameController(SoundSystem &sound, GameScreen &screen, QWidget *boxOwner)
     : QObject(boxOwner), sound_(sound), screen_(screen), boxOwner_(boxOwner),
-      redraw_(new FieldRedraw(state_, screen.field(), this))
+      redraw_(new FieldRedraw(state_, screen.field(), this)), view_(screen, state_)
 {
     connect(redraw_, &FieldRedraw::pictureFailed, this, &GameController::errorOccurred);
     // Once a result has decided the game, the turn's actions do nothing.
@@ -53,20 +53,26 @@ void GameController::wire(Sender *sender, Signal signal, Handler handler, bool t
 {
     connectGuarded(
         sender, signal, this, handler, [this](const QString &text) { emit errorOccurred(text); },
-        [this, turnAction] { return !(turnAction && decided_); });
+        [this, turnAction] { return !held_ && !(turnAction && decided_); });
 }
 
 // ---- Screen ----------------------------------------------------------------
 
-void GameController::showCounter(CounterLabel label, int32_t value) { screen_.strip().showCounter(label, value); }
-
-void GameController::showCounters(std::initializer_list<CounterLabel> labels)
+void GameController::showCounter(CounterLabel label, int32_t value)
 {
-    for (CounterLabel l : labels)
-        showCounter(l, counterValue(state_, l));
+    // The rules show Red's figures; on Blue's turn the strip shows Blue's.
+    screen_.strip().showCounter(label, turn_ == Side::Red ? value : counterValue(state_, label, turn_));
 }
 
-void GameController::notify(Notice notice) { refuse(Texts::noticeText(notice), Texts::noticeCaption(notice)); }
+void GameController::showCounters(std::initializer_list<CounterLabel> labels) { view_.showCounters(turn_, labels); }
+
+void GameController::showTurn() { view_.showTurn(turn_, players_); }
+
+void GameController::notify(Notice notice)
+{
+    const bool two = players_ != Players::Computer;
+    refuse(two ? Texts::winnerNoticeText(notice) : Texts::noticeText(notice), Texts::noticeCaption(notice, two));
+}
 
 void GameController::refuse(const QString &text, const QString &caption)
 {
@@ -80,33 +86,27 @@ void GameController::stopSound(Sound sound) { sound_.stop(sound); }
 void GameController::showVictory(int32_t rounds)
 {
     decided_ = true;
-    screen_.victory().showResult(rounds);
+    if (players_ == Players::Computer)
+        screen_.victory().showResult(rounds);
+    else
+        screen_.victory().showWinner(Side::Red, rounds + 1); // Red wins before the round is counted
     emit gameDecided(true);
 }
 
 void GameController::showDefeat(int32_t rounds)
 {
     decided_ = true;
-    screen_.defeat().showResult(rounds);
+    // Between two players the winner's panel names Blue.
+    if (players_ == Players::Computer)
+        screen_.defeat().showResult(rounds);
+    else
+        screen_.victory().showWinner(Side::Blue, rounds);
     emit gameDecided(false);
 }
 
 void GameController::enableRedraw() { redraw_->enable(); }
 
-void GameController::showFieldMode()
-{
-    const int32_t mode = state_.fieldmode == 1 || state_.fieldmode == 2 ? state_.fieldmode : 0;
-    screen_.strip().showFieldMode(mode);
-    for (int n = 1; n <= kCells; ++n) {
-        const std::string &cell = state_.memgame.line(static_cast<std::size_t>(n));
-        Qt::CursorShape shape = Qt::ArrowCursor;
-        if (mode == 1 && freeTerrain(cell))
-            shape = Qt::PointingHandCursor;
-        else if (mode == 2 && cell == kBlueBase)
-            shape = Qt::CrossCursor;
-        screen_.field().setCellCursor(n, shape);
-    }
-}
+void GameController::showFieldMode() { view_.showFieldMode(turn_); }
 
 // ---- A skirmish ------------------------------------------------------------
 
@@ -116,11 +116,28 @@ void GameController::btnskirmishstartClick()
 {
     const std::string chosen = state_.memtemp.line(0);
     const LoadedMap map = readMap(chosen);
+    if (startPlayers_ != Players::Computer) {
+        const auto has = [&map](const char *base) {
+            for (int n = 1; n <= kCells; ++n) {
+                if (map.cell(n) == base)
+                    return true;
+            }
+            return false;
+        };
+        for (Side side : {Side::Red, Side::Blue}) {
+            if (!has(baseState(side))) {
+                refuse(Texts::noBasesForTwo(side), QStringLiteral("Grimsward"));
+                return;
+            }
+        }
+    }
     const std::vector<QImage> pictures = loadCellPictures(map.lines);
 
     applyMap(state_, map);
     state_.enemylevel = startLevel_;
     state_.fieldmode = 0;
+    players_ = startPlayers_;
+    turn_ = Side::Red;
     openGame(pictures, std::nullopt);
     emit skirmishStarted(chosen);
 }
@@ -129,31 +146,46 @@ void GameController::openGame(const std::vector<QImage> &pictures, const std::op
 {
     redraw_->forgetFailures();
     decided_ = false;
+    held_ = false;
     screen_.resetPanels();
     for (int n = 1; n <= kCells; ++n) {
         const auto cell = static_cast<std::size_t>(n);
         screen_.field().setCellPicture(n, pictures[cell], state_.memgame.line(cell));
     }
-    for (CounterLabel label : kCounterLabels)
-        showCounter(label, counterValue(state_, label));
-    screen_.strip().showLevel(state_.enemylevel);
+    screen_.report().nameSides(players_ != Players::Computer);
     if (lastMove)
         screen_.strip().showLastMove(*lastMove);
     else
         screen_.strip().clearLastMove();
-    showFieldMode();
+    showTurn();
+}
+
+void GameController::resumeTurn(Players players, Side turn)
+{
+    players_ = players;
+    turn_ = players == Players::Computer ? Side::Red : turn;
 }
 
 void GameController::leaveGame() { redraw_->stop(); }
 
 // ---- The turn ----------------------------------------------------------------
 
-void GameController::roundEnd(const std::optional<BattleResult> &playerBattle)
+void GameController::roundEnd()
 {
-    // An earlier report is out of date once the opponent moves again.
+    // An earlier report is out of date once the other side moves again.
     screen_.report().hide();
+    if (players_ == Players::Computer)
+        computerRoundEnd(playedResult_.battle);
+    else
+        passTurn();
+}
+
+void GameController::computerRoundEnd(const std::optional<BattleResult> &playerBattle)
+{
     const bool beaten = playerBattle && playerBattle->baseDestroyed();
     const EnemyTurnResult turn = enemyturn(state_, random_, *this, beaten);
+    if (!beaten)
+        emit movePlayed(Side::Blue, turn.move);
     screen_.strip().showLastMove(turn);
     showFieldMode();
     // The report comes after the battles' own boxes, the player's battle first.
@@ -164,22 +196,66 @@ void GameController::roundEnd(const std::optional<BattleResult> &playerBattle)
         battles.push_back(*playerBattle);
     if (turn.battle && turn.battle->hadAttackers())
         battles.push_back(*turn.battle);
+    showReport(battles);
+    emit roundEnded(turn);
+}
+
+void GameController::passTurn()
+{
+    // What the side that moved did, as the other side's last-move line
+    // tells it ("Der Gegner hat ...").
+    const EnemyTurnResult told = turnResult(played_, playedResult_);
+    const Side moved = turn_;
+    if (moved == Side::Red)
+        openSecondHalf(state_, *this);
+    // Red's attack that destroyed Blue's base leaves Blue no move: the
+    // round closes at once, as against the computer.
+    if (moved == Side::Blue || decided_)
+        closeRound(state_, *this);
+    if (!decided_)
+        turn_ = otherSide(moved);
+    // The other side's half: the field takes its clicks, no mode chosen,
+    // nothing of the side that moved left open or typed in.
+    state_.fieldactive = 1;
+    state_.fieldmode = 0;
+    screen_.closePanels();
+    screen_.purchase().reset();
+    screen_.training().reset();
+    setPurchaseSlots(state_, screen_.purchase().counts());
+    setTrainingSlots(state_, screen_.training().counts());
+    // The other side is told what was done; a decided game has no other side to tell.
+    if (!decided_)
+        screen_.strip().showLastMove(told);
+    showTurn();
+    if (playedResult_.battle)
+        showReport({*playedResult_.battle});
+    // The cover goes up first, before the save that follows the round.
+    if (!decided_)
+        emit turnPassed(turn_, told);
+    if (moved == Side::Blue || decided_)
+        emit roundEnded(told);
+}
+
+void GameController::showReport(std::vector<BattleResult> battles)
+{
     if (!battles.empty())
         screen_.report().showBattleReport(battles, decided_);
-    emit roundEnded(turn);
 }
 
 MoveResult GameController::play(const Move &move)
 {
-    const MoveResult result = applyMove(state_, Side::Red, move, random_, *this);
-    if (result)
-        emit movePlayed(Side::Red, move);
+    const MoveResult result = applyMove(state_, turn_, move, random_, *this);
+    if (result) {
+        played_ = move;
+        playedResult_ = result;
+        emit movePlayed(turn_, move);
+    }
     return result;
 }
 
 void GameController::ImageClick(int n)
 {
-    switch (classifyFieldClick(state_, n)) {
+    switch (classifyFieldClick(state_, n, turn_)) {
     case FieldClick::Ignored:
         return;
     case FieldClick::NotEnoughGold:
@@ -188,7 +264,7 @@ void GameController::ImageClick(int n)
     case FieldClick::BuyLand: {
         // The new picture is loaded before anything changes, so a missing
         // one costs neither the cell, the gold nor the turn.
-        const std::string bought = boughtLandState(state_);
+        const std::string bought = boughtLandState(state_, turn_);
         const QImage picture = loadBitmapFile(cellPicturePath(bought));
         if (!play(Move::land(n)))
             return;
@@ -201,7 +277,8 @@ void GameController::ImageClick(int n)
         refuse(tr("Dieses Feld kann nicht angegriffen werden!"), QStringLiteral("Grimsward"));
         return;
     case FieldClick::Attack:
-        roundEnd(play(Move::attack(n)).battle);
+        play(Move::attack(n));
+        roundEnd();
         return;
     }
 }
@@ -269,7 +346,7 @@ void GameController::trainingEntryChange(int kind)
 {
     TrainingPanel &panel = screen_.training();
     const TrainingOrder counts = panel.counts();
-    if (equipmentFor(state_, kind) < counts.at(static_cast<std::size_t>(kind))) {
+    if (state_.*countersOf(turn_).equipment(kind) < counts.at(static_cast<std::size_t>(kind))) {
         refuse(Texts::shortage(kind), tr("Materiallager"));
         // Reports this change again, which stores the 0.
         panel.clearEntry(kind);
@@ -305,17 +382,13 @@ void GameController::construct(Building building)
         refuse(tr("Sie besitzen nicht genügend Gold!"), tr("Kasse"));
         return;
     }
-    showCounter(CounterLabel::Cash, state_.cash);
+    showCounters({CounterLabel::Cash});
     screen_.construction().hide();
     roundEnd();
 }
 
 // ---- Information and Escape ----------------------------------------------------
 
-void GameController::btninfoClick()
-{
-    computeStrength(state_);
-    screen_.showInformation(state_);
-}
+void GameController::btninfoClick() { view_.showInformation(turn_); }
 
 } // namespace gw

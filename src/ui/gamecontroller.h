@@ -6,7 +6,9 @@
 #include "rules/actions.h"
 #include "rules/enemyturn.h"
 #include "rules/move.h"
+#include "rules/movelog.h"
 #include "rules/screen.h"
+#include "ui/sideview.h"
 
 #include <QObject>
 #include <QString>
@@ -50,13 +52,27 @@ public:
     void chooseMap(const std::string &name);
     // The opponent's level a skirmish start gives the game (enemylevel).
     void setStartLevel(int32_t level) { startLevel_ = level; }
+    // Who plays Blue in the games a skirmish start begins.
+    void setStartPlayers(Players players) { startPlayers_ = players; }
+    // Who plays Blue in the game, and the side whose move it awaits (always
+    // Red against the computer).
+    Players players() const { return players_; }
+    Side turn() const { return turn_; }
+    // A continued game: who plays Blue and whose turn it is (before openGame).
+    void resumeTurn(Players players, Side turn);
+    // While held, no button, cell or entry of the game screen does anything
+    // (the cover between two players' halves is up). A game opened is not
+    // held.
+    void setInputHeld(bool held) { held_ = held; }
     // Everything that can fail comes first: the map, its two tax lines and
     // all 220 pictures; only then do the game and the game screen change.
-    // Throws GameError with nothing changed.
+    // Throws GameError with nothing changed. A game of two needs both
+    // bases; a map without them is refused in a box.
     void btnskirmishstartClick();
     // The game screen on the record as it stands, for a new or a continued
     // game: no panel or result shown, the entries at 0, the cells' pictures
-    // (index 1..220), every counter and the last-move line.
+    // (index 1..220), the counters of the side on turn and the last-move
+    // line.
     void openGame(const std::vector<QImage> &pictures, const std::optional<EnemyTurnResult> &lastMove);
     // The game is left for the main menu: the redraw stops.
     void leaveGame();
@@ -80,10 +96,15 @@ public:
 signals:
     // A skirmish on this map has begun; the game screen may show.
     void skirmishStarted(const std::string &mapName);
-    // A round end is over; `turn` is what the opponent did.
+    // A round end is over; `turn` is what the opponent (or Blue) did.
     void roundEnded(const EnemyTurnResult &turn);
-    // A side's move was carried out (a refused one is not reported).
+    // A side's move was carried out (a refused one is not reported), the
+    // computer's too, before the round end it belongs to is reported.
     void movePlayed(Side side, const Move &move);
+    // Two players: one side's half of the round is over and the other's
+    // begins (before roundEnded when the round closed). `lastMove` is what
+    // the side that moved did, as the last-move line tells the other.
+    void turnPassed(Side next, const EnemyTurnResult &lastMove);
     // A victory (true) or a defeat has decided the game.
     void gameDecided(bool victory);
     void errorOccurred(const QString &text);
@@ -93,19 +114,23 @@ private:
     // action does nothing once a result has decided the game.
     template <class Sender, class Signal, class Handler>
     void wire(Sender *sender, Signal signal, Handler handler, bool turnAction = false);
+    // The game screen as the side on turn sees it (SideView).
     void showCounters(std::initializer_list<CounterLabel> labels);
-    // What the field awaits while a mode holds: the strip's line and the
-    // pointer over the cells that take the click (free land to buy, the
-    // opponent's base to attack); nothing once the mode has ended.
+    void showTurn();
     void showFieldMode();
-    // Carries out the player's move through the rules and reports it.
+    // Carries out the move of the side on turn through the rules and
+    // reports it.
     MoveResult play(const Move &move);
     // A refusal: a modal box with an OK button only.
     void refuse(const QString &text, const QString &caption);
-    // The opponent's turn; afterwards the last-move line and, when a battle
-    // happened (the player's attack that led here, or the opponent's), the
-    // battle report.
-    void roundEnd(const std::optional<BattleResult> &playerBattle = std::nullopt);
+    // After the move just played: against the computer the round end with
+    // its move; between two players the half of the other side, or the
+    // round's close. Afterwards the last-move line and, when a battle
+    // happened, the battle report.
+    void roundEnd();
+    void computerRoundEnd(const std::optional<BattleResult> &playerBattle);
+    void passTurn();
+    void showReport(std::vector<BattleResult> battles);
 
     SoundSystem &sound_;
     GameScreen &screen_;
@@ -113,11 +138,19 @@ private:
     GameState state_;
     Random random_;
     FieldRedraw *redraw_;
+    SideView view_;
     // A victory or defeat has been shown: the first result decides the game,
     // and until its panel's button is pressed only "Information" and
     // "Beenden" still work on the game screen (see wire).
     bool decided_ = false;
+    bool held_ = false;
     int32_t startLevel_ = 0;
+    Players startPlayers_ = Players::Computer;
+    Players players_ = Players::Computer;
+    Side turn_ = Side::Red;
+    // The move played last and what it did, for the round end after it.
+    Move played_;
+    MoveResult playedResult_;
 };
 
 } // namespace gw

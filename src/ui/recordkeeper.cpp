@@ -23,13 +23,15 @@
 #include "ui/widgets/picturecache.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace gw {
 
 namespace {
 
-// A save is a few kilobytes; anything near this is no save of ours.
-constexpr std::size_t kMaxSaveBytes = 1024 * 1024;
+// A save is a few kilobytes, and its move log some 60 bytes a round;
+// anything near this is no save of ours.
+constexpr std::size_t kMaxSaveBytes = 16 * 1024 * 1024;
 
 SavedMove savedMove(const EnemyTurnResult &turn)
 {
@@ -93,7 +95,9 @@ RecordKeeper::RecordKeeper(GameController &game, GameScreen &screen, SkirmishScr
     connectGuarded(&skirmish, &SkirmishScreen::mapChosen, this, &RecordKeeper::showStatistics, report);
     connectGuarded(lines_, &RecordLines::continueClicked, this, &RecordKeeper::btncontinueClick, report);
     connectGuarded(&game, &GameController::skirmishStarted, this, &RecordKeeper::newGame, report);
+    connectGuarded(&game, &GameController::movePlayed, this, &RecordKeeper::movePlayed, report);
     connectGuarded(&game, &GameController::roundEnded, this, &RecordKeeper::roundEnded, report);
+    connectGuarded(&game, &GameController::turnPassed, this, &RecordKeeper::turnPassed, report);
     connectGuarded(&game, &GameController::gameDecided, this, &RecordKeeper::gameDecided, report);
     connectGuarded(&screen, &GameScreen::leaveClicked, this, &RecordKeeper::leaveGame, report);
 }
@@ -104,7 +108,8 @@ void RecordKeeper::refresh()
 {
     const SaveCheck check = checkSave();
     if (check.usable())
-        lines_->showSavedGame(check.game.mapName, check.game.state.rounds, check.game.state.enemylevel);
+        lines_->showSavedGame(check.game.mapName, check.game.state.rounds, check.game.state.enemylevel,
+                              check.game.players == static_cast<int32_t>(Players::SameScreen));
     else
         lines_->hideSavedGame();
     if (check.exists && !check.usable() && check.problem != reportedSave_) {
@@ -112,6 +117,7 @@ void RecordKeeper::refresh()
         reportBadSave(check);
     }
     showStatistics(skirmish_.chosenMap());
+    skirmish_.setReplayAvailable(fileExists(kLastGamePath));
 }
 
 void RecordKeeper::showStatistics(const std::string &mapName)
@@ -181,6 +187,8 @@ void RecordKeeper::btncontinueClick()
     GameState &state = game_.state();
     restoreGame(state, saved);
     game_.random().seed(saved.random);
+    const auto players = saved.players == 2 ? Players::SameScreen : Players::Computer;
+    game_.resumeTurn(players, saved.turn);
     game_.openGame(check.pictures, lastMoveOf(saved.lastMove));
     // The entries the player had typed, and their cost slots with them.
     screen_.purchase().setCounts(countsOf(
@@ -201,6 +209,11 @@ void RecordKeeper::btncontinueClick()
     lastMove_ = saved.lastMove;
     redraw_ = saved.redraw;
     saveFailureShown_ = false;
+    // The log goes on where it stopped; one that cannot be read (or is not
+    // this game's) is dropped, and the game goes on without a replay.
+    const LogReadResult log = readMoveLog(saved.log);
+    log_ = log.fault == LogFault::None && log.log.players == players ? log.log : MoveLog{};
+    winner_.reset();
     emit gameContinued(mapName_);
 }
 
@@ -231,15 +244,40 @@ void RecordKeeper::newGame(const std::string &mapName)
     lastMove_ = SavedMove{};
     redraw_ = false;
     saveFailureShown_ = false;
+    // The generator has drawn nothing of this game yet.
+    log_.begin(mapName, game_.players(), game_.random().state(), game_.state());
+    winner_.reset();
     save();
+}
+
+void RecordKeeper::movePlayed(Side side, const Move &move)
+{
+    if (!log_.empty())
+        log_.addMove(side, move);
 }
 
 void RecordKeeper::roundEnded(const EnemyTurnResult &turn)
 {
+    if (!log_.empty())
+        log_.closeRound(game_.state());
+    if (winner_) {
+        keepLastGame();
+        return;
+    }
     lastMove_ = savedMove(turn);
     // The redraw only ever starts in a round end, so its state now is its
     // state until the next one.
     redraw_ = game_.redraw().isActive();
+    save();
+}
+
+void RecordKeeper::turnPassed(Side next, const EnemyTurnResult &lastMove)
+{
+    // The round's first half is over: Blue is on turn, which a continued
+    // game has to know. (The second half ends with the round, saved above.)
+    if (next != Side::Blue)
+        return;
+    lastMove_ = savedMove(lastMove);
     save();
 }
 
@@ -248,12 +286,28 @@ void RecordKeeper::gameDecided(bool victory)
     if (!playing_)
         return;
     playing_ = false;
+    // The round end that follows closes the log's last round.
+    winner_ = victory ? Side::Red : Side::Blue;
     // Nothing is left to continue. Where the save could be written, it can
     // be removed.
     removeFile(kSavePath);
+    // The statistics count games against the computer.
+    if (game_.players() != Players::Computer)
+        return;
     const bool newRecord = stats_->count(mapName_, game_.state().enemylevel, victory, game_.state().rounds);
     if (victory && newRecord)
         screen_.victory().showNote(tr("Neuer Rekord!"));
+}
+
+void RecordKeeper::keepLastGame()
+{
+    const std::optional<Side> won = std::exchange(winner_, std::nullopt);
+    if (log_.empty())
+        return;
+    log_.finish(*won);
+    const std::string text = moveLogText(log_);
+    log_ = MoveLog{};
+    writeFileAtomically(kLastGamePath, text);
 }
 
 void RecordKeeper::leaveGame()
@@ -272,6 +326,10 @@ void RecordKeeper::save()
     g.random = game_.random().state();
     g.redraw = redraw_;
     g.lastMove = lastMove_;
+    g.players = static_cast<int32_t>(game_.players());
+    g.turn = game_.turn();
+    if (!log_.empty())
+        g.log = moveLogLines(log_);
     try {
         writeFileAtomically(kSavePath, saveText(g));
     } catch (const GameError &e) {

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "core/savegame.h"
+#include "rules/movelog.h"
 
 #include <QImage>
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,10 +24,13 @@ class SkirmishScreen;
 class StatsKeeper;
 struct EnemyTurnResult;
 
-// The player's record: the game in progress saved to "savegame.gws" after
-// every round end and when the game is left, continued from the skirmish
-// screen, removed once a result decides it; and the statistics per map.
-// It follows the game through the controller's and the screens' signals.
+// The player's record: the game in progress with its move log saved to
+// "savegame.gws" after every round end (and every half of a game of two)
+// and when the game is left, continued from the skirmish screen, removed
+// once a result decides it; the decided game's log kept as the last game
+// ("lastgame.gwr"); and the statistics per map of games against the
+// computer. It follows the game through the controller's and the screens'
+// signals.
 class RecordKeeper : public QObject {
     Q_OBJECT
 public:
@@ -69,8 +74,12 @@ private:
 
     // The controller's and screens' moments.
     void newGame(const std::string &mapName);
+    void movePlayed(Side side, const Move &move);
     void roundEnded(const EnemyTurnResult &turn);
+    void turnPassed(Side next, const EnemyTurnResult &lastMove);
     void gameDecided(bool victory);
+    // The decided game's log becomes the last game.
+    void keepLastGame();
     void leaveGame();
     // Writes the game in progress; a failure is reported once per game.
     void save();
@@ -87,6 +96,10 @@ private:
     std::string mapName_;
     SavedMove lastMove_;
     bool redraw_ = false;
+    // The game's move log (empty for a game continued from a save without
+    // one), and the winner once a result has decided the game.
+    MoveLog log_;
+    std::optional<Side> winner_;
     bool saveFailureShown_ = false;
     // The damaged save last reported when the screen opened, so the same
     // file is not reported again and again.

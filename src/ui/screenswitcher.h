@@ -72,12 +72,12 @@ public:
     // its "Zurück"), the options or skirmish screen, or asks the quit
     // question on the main menu.
     void escapePressed();
-
-private:
-    GameState &state();
     // The skirmish screen as it opens: the own maps listed afresh, the map
     // in force chosen, its record shown.
     void enterSkirmishScreen();
+
+private:
+    GameState &state();
     // The map list filled afresh, and its choice the map a start loads.
     void refreshMapChoice();
 

@@ -76,9 +76,39 @@ QString Texts::noticeText(Notice notice)
                                            : tr("Ihre Basis wurde zerstört!");
 }
 
-QString Texts::noticeCaption(Notice notice)
+QString Texts::noticeCaption(Notice notice, bool twoPlayers)
 {
-    return notice == Notice::BaseDestroyed ? tr("Herzlichen Glückwunsch !!!") : tr("Niederlage !");
+    // Between two players the box congratulates the winner at the screen.
+    return notice == Notice::BaseDestroyed || twoPlayers ? tr("Herzlichen Glückwunsch !!!") : tr("Niederlage !");
+}
+
+QString Texts::winnerNoticeText(Notice notice)
+{
+    return notice == Notice::BaseDestroyed ? tr("Rot hat die blaue Basis zerstört!")
+                                           : tr("Blau hat die rote Basis zerstört!");
+}
+
+QString Texts::sideName(Side side) { return side == Side::Red ? tr("Rot") : tr("Blau"); }
+
+QColor Texts::sideColour(Side side) { return side == Side::Red ? QColor(0xFF, 0x50, 0x40) : QColor(0x60, 0xA8, 0xFF); }
+
+QString Texts::onTurn(Side side) { return side == Side::Red ? tr("Rot ist am Zug") : tr("Blau ist am Zug"); }
+
+QString Texts::cover(Side next)
+{
+    return next == Side::Red ? tr("Rot ist am Zug – klicken, wenn Blau wegschaut.")
+                             : tr("Blau ist am Zug – klicken, wenn Rot wegschaut.");
+}
+
+QString Texts::winner(Side side) { return side == Side::Red ? tr("Rot hat gewonnen!") : tr("Blau hat gewonnen!"); }
+
+QString Texts::wonInRound(int32_t round) { return tr("in Runde %1").arg(round); }
+
+QString Texts::noBasesForTwo(Side missing)
+{
+    return missing == Side::Red
+               ? tr("Auf dieser Karte hat Rot keine Basis (Red_Base). Sie kann nur gegen den Computer gespielt werden.")
+               : tr("Auf dieser Karte hat Blau keine Basis (Blue_Base). Sie kann nur gegen den Computer gespielt werden.");
 }
 
 QString Texts::victory(int32_t rounds) { return tr("Sie haben in %1 Runden gewonnen!").arg(rounds); }
@@ -119,7 +149,7 @@ QString Texts::lastMove(const EnemyTurnResult &turn)
     return tr("Der Gegner hat nichts getan.");
 }
 
-QStringList Texts::battleReport(const BattleResult &battle)
+QStringList Texts::battleReport(const BattleResult &battle, bool namedSides)
 {
     // The forces of the stages, and the defenders in the order they are met.
     const std::array<QString, 5> forces = {tr("Rekruten"), tr("Infanteristen"), tr("Scharfschützen"),
@@ -128,8 +158,12 @@ QStringList Texts::battleReport(const BattleResult &battle)
                                               forces[3],          forces[4],    tr("Geschütztürme"),
                                               tr("Bunker"),       tr("Minenfelder")};
     QStringList lines;
-    lines << (battle.attackerIsPlayer ? tr("Ihr Angriff auf die gegnerische Basis")
-                                      : tr("Angriff des Gegners auf Ihre Basis"));
+    if (namedSides)
+        lines << (battle.attackerIsPlayer ? tr("Angriff von Rot auf die blaue Basis")
+                                          : tr("Angriff von Blau auf die rote Basis"));
+    else
+        lines << (battle.attackerIsPlayer ? tr("Ihr Angriff auf die gegnerische Basis")
+                                          : tr("Angriff des Gegners auf Ihre Basis"));
     for (const BattleStage &st : battle.stages) {
         const QString force = forces[static_cast<std::size_t>(st.stage - 1)];
         if (st.attackersAtStart <= 0) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/side.h"
 #include "map/mapnames.h"
 #include "rules/screen.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -32,10 +34,23 @@ public:
     static QString shortage(int kind);
     // The box a notice of the rules opens: its text and its caption.
     static QString noticeText(Notice notice);
-    static QString noticeCaption(Notice notice);
+    static QString noticeCaption(Notice notice, bool twoPlayers = false);
+    // The same box between two players: "Rot hat die blaue Basis zerstört!"
+    static QString winnerNoticeText(Notice notice);
     // "Sie haben in 27 Runden gewonnen!", "... verloren!"
     static QString victory(int32_t rounds);
     static QString defeat(int32_t rounds);
+
+    // Two players at one screen: "Rot", "Blau"; "Rot ist am Zug"; the
+    // cover between the halves; the winner ("Blau hat gewonnen!") and the
+    // round it won in; the box of a map without both bases.
+    static QString sideName(Side side);
+    static QColor sideColour(Side side);
+    static QString onTurn(Side side);
+    static QString cover(Side next);
+    static QString winner(Side side);
+    static QString wonInRound(int32_t round);
+    static QString noBasesForTwo(Side missing);
 
     // What the opponent did in a round end: "Der Gegner hat 50 Rekruten
     // gekauft." and the like.
@@ -43,7 +58,8 @@ public:
     // The battle report: a heading, one line per stage with the attacking
     // force and its count, the defenders met, the rolls, the losses on each
     // side and the damage, then the base's hit points before and after.
-    static QStringList battleReport(const BattleResult &battle);
+    // Between two players the heading names the sides instead of "Ihr".
+    static QStringList battleReport(const BattleResult &battle, bool namedSides = false);
 
     // The opponent's level: "Leicht", "Mittel", "Schwer".
     static QString levelName(int32_t level);

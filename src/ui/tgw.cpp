@@ -3,12 +3,14 @@
 
 #include "core/options.h"
 #include "ui/gamecontroller.h"
+#include "ui/hotseatcontroller.h"
 #include "ui/keycontroller.h"
 #include "ui/language.h"
 #include "ui/mapeditorcontroller.h"
 #include "ui/optionscontroller.h"
 #include "ui/panels/rulespanel.h"
 #include "ui/recordkeeper.h"
+#include "ui/replaycontroller.h"
 #include "ui/screens/gamescreen.h"
 #include "ui/screens/mainmenu.h"
 #include "ui/screens/mapeditorscreen.h"
@@ -63,9 +65,16 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     screens_ = new ScreenSwitcher(this, {*menu_, *panoptions_, *panskirmish_, *pangame_, *paneditor_}, *game_,
                                   *options_, *editor_, show);
     wireScreens();
+    auto *hotSeat = new HotSeatController(*game_, pangame_->cover(), this);
     record_ = new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this);
     screens_->setRecordKeeper(*record_);
     connect(options_, &OptionsController::levelChanged, record_, &RecordKeeper::levelChosen);
+    connect(record_, &RecordKeeper::gameContinued, hotSeat, &HotSeatController::gameContinued);
+    replay_ = new ReplayController(*game_, *pangame_, this);
+    connectGuarded(panskirmish_, &SkirmishScreen::replayClicked, replay_, &ReplayController::btnreplayClick, show);
+    connect(replay_, &ReplayController::errorOccurred, this, &Tgw::showError);
+    connect(replay_, &ReplayController::opened, this, [this] { panskirmish_->hide(), pangame_->show(); });
+    connect(replay_, &ReplayController::closed, this, [this] { pangame_->hide(), screens_->enterSkirmishScreen(); });
     drag_ = new WindowDrag(this);
     rules_ = new RulesPanel(this);
     keys_ = new KeyController(this, *screens_, *options_, *rules_, show);
@@ -108,6 +117,7 @@ void Tgw::wireScreens()
     wire(panskirmish_, &SkirmishScreen::mapEntryChanged, panskirmish_, &SkirmishScreen::maplistChange);
     wire(panskirmish_, &SkirmishScreen::mapChosen, game_, &GameController::chooseMap);
     wire(panskirmish_, &SkirmishScreen::mapChosen, options_, &OptionsController::mapChosen);
+    wire(panskirmish_, &SkirmishScreen::playersChosen, game_, &GameController::setStartPlayers);
     connect(editor_, &MapEditorController::errorOccurred, this, &Tgw::showError);
     connect(game_, &GameController::errorOccurred, this, &Tgw::showError);
 }

@@ -20,6 +20,7 @@ class MapEditorScreen;
 class OptionsController;
 class OptionsScreen;
 class RecordKeeper;
+class ReplayController;
 class RulesPanel;
 class ScreenSwitcher;
 class SkirmishScreen;
@@ -46,6 +47,7 @@ public:
     MapEditorController &editor() { return *editor_; }
     // The screens' handlers: the menu entries, the back buttons, Escape.
     ScreenSwitcher &screens() { return *screens_; }
+    ReplayController &replay() { return *replay_; }
     // Draws the window at the size the options give (100 % leaves it a
     // window of its own, as it always was).
     WindowScaler &scaler() { return *scaler_; }
@@ -70,6 +72,7 @@ private:
     OptionsController *options_;
     ScreenSwitcher *screens_;
     RecordKeeper *record_;
+    ReplayController *replay_;
     RulesPanel *rules_;
     KeyController *keys_;
     WindowDrag *drag_;

@@ -1,87 +1,26 @@
 // SPDX-License-Identifier: MIT
-// The saved game's file: what is written reads back the same, every kind of
-// damage is named, and a replaced file is never half-written.
+// The saved game's text: what is written reads back the same, and every kind
+// of damage is named.
 #include "core/cells.h"
 #include "core/gameerror.h"
 #include "core/linelist.h"
 #include "core/safefile.h"
 #include "core/savegame.h"
 #include "core/textfile.h"
+#include "savesample.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
-#include <filesystem>
-#include <functional>
-
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 using gw::SaveFault;
+using gw::test::expectSameGame;
+using gw::test::sampleGame;
 using Lines = std::vector<std::string>;
 
-// A game whose every value differs from its neighbours' and from the
-// defaults, the ends of the counters' range included.
-gw::SavedGame sampleGame()
-{
-    gw::SavedGame g;
-    g.mapName = "Big City Crisis";
-    gw::GameState &s = g.state;
-    int32_t v = -3;
-    for (int32_t *c : {&s.cash, &s.enemycash, &s.taxes, &s.enemytaxes, &s.recruits, &s.enemyrecruits, &s.mgs,
-                       &s.enemymgs, &s.rifles, &s.enemyrifles, &s.mortars, &s.enemymortars, &s.specpacks,
-                       &s.enemyspecpacks, &s.infantry, &s.enemyinfantry, &s.snipers, &s.enemysnipers,
-                       &s.mortarcrews, &s.enemymortarcrews, &s.specialunits, &s.enemyspecialunits, &s.towers,
-                       &s.enemytowers, &s.bunkers, &s.enemybunkers, &s.minefields, &s.enemyminefields, &s.basehp,
-                       &s.enemybasehp, &s.rounds, &s.fieldactive, &s.fieldmode, &s.costslot1, &s.costslot2,
-                       &s.costslot3, &s.costslot4, &s.costslot5, &s.traincostslot1, &s.traincostslot2,
-                       &s.traincostslot3, &s.traincostslot4, &s.offense, &s.defense, &s.enemytarget})
-        *c = v += 37;
-    s.cash = INT32_MAX;
-    s.enemycash = INT32_MIN;
-    s.cellstate = "Blue_Base";
-    s.memgame = gw::LineList(221);
-    const auto &t = gw::terrains();
-    for (int n = 1; n <= gw::kCells; ++n) {
-        const gw::Terrain &terrain = t[static_cast<std::size_t>(n) % t.size()];
-        const std::string state = n % 3 == 0 ? gw::freeState(terrain)
-                                  : n % 3 == 1 ? gw::playerState(terrain) : gw::opponentState(terrain);
-        s.memgame.setLine(static_cast<std::size_t>(n), state);
-    }
-    s.memgame.setLine(0, g.mapName);
-    s.memgame.setLine(1, "Red_Base");
-    s.memgame.setLine(220, "Blue_Base");
-    g.random = 0xFEDCBA98u;
-    g.redraw = true;
-    g.lastMove = {true, 11, 0, 0, 15, false, "", true};
-    return g;
-}
-
-void expectSameGame(const gw::SavedGame &a, const gw::SavedGame &b)
-{
-    EXPECT_EQ(a.mapName, b.mapName);
-    EXPECT_EQ(a.random, b.random);
-    EXPECT_EQ(a.redraw, b.redraw);
-    EXPECT_EQ(a.lastMove.shown, b.lastMove.shown);
-    EXPECT_EQ(a.lastMove.action, b.lastMove.action);
-    EXPECT_EQ(a.lastMove.tier, b.lastMove.tier);
-    EXPECT_EQ(a.lastMove.amount, b.lastMove.amount);
-    EXPECT_EQ(a.lastMove.damage, b.lastMove.damage);
-    EXPECT_EQ(a.lastMove.cellTaken, b.lastMove.cellTaken);
-    EXPECT_EQ(a.lastMove.cell, b.lastMove.cell);
-    // restoreGame copies every counter; compare through it.
-    gw::GameState x, y;
-    gw::restoreGame(x, a);
-    gw::restoreGame(y, b);
-    EXPECT_EQ(x.memgame, y.memgame);
-    EXPECT_EQ(x.cellstate, y.cellstate);
-    EXPECT_EQ(gw::saveText(a), gw::saveText(b));
-}
+} // namespace
 
 TEST(SavedGame, WhatIsWrittenReadsBackTheSame)
 {
@@ -229,154 +168,36 @@ TEST(SavedGame, EveryKindOfDamageIsNamedWithItsLine)
     EXPECT_EQ(gw::readSaveText(gw::joinLines(trailing)).fault, SaveFault::None);
 }
 
-class SaveFile : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir_ = std::filesystem::temp_directory_path() / ("grimsward-save-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        path_ = (dir_ / "savegame.gws").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    std::string contents() const { return gw::readFileBytes(path_); }
-    std::vector<std::string> filesInDir() const
-    {
-        std::vector<std::string> names;
-        for (const auto &e : std::filesystem::directory_iterator(dir_))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    std::filesystem::path dir_;
-    std::string path_;
-};
-
-TEST_F(SaveFile, AWriteThatFailsMidwayLeavesThePreviousSaveIntact)
+TEST(SavedGame, TwoPlayersTheSideOnTurnAndTheMoveLogReadBack)
 {
-    const std::string previous = gw::saveText(sampleGame());
-    gw::writeFileAtomically(path_, previous);
-    ASSERT_EQ(contents(), previous);
-
-    // A disk that fills up after 1000 bytes: the write stops midway.
-    const std::string next(8000, 'x');
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    std::string error;
-    try {
-        gw::writeFileAtomically(path_, next);
-    } catch (const gw::GameError &e) {
-        error = e.what();
+    gw::SavedGame game = sampleGame();
+    // A game against the computer writes none of the three, so files
+    // written before them read as such a game.
+    const Lines plain = gw::splitLines(gw::saveText(game));
+    for (const std::string &line : plain) {
+        EXPECT_NE(line.rfind("players", 0), 0u) << line;
+        EXPECT_NE(line.rfind("turn", 0), 0u) << line;
+        EXPECT_NE(line.rfind("log", 0), 0u) << line;
     }
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const gw::SaveReadResult old = gw::readSaveText(gw::joinLines(plain));
+    ASSERT_EQ(old.fault, SaveFault::None);
+    EXPECT_EQ(old.game.players, 1);
+    EXPECT_EQ(old.game.turn, gw::Side::Red);
+    EXPECT_TRUE(old.game.log.empty());
 
-    EXPECT_EQ(error, "Datei " + path_ + " kann nicht erstellt werden");
-    EXPECT_EQ(contents(), previous);
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"savegame.gws"})) << "the half-written copy is removed";
+    // A log's lines hold anything a cell may hold, "cells" and "end" too,
+    // and keep their order.
+    game.players = 2;
+    game.turn = gw::Side::Blue;
+    game.log = {"grimsward-replay 1", "cells", "Haus_L\xe4nge", "", "end", "3 blue attack 21"};
+    const gw::SaveReadResult read = gw::readSaveText(gw::saveText(game));
+    ASSERT_EQ(read.fault, SaveFault::None) << read.line << ": " << read.text;
+    expectSameGame(read.game, game);
+    EXPECT_EQ(read.game.players, 2);
+    EXPECT_EQ(read.game.turn, gw::Side::Blue);
+    EXPECT_EQ(read.game.log, game.log);
+
+    Lines three = gw::splitLines(gw::saveText(game));
+    std::replace(three.begin(), three.end(), std::string("players 2"), std::string("players 3"));
+    EXPECT_EQ(gw::readSaveText(gw::joinLines(three)).fault, SaveFault::BadValue);
 }
-
-TEST_F(SaveFile, ADirectoryInThePlaceOfTheFileIsAnErrorAndStays)
-{
-    std::filesystem::create_directory(path_);
-    EXPECT_THROW(gw::writeFileAtomically(path_, "x"), gw::GameError);
-    EXPECT_TRUE(std::filesystem::is_directory(path_));
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"savegame.gws"}));
-
-    // Whatever lies under the old temporary name is never opened: the
-    // temporary file always gets a fresh name of its own.
-    std::filesystem::remove(path_);
-    std::filesystem::create_directory(path_ + ".tmp");
-    gw::writeFileAtomically(path_, "x");
-    EXPECT_TRUE(std::filesystem::is_directory(path_ + ".tmp"));
-    EXPECT_EQ(contents(), "x");
-}
-
-// A named pipe with its reading end held open by the test, so a write that
-// wrongly goes into it cannot block the test but shows up at that end.
-class Pipe {
-public:
-    explicit Pipe(const std::string &path)
-    {
-        EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
-        fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
-        EXPECT_GE(fd_, 0);
-    }
-    ~Pipe() { ::close(fd_); }
-    std::string received() const
-    {
-        char buffer[256];
-        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
-        return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
-    }
-
-private:
-    int fd_ = -1;
-};
-
-TEST_F(SaveFile, OnlyARegularFileIsEverWritten)
-{
-    {
-        // A pipe in the file's place: refused at once, never written into.
-        const Pipe pipe(path_);
-        EXPECT_THROW(gw::writeFileAtomically(path_, "game"), gw::GameError);
-        EXPECT_EQ(pipe.received(), "");
-        EXPECT_EQ(std::filesystem::status(path_).type(), std::filesystem::file_type::fifo);
-    }
-    std::filesystem::remove(path_);
-    {
-        // A pipe under the old temporary name is left alone.
-        const Pipe pipe(path_ + ".tmp");
-        gw::writeFileAtomically(path_, "game");
-        EXPECT_EQ(pipe.received(), "");
-        EXPECT_EQ(contents(), "game");
-        EXPECT_EQ(std::filesystem::status(path_ + ".tmp").type(), std::filesystem::file_type::fifo);
-    }
-    std::filesystem::remove(path_ + ".tmp");
-    std::filesystem::remove(path_);
-
-    // A link to a regular file stays a link; its file is replaced.
-    const std::string real = (dir_ / "real.gws").string();
-    gw::writeFileAtomically(real, "old");
-    std::filesystem::create_symlink(real, path_);
-    gw::writeFileAtomically(path_, "new");
-    EXPECT_TRUE(std::filesystem::is_symlink(path_));
-    EXPECT_EQ(gw::readFileBytes(real), "new");
-    std::filesystem::remove(path_);
-
-    // A link round in a loop, or to a device, is not followed.
-    std::filesystem::create_symlink(path_, path_);
-    EXPECT_THROW(gw::writeFileAtomically(path_, "x"), gw::GameError);
-    std::filesystem::remove(path_);
-    std::filesystem::create_symlink("/dev/null", path_);
-    EXPECT_THROW(gw::writeFileAtomically(path_, "x"), gw::GameError);
-    EXPECT_TRUE(std::filesystem::is_symlink(path_));
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"real.gws", "savegame.gws"}));
-
-    // Nor is a pipe ever read: it is no file of ours.
-    std::filesystem::remove(path_);
-    const Pipe pipe(path_);
-    EXPECT_THROW(gw::readFileBytes(path_), gw::GameError);
-}
-
-TEST_F(SaveFile, ABadFileIsSetAsideUnderItsBadName)
-{
-    gw::writeFileAtomically(path_, "old bad");
-    gw::writeFileAtomically(path_ + ".bad", "older bad");
-    gw::writeFileAtomically(path_, "bad");
-    ASSERT_EQ(gw::setFileAside(path_), path_ + ".bad.2") << "the older one is kept";
-    EXPECT_FALSE(gw::fileExists(path_));
-    EXPECT_EQ(gw::readFileBytes(path_ + ".bad"), "older bad");
-    EXPECT_EQ(gw::readFileBytes(path_ + ".bad.2"), "bad");
-    EXPECT_EQ(gw::setFileAside(path_), "") << "nothing left to move";
-    EXPECT_TRUE(gw::removeFile(path_ + ".bad"));
-    EXPECT_TRUE(gw::removeFile(path_ + ".bad.2"));
-    EXPECT_TRUE(gw::removeFile(path_)) << "a file that is not there is gone";
-}
-
-} // namespace

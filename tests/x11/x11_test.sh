@@ -8,7 +8,10 @@
 # widget, the window and a picture of it have the scaled size, a box comes
 # over the middle of the game, and a click on a cell during an attack gets
 # the cell's answer. At every size a drag on the status strip moves the
-# window.
+# window, and a game of two at one screen covers the counters between the
+# halves (the picture's strip holds none of their green) while each side's
+# purchase lands on its own counters. GRIMSWARD_X11_KEEP=DIR keeps the
+# pictures taken.
 #   scripts/with-xvfb.sh x11_test.sh GAME_EXECUTABLE SOURCE_DIR [PERCENT [GRABWINDOW]]
 # Exits 77 (skipped) when xdotool is missing; with-xvfb.sh does the same
 # when Xvfb is.
@@ -136,5 +139,42 @@ read -r dx dy <<<"$moved"
 off_x=$((dx - 45)); off_y=$((dy - 30))
 [ "${off_x#-}" -le "$slack" ] && [ "${off_y#-}" -le "$slack" ] || fail "the drag moved the window by $dx,$dy, not 45,30"
 echo "the drag moved the window by $dx,$dy"
+eval "$(xdotool getwindowgeometry --shell "$main")" # where the drag left it
+
+# Two players at one screen: Red buys 10 recruits, a cover hides the
+# screen (no counter of the strip shows through), Blue buys 20 on its own
+# counters; the saved game holds both.
+click_at $((712 + 37)) $((568 + 12))        # "Beenden": the computer's game is saved ...
+rm -f "$work/savegame.gws"                  # ... and put away, so the new game asks nothing
+click_at 150 90                             # "Gefecht"
+click_at $((120 + 232 + 104)) $((56 + 16 + 12)) # "Spiel gegen:" a second player
+click_at $((400 + 120 + 96)) $((392 + 56 + 25))  # "Starten"
+sleep 0.5
+buy_recruits() {
+    click_at $((272 + 68)) $((456 + 20))
+    click_at $((552 + 152 + 24)) $((16 + 24 + 10))
+    xdotool key --clearmodifiers ctrl+a; xdotool type "$1"; sleep 0.3
+    click_at $((552 + 128 + 37)) $((16 + 344 + 12))
+}
+# Pixels of the counters' green in the strip's two columns of numbers.
+counter_pixels() {
+    [ -n "$grabwindow" ] || { echo 1; return; }
+    "$grabwindow" "$main" "$work/$1.png" "$(at 160)" "$(at 450)" "$(at 260)" "$(at 140)" C0DCC0 | tail -n 1
+}
+[ "$(counter_pixels red)" -gt 0 ] || fail "no counter shows on Red's screen"
+buy_recruits 10
+[ "$(counter_pixels cover)" -eq 0 ] || fail "the counters show through the cover"
+[ -n "${GRIMSWARD_X11_KEEP:-}" ] && cp "$work"/*.png "$GRIMSWARD_X11_KEEP/" 2>/dev/null
+click_at 400 500                            # the cover goes
+[ "$(counter_pixels blue)" -gt 0 ] || fail "no counter shows on Blue's screen"
+buy_recruits 20
+click_at 400 500
+[ -n "${GRIMSWARD_X11_KEEP:-}" ] && cp "$work"/*.png "$GRIMSWARD_X11_KEEP/" 2>/dev/null
+click_at $((712 + 37)) $((568 + 12))        # "Beenden"
+for line in "players 2" "recruits 10" "enemyrecruits 20"; do
+    grep -q "^$line"$'\r$' "$work/savegame.gws" || fail "the saved game lacks '$line'"
+done
+echo "two players: each purchase on its own counters, the cover hides them"
+
 grep -q '^Grimsward:' "$work/stderr" && { cat "$work/stderr" >&2; fail "the game reported an error"; }
 echo "x11 test passed"

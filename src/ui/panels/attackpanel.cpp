@@ -18,9 +18,16 @@ AttackPanel::AttackPanel(QWidget *gameScreen) : Panel(gameScreen, "panfight", {2
     retranslate();
 }
 
+void AttackPanel::setTarget(Side side)
+{
+    target_ = side;
+    retranslate();
+}
+
 void AttackPanel::retranslate()
 {
-    line1_->setCaption(tr("Bitte klicken Sie auf die gegnerische (blaue)"));
+    line1_->setCaption(target_ == Side::Blue ? tr("Bitte klicken Sie auf die gegnerische (blaue)")
+                                             : tr("Bitte klicken Sie auf die gegnerische (rote)"));
     line2_->setCaption(tr("Basis, um den Angriff zu bestätigen !"));
     btnletsfight_->setText(tr("Okay"));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/side.h"
 #include "ui/widgets/framewidgets.h"
 
 class QPushButton;
@@ -15,6 +16,10 @@ class AttackPanel : public Panel {
 public:
     explicit AttackPanel(QWidget *gameScreen);
 
+    // Whose base the prompt asks for: Blue's ("blaue"), or Red's when Blue
+    // attacks in a game of two.
+    void setTarget(Side side);
+
 signals:
     // "Okay": the next click on the base attacks it.
     void confirmClicked();
@@ -25,6 +30,7 @@ protected:
 private:
     TextLabel *line1_, *line2_;
     QPushButton *btnletsfight_;
+    Side target_ = Side::Blue;
 };
 
 } // namespace gw

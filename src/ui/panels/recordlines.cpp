@@ -35,11 +35,13 @@ void RecordLines::showStatistics(const MapRecord &record, int32_t level)
     labstats_->setCaption(line);
 }
 
-void RecordLines::showSavedGame(const std::string &mapName, int32_t rounds, int32_t level)
+void RecordLines::showSavedGame(const std::string &mapName, int32_t rounds, int32_t level, bool twoPlayers)
 {
     btncontinue_->setText(tr("Fortsetzen"));
     QString line = tr("%1, Runde %2").arg(Texts::mapName(mapName)).arg(rounds);
-    if (level > 0)
+    if (twoPlayers)
+        line = tr("%1, zu zweit").arg(line);
+    else if (level > 0)
         line = tr("%1, %2").arg(line, Texts::levelName(level));
     labsavegame_->setCaption(line);
     btncontinue_->show();

@@ -25,8 +25,9 @@ public:
     // level when it is not "Leicht": "... (Schwer)".
     void showStatistics(const MapRecord &record, int32_t level);
     // The button and "Mittelmeer, Runde 27" beside it, with the level when
-    // it is not "Leicht": "Mittelmeer, Runde 27, Schwer".
-    void showSavedGame(const std::string &mapName, int32_t rounds, int32_t level);
+    // it is not "Leicht": "Mittelmeer, Runde 27, Schwer"; a game of two
+    // says so instead: "Mittelmeer, Runde 27, zu zweit".
+    void showSavedGame(const std::string &mapName, int32_t rounds, int32_t level, bool twoPlayers = false);
     // No game to continue: the button and its line are hidden.
     void hideSavedGame();
 

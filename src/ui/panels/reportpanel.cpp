@@ -75,7 +75,7 @@ void ReportPanel::layOutBattles()
         bodies_[i]->setVisible(used);
         if (!used)
             continue;
-        const QStringList lines = Texts::battleReport(battles[i]);
+        const QStringList lines = Texts::battleReport(battles[i], namedSides_);
         headings_[i]->setCaption(lines.front());
         bodies_[i]->setText(lines.mid(1).join('\n'));
     }

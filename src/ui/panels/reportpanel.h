@@ -28,6 +28,9 @@ public:
     // battle decided the game) it keeps below that panel, so both can be read.
     void showBattleReport(const std::vector<BattleResult> &battles, bool besideResult = false);
     void btnclosereportClick() { hide(); }
+    // Between two players the headings name the sides ("Angriff von Rot
+    // ..."), not "Ihr Angriff".
+    void nameSides(bool named) { namedSides_ = named; }
 
 protected:
     void retranslate() override;
@@ -38,6 +41,7 @@ private:
 
     std::vector<BattleResult> battles_;
     bool besideResult_ = false;
+    bool namedSides_ = false;
     TextLabel *title_;
     std::array<TextLabel *, 2> headings_{};
     std::array<QLabel *, 2> bodies_{};

@@ -29,8 +29,17 @@ ResultPanel::ResultPanel(QWidget *gameScreen, Result result)
 void ResultPanel::showResult(int32_t rounds)
 {
     rounds_ = rounds;
+    winner_.reset();
     retranslate();
     showNote(QString());
+    show();
+}
+
+void ResultPanel::showWinner(Side side, int32_t round)
+{
+    rounds_ = round;
+    winner_ = side;
+    retranslate();
     show();
 }
 
@@ -45,10 +54,14 @@ void ResultPanel::showNote(const QString &text)
 void ResultPanel::retranslate()
 {
     const bool victory = result_ == Result::Victory;
-    if (rounds_)
+    if (winner_ && rounds_) {
+        label_->setCaption(Texts::winner(*winner_));
+        showNote(Texts::wonInRound(*rounds_));
+    } else if (rounds_) {
         label_->setCaption(victory ? Texts::victory(*rounds_) : Texts::defeat(*rounds_));
-    else
+    } else {
         label_->setCaption(victory ? tr("Sie haben gewonnen.") : tr("Sie haben verloren."));
+    }
     button_->setText(victory ? tr("Jippieh !!") : tr("Schade !"));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/side.h"
 #include "ui/widgets/framewidgets.h"
 
 #include <cstdint>
@@ -25,6 +26,9 @@ public:
     void showResult(int32_t rounds);
     // The victory's second line ("Neuer Rekord!"); empty hides it.
     void showNote(const QString &text);
+    // Between two players, on the victory panel: "Blau hat gewonnen!" and
+    // the round it was won in on the second line ("in Runde 12").
+    void showWinner(Side side, int32_t round);
 
 signals:
     void confirmClicked();
@@ -37,6 +41,7 @@ private:
     TextLabel *label_;
     QPushButton *button_;
     std::optional<int32_t> rounds_;
+    std::optional<Side> winner_;
     TextLabel *note_ = nullptr;
 };
 

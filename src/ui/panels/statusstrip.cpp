@@ -90,30 +90,56 @@ void StatusStrip::retranslate()
         captions_[i++]->setCaption(tr(row.captionText.source, row.captionText.comment));
     captions_[i]->setCaption(tr("Monatliche Steuererträge:"));
     showLine();
-    showLevel(level_);
+    if (turn_)
+        showTurn(turn_->first, turn_->second);
+    else if (twoPlayers_)
+        showTwoPlayers();
+    else
+        showLevel(level_);
 }
 
 void StatusStrip::showLevel(int32_t level)
 {
     level_ = level;
+    turn_.reset();
+    twoPlayers_ = false;
+    setTextColour(labenemylevel_, colour::moneyGreen);
     labenemylevel_->setCaption(tr("Gegner: %1").arg(Texts::levelName(level)));
+}
+
+void StatusStrip::showTurn(Side side, int32_t round)
+{
+    turn_ = std::make_pair(side, round);
+    twoPlayers_ = false;
+    setTextColour(labenemylevel_, Texts::sideColour(side));
+    labenemylevel_->setCaption(tr("Runde %1 · %2").arg(round).arg(Texts::onTurn(side)));
+}
+
+void StatusStrip::showTwoPlayers()
+{
+    turn_.reset();
+    twoPlayers_ = true;
+    setTextColour(labenemylevel_, colour::moneyGreen);
+    labenemylevel_->setCaption(tr("Zu zweit"));
 }
 
 void StatusStrip::showLine()
 {
     if (fieldMode_ == 1 || fieldMode_ == 2) {
         setTextColour(lablastmove_, colour::yellow);
-        lablastmove_->setText(fieldMode_ == 1 ? tr("Land kaufen: Klicken Sie auf ein freies Feld.")
-                                              : tr("Angriff: Klicken Sie auf die blaue Basis."));
+        lablastmove_->setText(fieldMode_ == 1             ? tr("Land kaufen: Klicken Sie auf ein freies Feld.")
+                              : target_ == Side::Blue ? tr("Angriff: Klicken Sie auf die blaue Basis.")
+                                                      : tr("Angriff: Klicken Sie auf die rote Basis."));
         return;
     }
     setTextColour(lablastmove_, colour::moneyGreen);
     lablastmove_->setText(lastMove_ ? Texts::lastMove(*lastMove_) : QString());
 }
 
-void StatusStrip::showFieldMode(int32_t mode)
+void StatusStrip::showFieldMode(int32_t mode, Side target)
 {
     fieldMode_ = mode;
+    target_ = target;
     showLine();
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 class QLabel;
 class QString;
@@ -30,11 +31,17 @@ public:
     // round end; empty at a skirmish start.
     void showLastMove(const EnemyTurnResult &turn);
     void clearLastMove();
-    // While a field click is awaited (1 buy land, 2 attack), the line says
-    // so instead of the last move; 0 shows the last move again.
-    void showFieldMode(int32_t mode);
+    // While a field click is awaited (1 buy land, 2 attack the base of
+    // `target`), the line says so instead of the last move; 0 shows the
+    // last move again.
+    void showFieldMode(int32_t mode, Side target = Side::Blue);
     // The opponent's level of the game, between "Information" and "Beenden".
     void showLevel(int32_t level);
+    // Instead of the level, in a game of two: the round and the side on
+    // turn in its colour ("Runde 4 · Rot ist am Zug").
+    void showTurn(Side side, int32_t round);
+    // Instead of the level, in the replay of a game of two: "Zu zweit".
+    void showTwoPlayers();
 
     // Every caption and the last-move line in the current language.
     void retranslate();
@@ -45,8 +52,12 @@ private:
     QLabel *lablastmove_ = nullptr;
     TextLabel *labenemylevel_ = nullptr;
     int32_t level_ = 0;
+    // The side on turn and its round, in a game of two.
+    std::optional<std::pair<Side, int32_t>> turn_;
+    bool twoPlayers_ = false;
     std::optional<EnemyTurnResult> lastMove_;
     int32_t fieldMode_ = 0;
+    Side target_ = Side::Blue;
     // The line's text for the mode and the last move.
     void showLine();
 };

@@ -6,11 +6,13 @@
 #include "ui/panels/fieldpanel.h"
 #include "ui/panels/infopanel.h"
 #include "ui/panels/purchasepanel.h"
+#include "ui/panels/replaybar.h"
 #include "ui/panels/reportpanel.h"
 #include "ui/panels/resultpanel.h"
 #include "ui/panels/statusstrip.h"
 #include "ui/panels/taxpanel.h"
 #include "ui/panels/trainingpanel.h"
+#include "ui/panels/turncover.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/layoutkit.h"
 #include "ui/widgets/pictures.h"
@@ -59,6 +61,10 @@ GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 6
     panreport_ = new ReportPanel(this);
     panlose_ = new ResultPanel(this, ResultPanel::Result::Defeat);
     panwin_ = new ResultPanel(this, ResultPanel::Result::Victory);
+    // In the command row's place during a replay.
+    panreplay_ = new ReplayBar(this);
+    // Above everything: the cover between two players' halves.
+    pancover_ = new TurnCover(this);
     stackWindowedOnTop(this);
 
     connect(buyzone, &QPushButton::clicked, this, &GameScreen::buyzoneClicked);
@@ -140,6 +146,7 @@ void GameScreen::resetPanels()
     closePanels();
     panwin_->hide();
     panlose_->hide();
+    pancover_->lift();
     panbuy_->reset();
     pantrain_->reset();
 }
@@ -147,7 +154,11 @@ void GameScreen::resetPanels()
 void GameScreen::closeTopPanel()
 {
     auto open = [](const Panel *p) { return !p->isHidden(); };
-    if (open(panreport_))
+    if (!pancover_->isHidden())
+        return; // what lies under the cover stays as it is
+    if (open(panreplay_))
+        panreplay_->btnreplaybackClick();
+    else if (open(panreport_))
         panreport_->btnclosereportClick();
     else if (open(panfight_))
         panfight_->hide();
@@ -159,6 +170,13 @@ void GameScreen::closeTopPanel()
         panbuy_->btncancelClick();
     else if (open(paninfo_) || open(pantax_) || open(panenemyinfo_))
         btncloseinfoClick();
+}
+
+void GameScreen::setReplaying(bool replaying)
+{
+    for (QPushButton *b : {btnbuyzone_, btntraining_, btnfight_, btnbuild_, btnendgame_, btnendtry_, btninfo_})
+        b->setVisible(!replaying);
+    panreplay_->setVisible(replaying);
 }
 
 void GameScreen::btnfieldinfoClick() { pantax_->setVisible(pantax_->isHidden()); }

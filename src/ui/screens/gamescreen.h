@@ -13,11 +13,13 @@ class EnemyInfoPanel;
 class FieldPanel;
 class InfoPanel;
 class PurchasePanel;
+class ReplayBar;
 class ReportPanel;
 class ResultPanel;
 class StatusStrip;
 class TaxPanel;
 class TrainingPanel;
+class TurnCover;
 struct GameState;
 
 // The game screen: the field, the status strip, the command buttons and
@@ -38,8 +40,8 @@ public:
     // Hides every panel over the field but the result panels (the round
     // end, and a new game).
     void closePanels();
-    // A game begins or goes on: every panel closed, the result panels too,
-    // and the purchase and training entries back to 0.
+    // A game begins or goes on: every panel closed, the result panels and
+    // the cover too, and the purchase and training entries back to 0.
     void resetPanels();
     // Escape: presses the topmost panel's way out (its "Abbrechen" or
     // "Schliessen"); the result panels stay until their own buttons are
@@ -57,6 +59,11 @@ public:
     ReportPanel &report() { return *panreport_; }
     ResultPanel &victory() { return *panwin_; }
     ResultPanel &defeat() { return *panlose_; }
+    TurnCover &cover() { return *pancover_; }
+    ReplayBar &replayBar() { return *panreplay_; }
+    // A replay on the screen: the replay's controls instead of the command
+    // buttons, "Information" and "Beenden"; false brings them back.
+    void setReplaying(bool replaying);
 
     // The information panel's buttons: the terrain table and the opponent's
     // figures open and close; "Schliessen" closes all three.
@@ -94,6 +101,8 @@ private:
     ReportPanel *panreport_;
     ResultPanel *panlose_;
     ResultPanel *panwin_;
+    TurnCover *pancover_;
+    ReplayBar *panreplay_;
 };
 
 } // namespace gw

@@ -78,6 +78,21 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
     // plain buttons.
     btnmapeditor_ = makeButton(this, "btnmapeditor", {240, 405, 121, 25}, QString(), windowFont(13));
     connect(btnmapeditor_, &QPushButton::clicked, this, &SkirmishScreen::editorClicked);
+
+    // Who plays Blue, in a row of its own above the preview, and the
+    // replay of the last game beside it.
+    labplayers_ = makeFixedLabel(this, "labplayers", {112, 14, 118, 24}, QString(), decorativeFont(20, true),
+                                 colour::green);
+    // A switch like the options screen's: each click the other choice.
+    btnplayers_ = makeButton(this, "btnplayers", {232, 16, 209, 25}, QString(), windowFont(13));
+    connect(btnplayers_, &QPushButton::clicked, this, [this] {
+        players_ = players_ == Players::Computer ? Players::SameScreen : Players::Computer;
+        retranslate();
+        emit playersChosen(players_);
+    });
+    btnreplay_ = makeButton(this, "btnreplay", {456, 16, 105, 25}, QString(), windowFont(13));
+    btnreplay_->hide();
+    connect(btnreplay_, &QPushButton::clicked, this, &SkirmishScreen::replayClicked);
     stackWindowedOnTop(this);
     retranslate();
 }
@@ -86,6 +101,9 @@ void SkirmishScreen::retranslate()
 {
     labmap_->setCaption(tr("Karte:"));
     btnmapeditor_->setText(tr("Karteneditor"));
+    labplayers_->setCaption(tr("Spiel gegen:"));
+    btnplayers_->setText(players_ == Players::Computer ? tr("Computer") : tr("Mensch (am selben Bildschirm)"));
+    btnreplay_->setText(tr("Wiederholung"));
     back_->setPicture(withTransparentBottomLeft(wordPicture("back.bmp")));
     start_->setPicture(withTransparentBottomLeft(wordPicture("start.bmp")));
     // The entries in the new language, the map in force in view.
@@ -114,6 +132,8 @@ void SkirmishScreen::fillList()
     maplist_->clear();
     maplist_->addItems(texts);
 }
+
+void SkirmishScreen::setReplayAvailable(bool available) { btnreplay_->setVisible(available); }
 
 const std::string &SkirmishScreen::chosenMap() const { return names_.at(static_cast<std::size_t>(mapChoice_)); }
 

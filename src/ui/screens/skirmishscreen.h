@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "rules/movelog.h"
 #include "ui/widgets/framewidgets.h"
 
 #include <string>
@@ -14,9 +15,10 @@ namespace gw {
 class PictureBox;
 class TextLabel;
 
-// The skirmish screen: the map list with its preview, back and start, and
-// the way into the map editor. The list holds the shipped maps, then the
-// player's own maps by name.
+// The skirmish screen: the map list with its preview, back and start, the
+// choice of who plays Blue, the way into the map editor and to the replay
+// of the last game. The list holds the shipped maps, then the player's own
+// maps by name.
 class SkirmishScreen : public Panel {
     Q_OBJECT
 public:
@@ -40,6 +42,10 @@ public:
     void refreshMapList();
     // The maps the list offers, in its order.
     const std::vector<std::string> &mapNames() const { return names_; }
+    // "Spiel gegen:": the computer, or a second player at this screen.
+    Players players() const { return players_; }
+    // "Wiederholung" is offered while a last game is kept.
+    void setReplayAvailable(bool available);
 
     // The list's selected entry changed: loads its preview and makes it the
     // map in force. Throws GameError when the preview cannot be loaded; the
@@ -58,12 +64,20 @@ signals:
     void startClicked();
     // "Karteneditor".
     void editorClicked();
+    // Another choice of "Spiel gegen:".
+    void playersChosen(Players players);
+    // "Wiederholung".
+    void replayClicked();
 
 private:
     TextLabel *labmap_;
     PictureBox *mappreview_, *back_, *start_;
     QComboBox *maplist_;
     QPushButton *btnmapeditor_;
+    TextLabel *labplayers_;
+    QPushButton *btnplayers_;
+    Players players_ = Players::Computer;
+    QPushButton *btnreplay_;
     // What the list offers: the shipped maps, then the own ones.
     std::vector<std::string> names_;
     // The entry of the map list that is in force.

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "ui/hotseatcontroller.h"
+
+#include "ui/gamecontroller.h"
+#include "ui/panels/turncover.h"
+
+namespace gw {
+
+HotSeatController::HotSeatController(GameController &game, TurnCover &cover, QObject *parent)
+    : QObject(parent), game_(game), cover_(cover)
+{
+    connect(&game, &GameController::turnPassed, this, [this](Side next) { turnPassed(next); });
+    connect(&cover, &TurnCover::revealed, this, [this] { game_.setInputHeld(false); });
+}
+
+void HotSeatController::turnPassed(Side next)
+{
+    if (game_.players() == Players::SameScreen)
+        cover(next);
+}
+
+void HotSeatController::gameContinued()
+{
+    if (game_.players() == Players::SameScreen)
+        cover(game_.turn());
+}
+
+void HotSeatController::cover(Side next)
+{
+    game_.setInputHeld(true);
+    cover_.showFor(next);
+    // On the screen at once, before anything slower of the move (its save)
+    // runs.
+    cover_.repaint();
+}
+
+} // namespace gw
