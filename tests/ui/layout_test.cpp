@@ -168,16 +168,22 @@ TEST_F(Layout, ColoursOfLabelsAndPanels)
 {
     auto text = [&](const char *n) { return h.widget(n)->palette().color(QPalette::WindowText); };
     auto fill = [&](const char *n) { return h.widget(n)->palette().color(QPalette::Window); };
-    EXPECT_EQ(text("labversion"), QColor(0x80, 0, 0));
-    EXPECT_EQ(text("labmusic"), QColor(0, 0x80, 0));
+    // Light enough to read on the title picture and on black.
+    EXPECT_EQ(text("labversion"), QColor(0xF2, 0xD7, 0x95));
+    EXPECT_EQ(text("labmusic"), QColor(0x40, 0xB0, 0x40));
     EXPECT_EQ(text("labscash"), QColor(0xFF, 0xFF, 0));
     EXPECT_EQ(text("labsrecruits"), QColor(0xFF, 0, 0));
     EXPECT_EQ(text("labsmg"), QColor(0xA6, 0xCA, 0xF0));
     EXPECT_EQ(text("labcash"), QColor(0xC0, 0xDC, 0xC0));
-    EXPECT_EQ(text("Label6"), QColor(0, 0, 0x80));
-    EXPECT_EQ(text("labcosts"), QColor(0x80, 0, 0));
+    // The panels over the field have the game's dark face and light text.
+    EXPECT_EQ(text("Label6"), QColor(0xF2, 0xD7, 0x95));
+    EXPECT_EQ(text("labcosts"), QColor(0xF2, 0xD7, 0x95));
     EXPECT_EQ(fill("pangame"), QColor(0, 0, 0));
-    EXPECT_EQ(fill("panbuy"), QColor(0x80, 0x80, 0x80));
+    for (const char *panel : {"panbuy", "pantrain", "panbuild", "panfight", "paninfo", "panenemyinfo", "pantax",
+                              "panreport"}) {
+        EXPECT_EQ(fill(panel), QColor(0x24, 0x20, 0x1B)) << panel;
+        EXPECT_EQ(text(panel), QColor(0xF2, 0xD7, 0x95)) << panel;
+    }
     EXPECT_EQ(fill("panlose"), QColor(0x80, 0, 0));
     EXPECT_EQ(fill("panwin"), QColor(0, 0x80, 0));
     EXPECT_TRUE(h.widget("pangame")->autoFillBackground());

@@ -8,7 +8,7 @@
 
 namespace gw {
 
-AttackPanel::AttackPanel(QWidget *gameScreen) : Panel(gameScreen, "panfight", {240, 152, 329, 129}, colour::gray)
+AttackPanel::AttackPanel(QWidget *gameScreen) : Panel(gameScreen, "panfight", {240, 152, 329, 129}, look::panelFace)
 {
     line1_ = makeLabel(this, "Label58", 16, 24, QString(), windowFont(13, true));
     line2_ = makeLabel(this, "Label59", 40, 56, QString(), windowFont(13, true));

@@ -18,7 +18,7 @@ const char *const kEnemyUnfilled[] = {"HP der Basis: ERROR",   "Rekruten: ERROR"
                                       "Scharfschützen: ERROR", "Mörser: ERROR",   "Sondereinheiten: ERROR"};
 } // namespace
 
-InfoPanel::InfoPanel(QWidget *gameScreen) : Panel(gameScreen, "paninfo", {304, 88, 201, 281}, colour::gray)
+InfoPanel::InfoPanel(QWidget *gameScreen) : Panel(gameScreen, "paninfo", {304, 88, 201, 281}, look::panelFace)
 {
     title_ = makeLabel(this, "Label24", 48, 8, QString(), windowFont(13, true));
     const char *const names[] = {"labtow", "labbun", "labmin", "laboff", "labdef", "labbase"};
@@ -57,7 +57,7 @@ void InfoPanel::retranslate()
 }
 
 EnemyInfoPanel::EnemyInfoPanel(QWidget *gameScreen)
-    : Panel(gameScreen, "panenemyinfo", {504, 128, 153, 201}, colour::gray)
+    : Panel(gameScreen, "panenemyinfo", {504, 128, 153, 201}, look::panelFace)
 {
     const char *const names[] = {"labrecb", "labinfb", "labsniperb", "labmortarb", "labspecb", "labhp"};
     for (std::size_t i = 0; i < lines_.size(); ++i)

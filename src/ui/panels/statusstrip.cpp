@@ -120,6 +120,8 @@ void StatusStrip::showFieldMode(int32_t mode)
 void StatusStrip::showCounter(CounterLabel label, int32_t value)
 {
     counters_[static_cast<std::size_t>(label)]->setCaption(QString::number(value));
+    if (label == CounterLabel::Cash)
+        emit goldShown(value);
 }
 
 void StatusStrip::showLastMove(const EnemyTurnResult &turn)

@@ -39,6 +39,10 @@ public:
     // Every caption and the last-move line in the current language.
     void retranslate();
 
+signals:
+    // The gold as labcash now shows it.
+    void goldShown(int32_t gold);
+
 private:
     std::array<TextLabel *, 12> captions_{}; // the status rows', then the tax line's
     std::array<TextLabel *, 11> counters_{}; // by CounterLabel

@@ -40,7 +40,7 @@ const TerrainRow kTerrainRows[] = {
 
 } // namespace
 
-TaxPanel::TaxPanel(QWidget *gameScreen) : Panel(gameScreen, "pantax", {56, 0, 249, 449}, colour::gray)
+TaxPanel::TaxPanel(QWidget *gameScreen) : Panel(gameScreen, "pantax", {56, 0, 249, 449}, look::panelFace)
 {
     for (std::size_t i = 0; i < std::size(kTerrainRows); ++i) {
         const TerrainRow &r = kTerrainRows[i];

@@ -68,6 +68,9 @@ GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 6
     connect(endgame, &QPushButton::clicked, this, &GameScreen::leaveClicked);
     connect(endtry, &QPushButton::clicked, this, &GameScreen::endtryClicked);
     connect(info, &QPushButton::clicked, this, &GameScreen::infoClicked);
+    // The order panels' totals turn red when the gold does not reach them.
+    connect(strip_, &StatusStrip::goldShown, panbuy_, &PurchasePanel::setGold);
+    connect(strip_, &StatusStrip::goldShown, pantrain_, &TrainingPanel::setGold);
     connect(paninfo_, &InfoPanel::fieldInfoClicked, this, &GameScreen::btnfieldinfoClick);
     connect(paninfo_, &InfoPanel::enemyInfoClicked, this, &GameScreen::btnenemyinfoClick);
     connect(paninfo_, &InfoPanel::closeClicked, this, &GameScreen::btncloseinfoClick);

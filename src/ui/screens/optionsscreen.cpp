@@ -14,17 +14,17 @@ namespace gw {
 
 OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184, 128, 425, 357}, colour::black)
 {
-    labmusic_ = makeFixedLabel(this, "labmusic", {112, 56, 72, 22}, QString(), decorativeFont(18), colour::green);
-    labsound_ = makeFixedLabel(this, "labsound", {104, 104, 81, 22}, QString(), decorativeFont(18), colour::green);
+    labmusic_ = makeFixedLabel(this, "labmusic", {112, 56, 72, 22}, QString(), decorativeFont(18), colour::captionGreen);
+    labsound_ = makeFixedLabel(this, "labsound", {104, 104, 81, 22}, QString(), decorativeFont(18), colour::captionGreen);
     // The back button below the rows.
     back_ = makePicture(this, "btnoptionsback", {24, 296, 192, 51});
     btnmusic_ = makeButton(this, "btnmusic", {200, 56, 113, 25}, QString(), windowFont(15));
     btnsound_ = makeButton(this, "btnsound", {200, 104, 113, 25}, QString(), windowFont(15));
     // The language below the two switches, in their style.
-    lablanguage_ = makeFixedLabel(this, "lablanguage", {104, 152, 95, 22}, QString(), decorativeFont(18), colour::green);
+    lablanguage_ = makeFixedLabel(this, "lablanguage", {104, 152, 95, 22}, QString(), decorativeFont(18), colour::captionGreen);
     btnlanguage_ = makeButton(this, "btnlanguage", {200, 152, 113, 25}, QString(), windowFont(15));
     // The opponent's level below the language.
-    lablevel_ = makeFixedLabel(this, "lablevel", {104, 200, 95, 22}, QString(), decorativeFont(18), colour::green);
+    lablevel_ = makeFixedLabel(this, "lablevel", {104, 200, 95, 22}, QString(), decorativeFont(18), colour::captionGreen);
     btnlevel_ = makeButton(this, "btnlevel", {200, 200, 113, 25}, QString(), windowFont(15));
     // The volumes beside the switches they belong to.
     trkmusicvolume_ = makeVolumeControl("trkmusicvolume", {320, 56, 64, 25}, labmusicvolume_,
@@ -32,7 +32,7 @@ OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184
     trkeffectsvolume_ = makeVolumeControl("trkeffectsvolume", {320, 104, 64, 25}, labeffectsvolume_,
                                           &OptionsScreen::effectsVolumeChanged);
     // The window's size below the level.
-    labwindow_ = makeFixedLabel(this, "labwindow", {104, 248, 95, 22}, QString(), decorativeFont(18), colour::green);
+    labwindow_ = makeFixedLabel(this, "labwindow", {104, 248, 95, 22}, QString(), decorativeFont(18), colour::captionGreen);
     btnwindow_ = makeButton(this, "btnwindow", {200, 248, 113, 25}, QString(), windowFont(15));
     connect(back_, &PictureBox::clicked, this, &OptionsScreen::backClicked);
     connect(btnmusic_, &QPushButton::clicked, this, &OptionsScreen::musicClicked);

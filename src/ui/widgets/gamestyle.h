@@ -20,6 +20,11 @@ const QColor bronze(0x5e, 0x43, 0x17);
 const QColor text(0xf2, 0xd7, 0x95);
 const QColor textDisabled(0x8c, 0x82, 0x70);
 const QColor focus(0xff, 0xf2, 0xc4);
+// The face of the panels over the field, and their text on it.
+const QColor panelFace(0x24, 0x20, 0x1b);
+const QColor panelText = text;
+// A figure the player cannot afford, legible on the panels' face.
+const QColor warning(0xff, 0x55, 0x55);
 } // namespace look
 
 // What the toolkit draws, in the game's own look: push buttons and picture
