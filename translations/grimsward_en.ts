@@ -22,6 +22,58 @@
         <source>Okay</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Rekruten</source>
+        <translation>Recruits</translation>
+    </message>
+    <message>
+        <source>Infanteristen</source>
+        <translation>Infantry</translation>
+    </message>
+    <message>
+        <source>Scharfschützen</source>
+        <translation>Snipers</translation>
+    </message>
+    <message>
+        <source>Mörsertrupps</source>
+        <translation>Mortar crews</translation>
+    </message>
+    <message>
+        <source>Sondereinheiten</source>
+        <translation>Special units</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&lt; 1 %</source>
+        <translation>&lt; 1%</translation>
+    </message>
+    <message>
+        <source>&gt; 99 %</source>
+        <translation>&gt; 99%</translation>
+    </message>
+    <message>
+        <source>Was die Würfel erwarten lassen:</source>
+        <translation>What the dice&apos;s odds say:</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Erwarteter Schaden: ca. %1 HP</source>
+        <translation>Expected damage: about %1 HP</translation>
+    </message>
+    <message>
+        <source>Chance, die Basis zu zerstören: %1</source>
+        <translation>Chance to destroy the base: %1</translation>
+    </message>
 </context>
 <context>
     <name>gw::ConstructionPanel</name>
@@ -71,6 +123,18 @@
     <message>
         <source>HP der Basis: %1</source>
         <translation>Base HP: %1</translation>
+    </message>
+    <message>
+        <source>Geschütztürme: %1</source>
+        <translation>Gun towers: %1</translation>
+    </message>
+    <message>
+        <source>Bunker: %1</source>
+        <translation>Bunkers: %1</translation>
+    </message>
+    <message>
+        <source>Minenfelder: %1</source>
+        <translation>Minefields: %1</translation>
     </message>
 </context>
 <context>
@@ -129,6 +193,29 @@
     <message>
         <source>Information</source>
         <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>gw::GlanceRow</name>
+    <message>
+        <source>Runde %1</source>
+        <translation>Round %1</translation>
+    </message>
+    <message>
+        <source>Ihre Basis: %1 HP</source>
+        <translation>Your base: %1 HP</translation>
+    </message>
+    <message>
+        <source>Gegner: %1 HP</source>
+        <translation>Opponent: %1 HP</translation>
+    </message>
+    <message>
+        <source>HP Ihrer Basis</source>
+        <translation>Your base&apos;s hit points</translation>
+    </message>
+    <message>
+        <source>HP der gegnerischen Basis</source>
+        <translation>The opponent&apos;s base&apos;s hit points</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "core/gameerror.h"
 #include "core/options.h"
 #include "ui/gamecontroller.h"
+#include "ui/glancecontroller.h"
 #include "ui/language.h"
 #include "ui/mapeditorcontroller.h"
 #include "ui/optionscontroller.h"
@@ -129,6 +130,7 @@ void Tgw::wireScreens()
     record_ = new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this);
     connect(options_, &OptionsController::levelChanged, record_, &RecordKeeper::levelChosen);
     wire(record_, &RecordKeeper::gameContinued, this, &Tgw::showGameScreen);
+    new GlanceController(*game_, *pangame_, *record_, this);
 }
 
 void Tgw::showError(const QString &text)

@@ -9,6 +9,7 @@
 #include "ui/language.h"
 #include "ui/widgets/gamestyle.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
@@ -82,6 +83,9 @@ TEST(Look, EveryCaptionFitsItsButtonInBothLanguages)
     startGame(h);
     for (const QString &language : {QStringLiteral("de"), QStringLiteral("en")}) {
         gw::setLanguage(language);
+        // The windows take the language from the posted change events.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        ASSERT_EQ(h.find<QPushButton>("btnbuyzone")->text(), language == "de" ? "Kaufen" : "Buy");
         for (QPushButton *button : h.gw->findChildren<QPushButton *>()) {
             if (button->text().isEmpty())
                 continue;

@@ -66,8 +66,8 @@ StatusStrip::StatusStrip(QWidget *gameScreen) : QObject(gameScreen)
         strip("labtaxes", 696, 512, "0", windowFont(15, true), colour::moneyGreen);
 
     // What the opponent did in the last round end, between the tax line
-    // and "Information"; the longest texts take two lines.
-    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 236, 33}, QString(), windowFont(12), colour::moneyGreen);
+    // and "Information", left of the round; the longest texts take two lines.
+    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 230, 33}, QString(), windowFont(12), colour::moneyGreen);
     lablastmove_->setWordWrap(true);
     // The opponent's level, small, in the room between "Information" and
     // "Beenden".

@@ -4,6 +4,7 @@
 #include "ui/panels/attackpanel.h"
 #include "ui/panels/constructionpanel.h"
 #include "ui/panels/fieldpanel.h"
+#include "ui/panels/glancerow.h"
 #include "ui/panels/infopanel.h"
 #include "ui/panels/purchasepanel.h"
 #include "ui/panels/reportpanel.h"
@@ -38,6 +39,7 @@ GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 6
 {
     // The order of creation is the order of stacking.
     strip_ = new StatusStrip(this);
+    glance_ = new GlanceRow(this);
     field_ = new FieldPanel(this, window->palette().color(QPalette::Highlight));
 
     QPushButton *buyzone = btnbuyzone_ = makeGlyphButton(this, "btnbuyzone", {272, 456, 137, 41}, "btn_buy.bmp");
@@ -89,6 +91,7 @@ void GameScreen::retranslate()
     btnendtry_->setToolTip(tr("Runde beenden"));
     btninfo_->setText(tr("Information"));
     strip_->retranslate();
+    glance_->retranslate();
 }
 
 void GameScreen::open(Opened panel)
@@ -153,7 +156,7 @@ void GameScreen::closeTopPanel()
     if (open(panreport_))
         panreport_->btnclosereportClick();
     else if (open(panfight_))
-        panfight_->hide();
+        panfight_->btncancelfightClick();
     else if (open(panbuild_))
         panbuild_->btncancelbuildClick();
     else if (open(pantrain_))
