@@ -219,6 +219,29 @@
     </message>
 </context>
 <context>
+    <name>gw::HintController</name>
+    <message>
+        <source>Tipp: Rekruten kämpfen erst nach Angreifen → Okay → Klick auf die blaue Basis.</source>
+        <translation>Tip: recruits fight only after Attack → OK → a click on the blue base.</translation>
+    </message>
+    <message>
+        <source>Tipp: Kaufen → Land kaufen → ein Feld. Land zahlt jede Runde, teures am meisten.</source>
+        <translation>Tip: Buy → Buy land → a field. Land pays every round, dear land the most.</translation>
+    </message>
+    <message>
+        <source>Tipp: Jede Truppe kämpft in eigener Stufe; wer durchkommt, nimmt der Basis 5 HP.</source>
+        <translation>Tip: each force fights in a stage of its own; each that gets through costs the base 5 HP.</translation>
+    </message>
+    <message>
+        <source>Der Gegner hat angegriffen. Tipp: Truppen und Bauten schützen die Basis.</source>
+        <translation>The enemy attacked. Tip: troops and buildings defend your base.</translation>
+    </message>
+    <message>
+        <source>Der Gegner hat gebaut. Tipp: Information → Gegner - Info zeigt es.</source>
+        <translation>The enemy built. Tip: Information → Enemy info shows it.</translation>
+    </message>
+</context>
+<context>
     <name>gw::InfoPanel</name>
     <message>
         <source>. : Information : .</source>
@@ -440,6 +463,10 @@
     <message>
         <source>Vollbild</source>
         <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Tipps:</source>
+        <translation>Hints:</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "core/options.h"
 #include "ui/gamecontroller.h"
 #include "ui/glancecontroller.h"
+#include "ui/hintcontroller.h"
 #include "ui/language.h"
 #include "ui/mapeditorcontroller.h"
 #include "ui/optionscontroller.h"
@@ -131,6 +132,7 @@ void Tgw::wireScreens()
     connect(options_, &OptionsController::levelChanged, record_, &RecordKeeper::levelChosen);
     wire(record_, &RecordKeeper::gameContinued, this, &Tgw::showGameScreen);
     new GlanceController(*game_, *pangame_, *record_, this);
+    new HintController(*game_, *pangame_, *options_, *record_, this);
 }
 
 void Tgw::showError(const QString &text)

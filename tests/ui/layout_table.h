@@ -31,15 +31,15 @@ inline const Expected kWidgets[] = {
     {"btnoptions", "gw", 0, 192, 300, 198, true, nullptr},
     {"btnend", "gw", 0, 392, 300, 201, true, nullptr},
     {"labversion", "gw", 728, 576, 53, kLine, true, "Version 1.1"},
-    // Grown to 357 pixels for the rows below the two switches.
-    {"panoptions", "gw", 184, 128, 425, 357, false, nullptr},
+    // Grown to 405 pixels for the rows below the two switches.
+    {"panoptions", "gw", 184, 128, 425, 405, false, nullptr},
     {"panskirmish", "gw", 120, 56, 601, 449, false, nullptr},
     {"pangame", "gw", 0, 0, 800, 600, false, nullptr},
     // options screen
     {"labmusic", "panoptions", 112, 56, 72, kLine, true, "Musik:"},
     {"labsound", "panoptions", 104, 104, 81, kLine, true, "Sound:"},
     // Below the rows for the language, the opponent's level and the window.
-    {"btnoptionsback", "panoptions", 24, 296, 192, 51, true, nullptr},
+    {"btnoptionsback", "panoptions", 24, 344, 192, 51, true, nullptr},
     {"btnmusic", "panoptions", 200, 56, 113, 25, true, "* Eingeschaltet *"},
     {"btnsound", "panoptions", 200, 104, 113, 25, true, "* Eingeschaltet *"},
     // The volumes beside the switches; their percentages a line of 13 px high.
@@ -49,6 +49,8 @@ inline const Expected kWidgets[] = {
     {"labeffectsvolume", "panoptions", 388, 108, 36, kLine, true, "100 %"},
     {"labwindow", "panoptions", 104, 248, 95, kLine, true, "Fenster:"},
     {"btnwindow", "panoptions", 200, 248, 113, 25, true, "* 100 % *"},
+    {"labhints", "panoptions", 104, 296, 95, kLine, true, "Tipps:"},
+    {"btnhints", "panoptions", 200, 296, 113, 25, true, "* Eingeschaltet *"},
     // skirmish screen
     {"mappreview", "panskirmish", 184, 64, 265, 161, true, nullptr},
     {"mappreviewframe", "panskirmish", 176, 56, 281, 177, true, nullptr},

@@ -4,6 +4,7 @@
 #include "ui/texts.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/layoutkit.h"
+#include "ui/widgets/phrasewrap.h"
 
 namespace gw {
 
@@ -101,14 +102,32 @@ void StatusStrip::showLevel(int32_t level)
 
 void StatusStrip::showLine()
 {
-    if (fieldMode_ == 1 || fieldMode_ == 2) {
-        setTextColour(lablastmove_, colour::yellow);
-        lablastmove_->setText(fieldMode_ == 1 ? tr("Land kaufen: Klicken Sie auf ein freies Feld.")
-                                              : tr("Angriff: Klicken Sie auf die blaue Basis."));
-        return;
-    }
-    setTextColour(lablastmove_, colour::moneyGreen);
-    lablastmove_->setText(lastMove_ ? Texts::lastMove(*lastMove_) : QString());
+    if (fieldMode_ == 1 || fieldMode_ == 2)
+        setLine(fieldMode_ == 1 ? tr("Land kaufen: Klicken Sie auf ein freies Feld.")
+                                : tr("Angriff: Klicken Sie auf die blaue Basis."),
+                colour::yellow);
+    else if (!hint_.isEmpty())
+        setLine(hint_, look::goldLight);
+    else
+        setLine(lastMove_ ? Texts::lastMove(*lastMove_) : QString(), colour::moneyGreen);
+}
+
+void StatusStrip::setLine(const QString &text, const QColor &colour)
+{
+    setTextColour(lablastmove_, colour);
+    lablastmove_->setText(phraseWrapped(text, QFontMetrics(lablastmove_->font()), lablastmove_->contentsRect().width()));
+}
+
+void StatusStrip::showHint(const QString &hint)
+{
+    hint_ = hint;
+    showLine();
+}
+
+void StatusStrip::clearHint()
+{
+    hint_.clear();
+    showLine();
 }
 
 void StatusStrip::showFieldMode(int32_t mode)

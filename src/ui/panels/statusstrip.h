@@ -5,13 +5,14 @@
 #include "rules/screen.h"
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
+class QColor;
 class QLabel;
-class QString;
 
 namespace gw {
 
@@ -33,6 +34,12 @@ public:
     // While a field click is awaited (1 buy land, 2 attack), the line says
     // so instead of the last move; 0 shows the last move again.
     void showFieldMode(int32_t mode);
+    // A hint for a new player takes the line above "Information" until it
+    // is cleared; a field mode's line still comes first. The hint is shown as
+    // it is given, "Tipp: ..." included.
+    void showHint(const QString &hint);
+    void clearHint();
+    const QString &hint() const { return hint_; }
     // The opponent's level of the game, between "Information" and "Beenden".
     void showLevel(int32_t level);
 
@@ -51,8 +58,11 @@ private:
     int32_t level_ = 0;
     std::optional<EnemyTurnResult> lastMove_;
     int32_t fieldMode_ = 0;
-    // The line's text for the mode and the last move.
+    QString hint_;
+    // The line's text for the mode, the hint or the last move, broken
+    // between phrases.
     void showLine();
+    void setLine(const QString &text, const QColor &colour);
 };
 
 } // namespace gw
