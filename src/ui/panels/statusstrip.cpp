@@ -27,18 +27,22 @@ struct StatusRow {
 
 // Pixels the status strip's text is raised within its labels.
 constexpr int kStripRaise = 3;
+// The figures' columns, far enough right of the longest caption ("Scharf-
+// schützengewehre:", "Sondereinheiten:") that the two never meet, also where
+// the text is drawn larger.
+constexpr int kEquipmentValues = 176, kUnitValues = 392;
 
 const StatusRow kStatusRows[] = {
-    {"labscash", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Gold:", ""), colour::yellow, 8, "labcash", 168, 456, CounterLabel::Cash},
-    {"labsrecruits", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Rekruten:", ""), colour::red, 8, "labrecruits", 168, 480, CounterLabel::Recruits},
-    {"labsmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Maschinengewehre:", ""), colour::skyBlue, 8, "labmg", 168, 504, CounterLabel::Mgs},
-    {"labssniper", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützengewehre:", ""), colour::skyBlue, 8, "labsniper", 168, 528, CounterLabel::Rifles},
-    {"labsmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the equipment"), colour::skyBlue, 8, "labmorse", 168, 552, CounterLabel::Mortars},
-    {"labsspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Spezialausrüstung:", ""), colour::skyBlue, 8, "labspecial", 168, 576, CounterLabel::Specpacks},
-    {"labssmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Infanteristen:", ""), colour::skyBlue, 272, "labmgs", 384, 504, CounterLabel::Infantry},
-    {"la", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützen:", ""), colour::skyBlue, 272, "labsnipers", 384, 528, CounterLabel::Snipers},
-    {"labssmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the units"), colour::skyBlue, 272, "labmorses", 384, 552, CounterLabel::Mortarcrews},
-    {"labssspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Sondereinheiten:", ""), colour::skyBlue, 272, "labspecials", 384, 576, CounterLabel::Specialunits},
+    {"labscash", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Gold:", ""), colour::yellow, 8, "labcash", kEquipmentValues, 456, CounterLabel::Cash},
+    {"labsrecruits", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Rekruten:", ""), colour::red, 8, "labrecruits", kEquipmentValues, 480, CounterLabel::Recruits},
+    {"labsmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Maschinengewehre:", ""), colour::skyBlue, 8, "labmg", kEquipmentValues, 504, CounterLabel::Mgs},
+    {"labssniper", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützengewehre:", ""), colour::skyBlue, 8, "labsniper", kEquipmentValues, 528, CounterLabel::Rifles},
+    {"labsmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the equipment"), colour::skyBlue, 8, "labmorse", kEquipmentValues, 552, CounterLabel::Mortars},
+    {"labsspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Spezialausrüstung:", ""), colour::skyBlue, 8, "labspecial", kEquipmentValues, 576, CounterLabel::Specpacks},
+    {"labssmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Infanteristen:", ""), colour::skyBlue, 272, "labmgs", kUnitValues, 504, CounterLabel::Infantry},
+    {"la", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützen:", ""), colour::skyBlue, 272, "labsnipers", kUnitValues, 528, CounterLabel::Snipers},
+    {"labssmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the units"), colour::skyBlue, 272, "labmorses", kUnitValues, 552, CounterLabel::Mortarcrews},
+    {"labssspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Sondereinheiten:", ""), colour::skyBlue, 272, "labspecials", kUnitValues, 576, CounterLabel::Specialunits},
 };
 
 } // namespace
