@@ -394,6 +394,10 @@
         <source>Nicht gespeichert</source>
         <translation>Not saved</translation>
     </message>
+    <message>
+        <source>Gespeichert.</source>
+        <translation>Saved.</translation>
+    </message>
 </context>
 <context>
     <name>gw::MessageBox</name>

@@ -197,7 +197,7 @@ void Tgw::btnmapeditorClick()
     editor_->setMapChoices(panskirmish_->mapNames());
     panskirmish_->hide();
     paneditor_->show();
-    editor_->enter();
+    editor_->enter(panskirmish_->chosenMap());
 }
 
 void Tgw::leaveEditor()
