@@ -9,8 +9,13 @@
 #include "ui/widgets/meter.h"
 
 #include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QtMath>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -126,6 +131,38 @@ TEST(Glance, ADestroyedBaseShowsNoneLeftWithTheResult)
     ASSERT_FALSE(h.widget("panwin")->isHidden());
     EXPECT_EQ(textOf(h, "labbarenemybasehp"), "Gegner: 0 HP");
     EXPECT_EQ(h.find<gw::Meter>("barenemybasehp")->fraction(), 0.0);
+}
+
+TEST(Glance, TheBarsAreDrawnSharpAtEverySize)
+{
+    // Drawn larger (150 %, 200 %, a full screen's odd factor), a bar's
+    // pixels are its own colours only: no edge smoothed into a blend.
+    Harness h;
+    startGame(h);
+    h.gw->state().enemybasehp = 37;
+    h.click("btnendtry");
+    for (const char *name : {"barbasehp", "barenemybasehp", "barstage1"}) {
+        auto *bar = h.find<gw::Meter>(name);
+        ASSERT_NE(bar, nullptr);
+        bar->setFraction(0.37);
+        bar->setFigure(QString());
+        for (double factor : {1.0, 1.5, 2.0, 1.29}) {
+            SCOPED_TRACE(std::string(name) + " at " + std::to_string(factor));
+            QImage image(qCeil(bar->width() * factor), qCeil(bar->height() * factor), QImage::Format_RGB32);
+            image.fill(Qt::magenta);
+            QPainter painter(&image);
+            painter.scale(factor, factor);
+            bar->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+            painter.end();
+            std::set<QRgb> colours;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    colours.insert(image.pixel(x, y) & 0xFFFFFF);
+            }
+            colours.erase(QColor(Qt::magenta).rgb() & 0xFFFFFF); // beyond the last whole pixel
+            EXPECT_LE(colours.size(), 4u) << "trough, fill and the edge's two colours";
+        }
+    }
 }
 
 } // namespace
