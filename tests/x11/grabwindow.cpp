@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: MIT
 // Saves a picture of one window of the X server as PNG and prints its size,
-// "WIDTHxHEIGHT", as the server holds the window's pixels.
-//   grabwindow WINDOW_ID OUT.png
+// "WIDTHxHEIGHT", as the server holds the window's pixels. Each further
+// argument asks about the picture, one answer a line: "X,Y" the colour of
+// that pixel ("#rrggbb"), "X,Y,W,H" a checksum of that rectangle's pixels
+// (to tell whether a place changed between two pictures).
+//   grabwindow WINDOW_ID OUT.png [X,Y | X,Y,W,H ...]
 #include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QStringList>
 
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: grabwindow WINDOW_ID OUT.png\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: grabwindow WINDOW_ID OUT.png [X,Y | X,Y,W,H ...]\n");
         return 2;
     }
     bool ok = false;
@@ -28,5 +33,29 @@ int main(int argc, char **argv)
         return 1;
     }
     std::printf("%dx%d\n", picture.width(), picture.height());
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
+    for (int i = 3; i < argc; ++i) {
+        QList<int> n;
+        for (const QString &part : QString::fromLocal8Bit(argv[i]).split(',')) {
+            n << part.toInt(&ok);
+            if (!ok)
+                break;
+        }
+        if (!ok || (n.size() != 2 && n.size() != 4) || !image.rect().contains(n[0], n[1])) {
+            std::fprintf(stderr, "grabwindow: '%s' is no place in the picture\n", argv[i]);
+            return 2;
+        }
+        if (n.size() == 2) {
+            std::printf("%s\n", QColor(image.pixel(n[0], n[1])).name().toLatin1().constData());
+            continue;
+        }
+        quint32 sum = 2166136261u; // FNV-1a over the rectangle's pixels
+        const QRect area = QRect(n[0], n[1], n[2], n[3]).intersected(image.rect());
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                sum = (sum ^ (image.pixel(x, y) & 0xFFFFFFu)) * 16777619u;
+        }
+        std::printf("%08x\n", static_cast<unsigned>(sum));
+    }
     return 0;
 }
