@@ -9,6 +9,8 @@
 #include "ui/screens/gamescreen.h"
 #include "ui/widgets/guard.h"
 
+#include <algorithm>
+
 namespace gw {
 
 namespace {
@@ -29,6 +31,14 @@ HintController::HintController(GameController &game, GameScreen &screen, Options
     for (auto command : {&GameScreen::buyzoneClicked, &GameScreen::trainingClicked, &GameScreen::buildClicked,
                          &GameScreen::fightClicked, &GameScreen::infoClicked, &GameScreen::leaveClicked})
         connect(&screen, command, this, &HintController::clear);
+    // A player who found "Angreifen" needs no hint on the way to attack.
+    connect(&screen, &GameScreen::fightClicked, this, [this] { done(Hint::Recruits); });
+}
+
+void HintController::done(Hint hint)
+{
+    given_.insert(hint);
+    waiting_.erase(std::remove(waiting_.begin(), waiting_.end(), hint), waiting_.end());
 }
 
 QString HintController::text(Hint hint)
@@ -61,16 +71,17 @@ void HintController::gameOpened()
 void HintController::roundEnded(const EnemyTurnResult &turn)
 {
     clear();
-    // The most pressing first: what just happened on the screen, then what
-    // the opponent did, then the player's own next step.
+    // The most pressing first: what is on the screen now, then the player's
+    // own next step, then what the opponent did. What does not fit comes at
+    // the next round end.
     if (!screen_.report().isHidden())
         queue(Hint::Report);
+    if (game_.state().recruits > 0)
+        queue(Hint::Recruits);
     if (turn.action == kAttackAction)
         queue(Hint::Attacked);
     if (turn.action == kBuildAction && turn.tier > 0)
         queue(Hint::Built);
-    if (game_.state().recruits > 0)
-        queue(Hint::Recruits);
     showNext();
 }
 

@@ -45,6 +45,8 @@ private:
     // Shows the next hint waiting, if the hints are on.
     void showNext();
     void queue(Hint hint);
+    // A hint no longer wanted in this game, shown or not.
+    void done(Hint hint);
 
     GameController &game_;
     GameScreen &screen_;

@@ -201,4 +201,15 @@ TEST(Hints, EachFitsTheLineInBothLanguages)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
+TEST(Hints, NoHintOnTheWayToAttackForAPlayerWhoFoundIt)
+{
+    Harness h;
+    startWithOptions(h, {"", "0", "0"});
+    h.click("btnfight");
+    h.click("btncancelfight");
+    nextOpponentMove(h, 1);
+    buyRecruits(h, 5);
+    EXPECT_TRUE(line(h).startsWith("Der Gegner hat")) << line(h).toStdString();
+}
+
 } // namespace
