@@ -8,6 +8,7 @@
 #include "map/mapfile.h"
 #include "rules/battle.h"
 #include "rules/enemyturn.h"
+#include "rules/forecast.h"
 #include "rules/opponent.h"
 #include "rules/screen.h"
 
@@ -113,6 +114,17 @@ void BM_BattleLargeArmies(benchmark::State &st)
     }
 }
 BENCHMARK(BM_BattleLargeArmies);
+
+// The battle forecast the opponent thinks with and the attack prompt shows,
+// for 999 of every force and defence.
+void BM_ForecastLargeArmies(benchmark::State &st)
+{
+    gw::GameState s = startedGame();
+    arm(s, 999);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(gw::forecastBattle(gw::playerForces(s), gw::opponentDefenders(s)));
+}
+BENCHMARK(BM_ForecastLargeArmies);
 
 void BM_BattleHundredThousandRecruits(benchmark::State &st)
 {

@@ -3,7 +3,8 @@
 // round end with its save, one tick of the field redraw with no, one or
 // every cell changed, and at 100 % and 200 %: a whole picture of the main
 // menu and of the game screen as the window on the screen draws it, and a
-// click on a cell on its way from the window on the screen to the cell. The
+// click on a cell on its way from the window on the screen to the cell, and
+// "Angreifen" with the forecast of the largest armies drawn. The
 // own maps and the map editor have theirs in editor_bench.cpp.
 #include "audio/soundsystem.h"
 #include "core/linelist.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QGraphicsView>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -122,6 +124,32 @@ void BM_ClickOnACell(benchmark::State &st)
     }
 }
 BENCHMARK(BM_ClickOnACell)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
+
+// "Angreifen" with 999 of every force and defence on both sides, at 100 %
+// or 200 %: the prompt opens with the battle forecast worked out and filled
+// in, and is drawn once as the window on the screen shows it. The player
+// reads it within a frame (16.7 ms) or the prompt lags.
+void BM_AttackForecast(benchmark::State &st)
+{
+    const auto window = shownWindow(int(st.range(0)), true);
+    gw::GameState &s = window->state();
+    for (int32_t *n : {&s.recruits, &s.infantry, &s.snipers, &s.mortarcrews, &s.specialunits, &s.enemyrecruits,
+                       &s.enemyinfantry, &s.enemysnipers, &s.enemymortarcrews, &s.enemyspecialunits, &s.enemytowers,
+                       &s.enemybunkers, &s.enemyminefields})
+        *n = 999;
+    auto *fight = window->findChild<QPushButton *>("btnfight");
+    QWidget *prompt = window->findChild<QWidget *>("panfight");
+    QWidget *shown = gw::screenWindowOf(window.get());
+    const QRect area(prompt->mapTo(window.get(), QPoint(0, 0)), prompt->size());
+    const double scale = gw::drawScaleOf(window.get());
+    const QRect onScreen(area.topLeft() * scale, area.size() * scale);
+    for (auto _ : st) {
+        fight->click();
+        benchmark::DoNotOptimize(shown->grab(onScreen));
+        prompt->hide();
+    }
+}
+BENCHMARK(BM_AttackForecast)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -30,6 +30,58 @@
         <source>Bitte klicken Sie auf die gegnerische (rote)</source>
         <translation>Please click the enemy&apos;s (red) base</translation>
     </message>
+    <message>
+        <source>Rekruten</source>
+        <translation>Recruits</translation>
+    </message>
+    <message>
+        <source>Infanteristen</source>
+        <translation>Infantry</translation>
+    </message>
+    <message>
+        <source>Scharfschützen</source>
+        <translation>Snipers</translation>
+    </message>
+    <message>
+        <source>Mörsertrupps</source>
+        <translation>Mortar crews</translation>
+    </message>
+    <message>
+        <source>Sondereinheiten</source>
+        <translation>Special units</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&lt; 1 %</source>
+        <translation>&lt; 1%</translation>
+    </message>
+    <message>
+        <source>&gt; 99 %</source>
+        <translation>&gt; 99%</translation>
+    </message>
+    <message>
+        <source>Was die Würfel erwarten lassen:</source>
+        <translation>What the dice&apos;s odds say:</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Erwarteter Schaden: ca. %1 HP</source>
+        <translation>Expected damage: about %1 HP</translation>
+    </message>
+    <message>
+        <source>Chance, die Basis zu zerstören: %1</source>
+        <translation>Chance to destroy the base: %1</translation>
+    </message>
 </context>
 <context>
     <name>gw::ConstructionPanel</name>
@@ -79,6 +131,18 @@
     <message>
         <source>HP der Basis: %1</source>
         <translation>Base HP: %1</translation>
+    </message>
+    <message>
+        <source>Geschütztürme: %1</source>
+        <translation>Gun towers: %1</translation>
+    </message>
+    <message>
+        <source>Bunker: %1</source>
+        <translation>Bunkers: %1</translation>
+    </message>
+    <message>
+        <source>Minenfelder: %1</source>
+        <translation>Minefields: %1</translation>
     </message>
 </context>
 <context>
@@ -137,6 +201,68 @@
     <message>
         <source>Information</source>
         <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>gw::GlanceRow</name>
+    <message>
+        <source>Runde %1</source>
+        <translation>Round %1</translation>
+    </message>
+    <message>
+        <source>Ihre Basis: %1 HP</source>
+        <translation>Your base: %1 HP</translation>
+    </message>
+    <message>
+        <source>Gegner: %1 HP</source>
+        <translation>Opponent: %1 HP</translation>
+    </message>
+    <message>
+        <source>HP Ihrer Basis</source>
+        <translation>Your base&apos;s hit points</translation>
+    </message>
+    <message>
+        <source>HP der gegnerischen Basis</source>
+        <translation>The opponent&apos;s base&apos;s hit points</translation>
+    </message>
+    <message>
+        <source>Rot: %1 HP</source>
+        <translation>Red: %1 HP</translation>
+    </message>
+    <message>
+        <source>Blau: %1 HP</source>
+        <translation>Blue: %1 HP</translation>
+    </message>
+    <message>
+        <source>HP der roten Basis</source>
+        <translation>HP of the red base</translation>
+    </message>
+    <message>
+        <source>HP der blauen Basis</source>
+        <translation>HP of the blue base</translation>
+    </message>
+</context>
+<context>
+    <name>gw::HintController</name>
+    <message>
+        <source>Tipp: Kaufen → Land kaufen → ein Feld. Land zahlt jede Runde, teures am meisten.</source>
+        <translation>Tip: Buy → Buy land → a field. Land pays every round, dear land the most.</translation>
+    </message>
+    <message>
+        <source>Tipp: Rekruten kämpfen erst nach Angreifen → Okay → Klick auf die blaue Basis.</source>
+        <translation>Tip: recruits fight only after Attack → OK → a click on the blue base.</translation>
+    </message>
+    <message>
+        <source>Tipp: Jede Truppe kämpft in eigener Stufe; wer durchkommt, nimmt der Basis 5 HP.</source>
+        <translation>Tip: each force fights in a stage of its own; each that gets through costs the base 5 HP.</translation>
+    </message>
+    <message>
+        <source>Der Gegner hat angegriffen. Tipp: Truppen und Bauten schützen die Basis.</source>
+        <translation>The enemy attacked. Tip: troops and buildings defend your base.</translation>
+    </message>
+    <message>
+        <source>Der Gegner hat gebaut. Tipp: Information → Gegner - Info zeigt es.</source>
+        <translation>The enemy built. Tip: Information → Enemy info shows it.</translation>
     </message>
 </context>
 <context>
@@ -304,6 +430,10 @@
         <source>Nicht gespeichert</source>
         <translation>Not saved</translation>
     </message>
+    <message>
+        <source>Gespeichert.</source>
+        <translation>Saved.</translation>
+    </message>
 </context>
 <context>
     <name>gw::MessageBox</name>
@@ -373,6 +503,10 @@
     <message>
         <source>Vollbild</source>
         <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Tipps:</source>
+        <translation>Hints:</translation>
     </message>
 </context>
 <context>

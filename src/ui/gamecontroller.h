@@ -58,6 +58,8 @@ public:
     // Red against the computer).
     Players players() const { return players_; }
     Side turn() const { return turn_; }
+    // A victory or defeat has decided the game on the screen.
+    bool decided() const { return decided_; }
     // A continued game: who plays Blue and whose turn it is (before openGame).
     void resumeTurn(Players players, Side turn);
     // While held, no button, cell or entry of the game screen does anything

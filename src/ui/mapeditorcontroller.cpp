@@ -115,13 +115,13 @@ void MapEditorController::setMapChoices(const std::vector<std::string> &names)
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string &name = names[i];
         texts << (isShippedMap(name) ? tr("%1 (als Kopie)").arg(Texts::mapName(name)) : Texts::mapName(name));
-        if (name == fileName_)
+        if (name == (fileName_.empty() ? opened_ : fileName_))
             chosen = static_cast<int>(i);
     }
     screen_.setOpenableMaps(texts, chosen);
 }
 
-void MapEditorController::enter()
+void MapEditorController::enter(const std::string &chosen)
 {
     // Pictures changed on disk since the last visit are seen.
     pictures_ = PictureCache();
@@ -142,7 +142,13 @@ void MapEditorController::enter()
     screen_.palette().setPictures(palette);
     screen_.palette().showBrush(brush_);
     screen_.showBrush(Texts::cellStateName(brush_));
-    if (!entered_) {
+    if (!chosen.empty()) {
+        if (!entered_)
+            newMap();
+        entered_ = true;
+        openMap(chosen);
+        setMapChoices(choices_);
+    } else if (!entered_) {
         entered_ = true;
         newMap();
     } else {
@@ -162,6 +168,7 @@ void MapEditorController::showMap(const MapCells &cells, const std::vector<QImag
         screen_.field().setCellPicture(n, pictures[static_cast<std::size_t>(n)]);
     history_.clear();
     fileName_ = fileName;
+    screen_.showSaved(false);
     screen_.nameEntry().setText(name);
     showTaxes();
     saved_ = content();
@@ -203,11 +210,16 @@ void MapEditorController::btneditoropenClick()
     const int index = screen_.openableChoice();
     if (index < 0 || index >= static_cast<int>(choices_.size()) || !mayDiscard())
         return;
-    const std::string name = choices_[static_cast<std::size_t>(index)];
+    openMap(choices_[static_cast<std::size_t>(index)]);
+}
+
+void MapEditorController::openMap(const std::string &name)
+{
     // Everything that can fail comes first.
     const LoadedMap map = readMap(name);
     const std::vector<QImage> pictures = loadCellPictures(map.lines);
     const MapCells cells = cellsOf(map);
+    opened_ = name;
     // Incomes that are the land's taxes go on following the land; any other
     // number is the map maker's own.
     typedTaxes_ = {map.taxes != ownedLandTaxes(cells, Side::Red),
@@ -271,6 +283,7 @@ bool MapEditorController::btneditorsaveClick()
     fileName_ = name;
     saved_ = content();
     showState();
+    screen_.showSaved(true);
     emit mapsChanged();
     return true;
 }

@@ -32,9 +32,11 @@ public:
     // ones, then the own ones); "Öffnen" offers them.
     void setMapChoices(const std::vector<std::string> &names);
     // The editor opens: the palette and the field drawn from the pictures as
-    // they are now; the map edited last is still there (a new one the first
-    // time). Throws GameError when a cell's picture cannot be loaded.
-    void enter();
+    // they are now, with the map chosen on the skirmish screen (a shipped
+    // map as a copy, as "Öffnen" does); without one, the map edited last (a
+    // new one the first time). Throws GameError when a picture or the chosen
+    // map cannot be read; the editor then holds the map it had.
+    void enter(const std::string &chosen = std::string());
 
     void btneditornewClick();
     // Opens the map chosen in the list: an own map to change it, a shipped
@@ -97,6 +99,9 @@ private:
     void showMap(const MapCells &cells, const std::vector<QImage> &pictures, const QString &name,
                  const std::string &fileName);
     void newMap();
+    // Puts the map of this name into the editor, a shipped one as a copy.
+    // Throws GameError, with nothing changed, when it cannot be read.
+    void openMap(const std::string &name);
     void setCell(int n, const std::string &state);
     void showState();
     // The player agrees to lose what is not saved (or nothing is unsaved).
@@ -116,6 +121,9 @@ private:
     Content saved_;
     bool entered_ = false;
     std::vector<std::string> choices_;
+    // The map opened last (a shipped one's copy has no file of its own), which
+    // the list offers while the editor holds no own map.
+    std::string opened_;
 };
 
 } // namespace gw

@@ -23,6 +23,7 @@ const char *const kLevelKey = "level";
 const char *const kWindowKey = "window";
 const char *const kMusicVolumeKey = "musicvolume";
 const char *const kEffectsVolumeKey = "effectsvolume";
+const char *const kHintsKey = "hints";
 constexpr int kFullVolume = 100;
 
 // A number the file holds, from lo to hi in steps of `step`; anything else,
@@ -78,6 +79,7 @@ OptionsController::OptionsController(GameState &state, SoundSystem &sound, Optio
     // Until a file says otherwise: 100 %, or full screen where a window of
     // 100 % would not fit whole.
     windowSize_ = fittingWindowSize(WindowSize::Normal, sizesFittingScreenOf(&screen_));
+    connect(&screen, &OptionsScreen::hintsClicked, this, &OptionsController::btnhintsClick);
 }
 
 void OptionsController::loadOptions()
@@ -92,6 +94,12 @@ void OptionsController::loadOptions()
     // box, and a size the screen no longer holds is the largest it does.
     const WindowSize wanted = windowSizeFromKey(options_.setting(kWindowKey)).value_or(WindowSize::Normal);
     windowSize_ = fittingWindowSize(wanted, sizesFittingScreenOf(&screen_));
+    // The hints: 1 on, 0 off; without the line, or with another value, on
+    // until the first game is decided.
+    const std::string hints = options_.setting(kHintsKey);
+    hintsChosen_ = hints == "0" || hints == "1";
+    hints_ = hints != "0";
+    emit hintsChanged(hints_);
     // A missing, empty or unknown language is German, without an error.
     setLanguage(QString::fromStdString(options_.language()));
     const std::string &remembered = options_.lines().line(0);
@@ -110,6 +118,27 @@ void OptionsController::showSwitches()
     screen_.showLevel(level_);
     screen_.showVolumes(musicVolume_, effectsVolume_);
     screen_.showWindowSize(windowSize_);
+    screen_.showHints(hints_);
+}
+
+void OptionsController::btnhintsClick()
+{
+    hints_ = !hints_;
+    hintsChosen_ = true;
+    screen_.showHints(hints_);
+    emit hintsChanged(hints_);
+}
+
+void OptionsController::gameFinished()
+{
+    if (hintsChosen_ || !hints_)
+        return;
+    hints_ = false;
+    hintsChosen_ = true;
+    screen_.showHints(hints_);
+    emit hintsChanged(hints_);
+    options_.setSetting(kHintsKey, "0");
+    options_.rememberMap(lastMap_.empty() ? skirmish_.chosenMap() : lastMap_);
 }
 
 void OptionsController::setMusicVolume(int percent)
@@ -182,6 +211,8 @@ void OptionsController::saveOptions()
     keepSetting(options_, kMusicVolumeKey, musicVolume_, kFullVolume);
     keepSetting(options_, kEffectsVolumeKey, effectsVolume_, kFullVolume);
     keepSetting(options_, kWindowKey, windowSizeKey(windowSize_), windowSizeKey(WindowSize::Normal));
+    if (hintsChosen_)
+        options_.setSetting(kHintsKey, hints_ ? "1" : "0");
     options_.save(lastMap_.empty() ? skirmish_.chosenMap() : lastMap_, state_.musicon, state_.soundon,
                   currentLanguage().toStdString());
 }

@@ -55,6 +55,15 @@ public:
     // The size in force: the file's after start-up (the largest that fits
     // when the file's does not), then the player's choice.
     WindowSize windowSize() const { return windowSize_; }
+    // "Tipps": the hints for a new player. On until the first game is
+    // decided, unless the file says otherwise; the player's own choice is
+    // kept from then on.
+    void btnhintsClick();
+    bool hintsOn() const { return hints_; }
+    // A game was decided: the hints that were on only by default go off
+    // (and the file says so at once). Throws GameError::cannotCreate when
+    // the file cannot be written.
+    void gameFinished();
     // Writes the map, the two switches and the language into the file, the
     // file's other lines kept. Throws GameError::cannotCreate when it cannot be written.
     void saveOptions();
@@ -71,6 +80,8 @@ signals:
     void levelChanged(int32_t level);
     // The player chose another window size (not sent at start-up).
     void windowSizeChanged(WindowSize size);
+    // The hints were switched on or off.
+    void hintsChanged(bool on);
 
 private:
     GameState &state_;
@@ -85,6 +96,10 @@ private:
     WindowSize windowSize_ = WindowSize::Normal;
     // The size F11 goes back to from full screen.
     WindowSize beforeFull_ = WindowSize::Normal;
+    bool hints_ = true;
+    // The hints' setting is the player's (or a finished game's), not the
+    // default.
+    bool hintsChosen_ = false;
     QTimer *tmusicrewind_;
 };
 

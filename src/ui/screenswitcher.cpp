@@ -107,7 +107,7 @@ void ScreenSwitcher::btnmapeditorClick()
     editor_.setMapChoices(screens_.skirmish.mapNames());
     screens_.skirmish.hide();
     screens_.editor.show();
-    editor_.enter();
+    editor_.enter(screens_.skirmish.chosenMap());
 }
 
 void ScreenSwitcher::leaveEditor()

@@ -3,6 +3,8 @@
 
 #include "core/options.h"
 #include "ui/gamecontroller.h"
+#include "ui/glancecontroller.h"
+#include "ui/hintcontroller.h"
 #include "ui/hotseatcontroller.h"
 #include "ui/keycontroller.h"
 #include "ui/language.h"
@@ -70,6 +72,8 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     screens_->setRecordKeeper(*record_);
     connect(options_, &OptionsController::levelChanged, record_, &RecordKeeper::levelChosen);
     connect(record_, &RecordKeeper::gameContinued, hotSeat, &HotSeatController::gameContinued);
+    new GlanceController(*game_, *pangame_, *record_, this);
+    new HintController(*game_, *pangame_, *options_, *record_, this);
     replay_ = new ReplayController(*game_, *pangame_, this);
     connectGuarded(panskirmish_, &SkirmishScreen::replayClicked, replay_, &ReplayController::btnreplayClick, show);
     connect(replay_, &ReplayController::errorOccurred, this, &Tgw::showError);

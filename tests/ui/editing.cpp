@@ -18,7 +18,7 @@
 
 Editor::Editor(Harness &harness) : h(harness) {}
 
-void Editor::open()
+void Editor::open(bool keepChosen)
 {
     h.click("btnskirmish");
     h.click("btnmapeditor");
@@ -27,6 +27,8 @@ void Editor::open()
     ASSERT_NE(field, nullptr);
     ASSERT_NE(palette, nullptr);
     ASSERT_FALSE(h.widget("paneditor")->isHidden());
+    if (!keepChosen)
+        h.click("btneditornew");
 }
 
 void Editor::brush(const std::string &state)

@@ -18,8 +18,9 @@ class Palette;
 struct Editor {
     explicit Editor(Harness &h);
 
-    // Main menu, skirmish screen, "Karteneditor".
-    void open();
+    // Main menu, skirmish screen, "Karteneditor", which opens the map chosen
+    // there; then "Neu" for an empty map, unless `keepChosen`.
+    void open(bool keepChosen = false);
     // A click on the state in the palette.
     void brush(const std::string &state);
     // A click on cell n, a drag from one cell to another in one move of the

@@ -85,7 +85,7 @@ TEST(MapEditor, WhatIsPaintedDraggedAndPickedIsSavedAndOpensAgainAfterTakingBack
     EXPECT_EQ(textOf(h, "labeditorstatus"), "Nicht gespeichert");
     h.click("btneditorsave");
     ASSERT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
-    EXPECT_EQ(textOf(h, "labeditorstatus"), "");
+    EXPECT_EQ(textOf(h, "labeditorstatus"), "Gespeichert.");
 
     Lines file(232);
     file[0] = "K\xc3\xbcste";

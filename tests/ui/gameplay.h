@@ -19,8 +19,8 @@ int firstCell(const gw::GameState &state, const std::function<bool(const std::st
 // The text of a label or button of the window.
 QString textOf(const Harness &h, const char *name);
 
-// Options file with both switches off, window built, skirmish on the first
-// map started.
+// Options file with both switches and the hints off, window built, skirmish
+// on the first map started.
 void startGame(Harness &h);
 
 // Types a count into an entry the way the player does, through its validator.

@@ -24,6 +24,9 @@ TEST(Information, ShowsTheStrengthFiguresAndTheOpponentsForces)
     s.enemymortarcrews = 14;
     s.enemyspecialunits = 15;
     s.enemybasehp = 85;
+    s.enemytowers = 2;
+    s.enemybunkers = 3;
+    s.enemyminefields = 4;
     const gw::GameState before = s;
 
     h.click("btninfo");
@@ -44,6 +47,10 @@ TEST(Information, ShowsTheStrengthFiguresAndTheOpponentsForces)
     EXPECT_EQ(textOf(h, "labmortarb"), "Mörser: 14");
     EXPECT_EQ(textOf(h, "labspecb"), "Sondereinheiten: 15");
     EXPECT_EQ(textOf(h, "labhp"), "HP der Basis: 85");
+    // Its defences, which the player meets in every battle, beside them.
+    EXPECT_EQ(textOf(h, "labtowb"), "Geschütztürme: 2");
+    EXPECT_EQ(textOf(h, "labbunb"), "Bunker: 3");
+    EXPECT_EQ(textOf(h, "labminb"), "Minenfelder: 4");
 
     EXPECT_EQ(s.rounds, before.rounds);
     EXPECT_EQ(s.cash, before.cash);

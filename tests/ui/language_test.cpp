@@ -77,7 +77,7 @@ QString text(const Harness &h, const char *name) { return textOf(h, name); }
 TEST(Language, EnglishEverywhereAndBackToTheExactGerman)
 {
     Harness h;
-    h.dir.writeOptions({"", "0", "0"});
+    h.dir.writeOptions({"", "0", "0", "de", "hints=0"});
     h.start();
     const QImage germanEntry = h.find<gw::PictureBox>("btnskirmish")->picture();
     switchLanguage(h);

@@ -6,15 +6,21 @@
 #include "core/cells.h"
 #include "rules/enemyturn.h"
 #include "rules/recording_screen.h"
+#include "ui/language.h"
+#include "ui/panels/statusstrip.h"
+#include "ui/screens/gamescreen.h"
 #include "ui/texts.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QString lastMove(const Harness &h) { return h.find<QLabel>("lablastmove")->text(); }
+// The line as one text, whatever line break it is set with.
+QString lastMove(const Harness &h) { return h.find<QLabel>("lablastmove")->text().replace('\n', ' '); }
 
 // An opponent that can afford every action at its first tier.
 void makeRich(gw::GameState &s)
@@ -171,6 +177,60 @@ TEST(LastMove, TheLongestTextsFitTheLine)
     EXPECT_GE(line->y(), h.widget("labstaxes")->geometry().bottom() + 1);
     EXPECT_LE(line->geometry().bottom(), h.widget("btninfo")->y() - 1);
     EXPECT_LE(line->geometry().right(), h.widget("btnendtry")->x() - 1);
+}
+
+TEST(LastMove, TheLineBreaksBetweenPhrasesAndNeverBeforeALoneWordInBothLanguages)
+{
+    Harness h;
+    startGame(h);
+    auto *line = h.find<QLabel>("lablastmove");
+    gw::StatusStrip &strip = h.find<gw::GameScreen>("pangame")->strip();
+    const QFontMetrics metrics(line->font());
+    std::vector<gw::EnemyTurnResult> results;
+    for (int action = 1; action <= 10; ++action) {
+        for (int32_t amount : {1, 20, 999}) {
+            gw::EnemyTurnResult r;
+            r.action = action;
+            r.tier = action == 10 ? 1 + amount % 3 : 1;
+            r.amount = amount;
+            results.push_back(r);
+        }
+    }
+    for (int32_t damage : {0, 5, 25}) {
+        gw::EnemyTurnResult attack;
+        attack.action = 11;
+        attack.battle = gw::BattleResult{};
+        attack.battle->stages[0].attackersAtStart = 10;
+        attack.battle->basehpBefore = 100;
+        attack.battle->basehpAfter = 100 - damage;
+        results.push_back(attack);
+    }
+    int twoLines = 0;
+    for (const QString &language : {QStringLiteral("de"), QStringLiteral("en")}) {
+        gw::setLanguage(language);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        for (const gw::EnemyTurnResult &r : results) {
+            const QString text = gw::Texts::lastMove(r);
+            SCOPED_TRACE(text.toStdString());
+            strip.showLastMove(r);
+            const QStringList lines = line->text().split('\n');
+            EXPECT_EQ(lines.join(' '), text);
+            ASSERT_LE(lines.size(), 2);
+            for (const QString &l : lines)
+                EXPECT_LE(metrics.horizontalAdvance(l), line->width());
+            if (lines.size() == 2) {
+                ++twoLines;
+                EXPECT_TRUE(lines[1].contains(' ')) << "a lone word on the second line";
+                // Two sentences part where the first one ends.
+                const int stop = text.indexOf(". ");
+                if (stop > 0 && metrics.horizontalAdvance(text.left(stop + 1)) <= line->width())
+                    EXPECT_EQ(lines[0], text.left(stop + 1));
+            }
+        }
+    }
+    EXPECT_GT(twoLines, 4) << "the longer texts do take two lines";
+    gw::setLanguage("de");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 } // namespace

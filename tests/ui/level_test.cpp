@@ -102,9 +102,9 @@ TEST(Level, TheStatisticsAreCountedPerLevelAndShownForTheLevelSet)
     h.click("btnskirmish");
     EXPECT_EQ(textOf(h, "labstats"), "Siege: 1 · Niederlagen: 0 · Rekord: 30 Runden (Mittel)");
     h.click("btnskirmishback");
-    chooseLevel(h, 2); // back to Leicht
+    chooseLevel(h, 2); // back to Leicht, which the line names too
     h.click("btnskirmish");
-    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: –");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: – (Leicht)");
     EXPECT_EQ(h.boxes.texts(), QStringList{"Sie haben die gegnerische Basis zerstört!"});
 }
 

@@ -2,11 +2,14 @@
 // The game's own look: a button's states are told apart, its caption stays
 // readable on its face in every state, and every caption fits its button in
 // both languages.
+#include "contrast.h"
 #include "gameplay.h"
 
+#include "ui/gamecontroller.h"
 #include "ui/language.h"
 #include "ui/widgets/gamestyle.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
@@ -14,8 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -34,18 +35,6 @@ QImage drawn(QPushButton *button, QStyle::State extra, QStyle::State removed = {
     QPainter painter(&image);
     button->style()->drawControl(QStyle::CE_PushButton, &option, &painter, button);
     return image;
-}
-
-double luminance(const QColor &c)
-{
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 TEST(Look, AButtonsStatesAreToldApart)
@@ -94,6 +83,9 @@ TEST(Look, EveryCaptionFitsItsButtonInBothLanguages)
     startGame(h);
     for (const QString &language : {QStringLiteral("de"), QStringLiteral("en")}) {
         gw::setLanguage(language);
+        // The windows take the language from the posted change events.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        ASSERT_EQ(h.find<QPushButton>("btnbuyzone")->text(), language == "de" ? "Kaufen" : "Buy");
         for (QPushButton *button : h.gw->findChildren<QPushButton *>()) {
             if (button->text().isEmpty())
                 continue;
@@ -111,6 +103,43 @@ TEST(Look, EveryCaptionFitsItsButtonInBothLanguages)
         }
     }
     gw::setLanguage("de");
+}
+
+} // namespace
+
+namespace {
+
+QColor colourOf(Harness &h, const char *label) { return h.widget(label)->palette().color(QPalette::WindowText); }
+
+TEST(Look, TheOrderTotalIsRedOnlyWhileTheGoldDoesNotReachIt)
+{
+    Harness h;
+    startGame(h);
+    ASSERT_EQ(h.gw->state().cash, 1000);
+    h.click("btnbuyzone");
+    typeInto(h, "edrec", "100");
+    EXPECT_EQ(textOf(h, "labcosts"), "1000");
+    EXPECT_EQ(colourOf(h, "labcosts"), gw::look::panelText) << "exactly the gold is not too dear";
+    typeInto(h, "edrec", "101");
+    EXPECT_EQ(colourOf(h, "labcosts"), gw::look::warning);
+    // More gold, as a round end brings it: the same total is affordable.
+    h.gw->game().showCounter(gw::CounterLabel::Cash, 1010);
+    EXPECT_EQ(colourOf(h, "labcosts"), gw::look::panelText);
+    h.click("btncancel");
+    EXPECT_EQ(textOf(h, "labcosts"), "0");
+    EXPECT_EQ(colourOf(h, "labcosts"), gw::look::panelText);
+
+    gw::GameState &s = h.gw->state();
+    s.recruits = 100;
+    s.mgs = 100;
+    h.gw->game().showCounter(gw::CounterLabel::Cash, s.cash);
+    h.click("btntraining");
+    typeInto(h, "edinf", "40");
+    EXPECT_EQ(textOf(h, "labtraincosts"), "1000");
+    EXPECT_EQ(colourOf(h, "labtraincosts"), gw::look::panelText);
+    typeInto(h, "edinf", "41");
+    EXPECT_EQ(colourOf(h, "labtraincosts"), gw::look::warning);
+    EXPECT_EQ(s.rounds, 0);
 }
 
 } // namespace

@@ -47,7 +47,7 @@ TEST(OwnMaps, TwoHundredAreListedPreviewedAndStartedAndABrokenOneSaysWhy)
     list->setCurrentIndex(7);
     EXPECT_EQ(preview->picture(), water) << "Karte 003 has the cells of Karte 001";
     EXPECT_EQ(h.gw->state().memtemp.line(0), "Karte 003");
-    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: –");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: – (Leicht)");
 
     list->setCurrentIndex(3);
     ASSERT_EQ(h.boxes.boxes().size(), 1u);
@@ -115,7 +115,7 @@ TEST(OwnMaps, AMapMadeInTheEditorPlaysContinuesAndCountsItsResult)
     h.click("btnwin");
     h.click("btnskirmish");
     EXPECT_EQ(h.find<QComboBox>("maplist")->currentText(), QString::fromUtf8("Öde Insel"));
-    EXPECT_EQ(textOf(h, "labstats"), "Siege: 1 · Niederlagen: 0 · Rekord: 1 Runden");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 1 · Niederlagen: 0 · Rekord: 1 Runden (Leicht)");
     EXPECT_FALSE(shown(h, "btncontinue"));
 
     // The next start offers it again, as the map played last.

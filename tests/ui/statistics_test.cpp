@@ -45,7 +45,7 @@ TEST(Statistics, WinsLossesAndTheRecordAreCountedPerMapAndShownOnTheSkirmishScre
     h.dir.writeOptions({"", "0", "0"});
     h.start();
     h.click("btnskirmish");
-    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: –");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: – (Leicht)");
     h.click("btnskirmishback");
 
     const struct {
@@ -78,9 +78,9 @@ TEST(Statistics, WinsLossesAndTheRecordAreCountedPerMapAndShownOnTheSkirmishScre
     h.boxes.clear();
     h.start();
     h.click("btnskirmish");
-    EXPECT_EQ(textOf(h, "labstats"), "Siege: 4 · Niederlagen: 1 · Rekord: 12 Runden");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 4 · Niederlagen: 1 · Rekord: 12 Runden (Leicht)");
     h.find<QComboBox>("maplist")->setCurrentIndex(2);
-    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: –");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: – (Leicht)");
     EXPECT_TRUE(h.boxes.boxes().empty()) << h.boxes.texts().join("; ").toStdString();
 }
 
@@ -96,13 +96,13 @@ TEST(Statistics, ADamagedFileIsKeptAsBadThePlayerIsToldOnceAndCountingStartsAfre
                                        "stats.cfg.bad; die Zählung beginnt neu.");
     EXPECT_EQ(bytesOf(h.dir, "stats.cfg.bad"), "grimsward-stats 1\r\nmap Mittelmeer\r\nwins drei\r\n");
     EXPECT_FALSE(QFile::exists(h.dir.file("stats.cfg")));
-    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: –");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 0 · Niederlagen: 0 · Rekord: – (Leicht)");
     h.click("btnskirmishback");
 
     winInRound(h, 20);
     h.click("btnwin");
     h.click("btnskirmish");
-    EXPECT_EQ(textOf(h, "labstats"), "Siege: 1 · Niederlagen: 0 · Rekord: 20 Runden");
+    EXPECT_EQ(textOf(h, "labstats"), "Siege: 1 · Niederlagen: 0 · Rekord: 20 Runden (Leicht)");
     EXPECT_EQ(h.boxes.texts().filter("Statistik").size(), 1) << "told once";
     EXPECT_EQ(bytesOf(h.dir, "stats.cfg.bad"), "grimsward-stats 1\r\nmap Mittelmeer\r\nwins drei\r\n");
 }

@@ -7,11 +7,13 @@
 # options file's window=) every click goes to the scaled place of its
 # widget, the window and a picture of it have the scaled size, a box comes
 # over the middle of the game, and a click on a cell during an attack gets
-# the cell's answer. At every size a drag on the status strip moves the
-# window, and a game of two at one screen covers the counters between the
-# halves (the picture's strip holds none of their green) while each side's
-# purchase lands on its own counters. GRIMSWARD_X11_KEEP=DIR keeps the
-# pictures taken.
+# the cell's answer. At every size pictures of the window show the round,
+# both bases' bars (full at the start, at their figures in a continued game,
+# shorter after an attack) and the forecast in the attack prompt, a drag on
+# the status strip moves the window, and a game of two at one screen covers
+# the counters between the halves (the picture's strip holds none of their
+# green) while each side's purchase lands on its own counters.
+# GRIMSWARD_X11_KEEP=DIR keeps the pictures taken.
 #   scripts/with-xvfb.sh x11_test.sh GAME_EXECUTABLE SOURCE_DIR [PERCENT [GRABWINDOW]]
 # Exits 77 (skipped) when xdotool is missing; with-xvfb.sh does the same
 # when Xvfb is.
@@ -117,13 +119,79 @@ click_at $((544 + 32 + 40)) $((16 + 352 + 12)) # "Abbrechen"
 if [ "$percent" != 100 ]; then
     # "Angreifen", "Okay", then a cell that is no blue base: the cell's answer.
     click_at $((680 + 52)) $((456 + 20))
-    click_at $((240 + 128 + 37)) $((152 + 88 + 12))
+    click_at $((240 + 72 + 37)) $((86 + 240 + 12))
     click_at 17 $((8 + 17)) # Image1
     for _ in $(seq 50); do [ "$(count_windows '^Grimsward$')" -ge 2 ] && break; sleep 0.1; done
     [ "$(count_windows '^Grimsward$')" -eq 2 ] || fail "no box for the click on a cell that cannot be attacked"
     echo "the cell answered with a box"
     xdotool key Return; sleep 0.5
     [ "$(count_windows '^Grimsward$')" -eq 1 ] || fail "the cell's box did not close"
+fi
+
+if [ -n "$grabwindow" ]; then
+    # What a picture of the window shows at places of the layout: the colour
+    # of a pixel ("X,Y") or a checksum of a rectangle ("X,Y,W,H"), one a line.
+    look_at() {
+        local name=$1 places=() p
+        shift
+        for p in "$@"; do
+            IFS=, read -r -a n <<<"$p"
+            local scaled=()
+            for v in "${n[@]}"; do scaled+=("$(at "$v")"); done
+            places+=("$(IFS=,; echo "${scaled[*]}")")
+        done
+        "$grabwindow" "$main" "$work/$name.png" "${places[@]}" | tail -n +2
+    }
+    expect() { [ "$2" = "$3" ] || fail "$1: $2, not $3"; }
+    red=#b41e1e; blue=#2855b4; trough=#0c0a08; gold=#c9a04a
+    # The bars' first inner row; the round's place under the round-end
+    # button, and a place of the strip that shows nothing, to tell text from
+    # none.
+    row=499; round=750,554,30,14; blank=440,504,30,14
+    mapfile -t seen < <(look_at start 635,$row 781,$row $round $blank)
+    expect "the player's bar at the start" "${seen[0]}" $red
+    expect "the opponent's bar at the start" "${seen[1]}" $blue
+    [ "${seen[2]}" != "${seen[3]}" ] || fail "no round under the round-end button"
+    round_at_start=${seen[2]}
+    echo "round and both bars full at the start"
+
+    # The saved game made a later one: round 12, the player's base at 35 HP,
+    # the opponent's at 60 without a defender, 50 recruits to attack with.
+    click_at $((712 + 37)) $((568 + 12)) # "Beenden" saves the game
+    [ -f "$work/savegame.gws" ] || fail "no saved game"
+    sed -i -E -e 's/^rounds .*/rounds 12/' -e 's/^basehp .*/basehp 35/' -e 's/^enemybasehp .*/enemybasehp 60/' \
+        -e 's/^recruits .*/recruits 50/' -e 's/^fieldmode .*/fieldmode 0/' \
+        -e 's/^enemy(recruits|infantry|snipers|mortarcrews|specialunits|towers|bunkers|minefields) .*/enemy\1 0/' \
+        "$work/savegame.gws"
+    click_at 150 90                                 # "Gefecht"
+    click_at $((120 + 112 + 52)) $((56 + 336 + 12)) # "Fortsetzen"
+    sleep 0.5
+    mapfile -t seen < <(look_at continued 525,$row 575,$row 721,$row 751,$row $round)
+    expect "35 of 100 HP: the player's bar at 15 %" "${seen[0]}" $red
+    expect "35 of 100 HP: the player's bar at 52 %" "${seen[1]}" $trough
+    expect "60 of 100 HP: the opponent's bar at 52 %" "${seen[2]}" $blue
+    expect "60 of 100 HP: the opponent's bar at 75 %" "${seen[3]}" $trough
+    [ "${seen[4]}" != "$round_at_start" ] || fail "the round did not change with the continued game"
+    echo "the continued game's round and hit points"
+
+    # "Angreifen": the forecast. Nothing defends, so the recruits' stage gets
+    # through for certain; no infantry, no second stage.
+    click_at $((680 + 52)) $((456 + 20))
+    mapfile -t seen < <(look_at forecast $((240 + 184 + 76)),$((86 + 95)) $((240 + 184 + 6)),$((86 + 115)))
+    expect "the recruits' chance in the forecast" "${seen[0]}" $gold
+    expect "the infantry's chance in the forecast" "${seen[1]}" $trough
+    echo "the forecast in the attack prompt"
+    # "Okay" and a click on the blue base: 5 damage, the blue bar shorter.
+    click_at $((240 + 72 + 37)) $((86 + 240 + 12))
+    base=$(grep -n -m 1 '^Blue_Base' "$work/maps/skirmish/Mittelmeer.gwm" | cut -d: -f1)
+    cell=$((base - 1))
+    click_at $((40 * ((cell - 1) % 20) + 17)) $((8 + 40 * ((cell - 1) / 20) + 17))
+    sleep 0.5
+    mapfile -t seen < <(look_at attacked 721,$row 728,$row)
+    expect "55 of 100 HP: the opponent's bar at 52 %" "${seen[0]}" $blue
+    expect "55 of 100 HP: the opponent's bar at 57 %" "${seen[1]}" $trough
+    echo "the opponent's bar after the attack"
+    xdotool key Escape; sleep 0.3 # the battle report
 fi
 
 # A drag on the status strip moves the window on the screen.
@@ -159,7 +227,7 @@ buy_recruits() {
 # Pixels of the counters' green in the strip's two columns of numbers.
 counter_pixels() {
     [ -n "$grabwindow" ] || { echo 1; return; }
-    "$grabwindow" "$main" "$work/$1.png" "$(at 160)" "$(at 450)" "$(at 260)" "$(at 140)" C0DCC0 | tail -n 1
+    "$grabwindow" "$main" "$work/$1.png" "$(at 160),$(at 450),$(at 260),$(at 140),C0DCC0" | tail -n 1
 }
 [ "$(counter_pixels red)" -gt 0 ] || fail "no counter shows on Red's screen"
 buy_recruits 10

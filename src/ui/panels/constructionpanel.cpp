@@ -32,7 +32,7 @@ const Row kRows[] = {
 } // namespace
 
 ConstructionPanel::ConstructionPanel(QWidget *gameScreen)
-    : Panel(gameScreen, "panbuild", {312, 120, 185, 233}, colour::gray)
+    : Panel(gameScreen, "panbuild", {312, 120, 185, 233}, look::panelFace)
 {
     for (std::size_t i = 0; i < std::size(kRows); ++i) {
         const Row &r = kRows[i];

@@ -41,7 +41,8 @@ private:
     QPushButton *btnfieldinfo_, *btnenemyinfo_, *btncloseinfo_;
 };
 
-// "Gegner - Info": the opponent's forces and base.
+// "Gegner - Info": the opponent's forces, its defences (gun towers, bunkers,
+// minefields, which the player meets in every battle) and its base.
 class EnemyInfoPanel : public Panel {
     Q_OBJECT
 public:
@@ -53,8 +54,8 @@ protected:
     void retranslate() override;
 
 private:
-    std::array<TextLabel *, 6> lines_{}; // labrecb .. labhp
-    std::optional<std::array<int32_t, 6>> figures_;
+    std::array<TextLabel *, 9> lines_{}; // labrecb .. labspecb, labtowb .. labminb, labhp
+    std::optional<std::array<int32_t, 9>> figures_;
 };
 
 } // namespace gw

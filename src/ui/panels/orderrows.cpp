@@ -30,6 +30,12 @@ OrderRowWidgets<N> buildOrderRows(QWidget *panel, const OrderRow (&rows)[N], int
 template OrderRowWidgets<5> buildOrderRows(QWidget *, const OrderRow (&)[5], int);
 template OrderRowWidgets<4> buildOrderRows(QWidget *, const OrderRow (&)[4], int);
 
+void showCost(TextLabel *label, int64_t total, int32_t gold)
+{
+    setTextColour(label, total > gold ? look::warning : look::panelText);
+    label->setCaption(QString::number(total));
+}
+
 int32_t countIn(const QLineEdit *entry)
 {
     const QString text = entry->text();

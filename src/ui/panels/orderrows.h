@@ -40,6 +40,10 @@ template <std::size_t N> struct OrderRowWidgets {
 template <std::size_t N>
 OrderRowWidgets<N> buildOrderRows(QWidget *panel, const OrderRow (&rows)[N], int entryLeft);
 
+// An order's total in its cost label ("Kosten"): in the panel's own colour
+// while the gold reaches it, in red once it does not.
+void showCost(TextLabel *label, int64_t total, int32_t gold);
+
 // The count an entry holds; the entries take digits only, and an empty one
 // counts as 0.
 int32_t countIn(const QLineEdit *entry);

@@ -21,12 +21,12 @@ const OrderRow kPurchaseRows[] = {
 };
 } // namespace
 
-PurchasePanel::PurchasePanel(QWidget *gameScreen) : Panel(gameScreen, "panbuy", {552, 16, 225, 417}, colour::gray)
+PurchasePanel::PurchasePanel(QWidget *gameScreen) : Panel(gameScreen, "panbuy", {552, 16, 225, 417}, look::panelFace)
 {
     rows_ = buildOrderRows(this, kPurchaseRows, 152);
     entries_ = rows_.entries;
-    labcostsCaption_ = makeLabel(this, "Label6", 40, 272, QString(), windowFont(15, true), colour::navy);
-    labcosts_ = makeLabel(this, "labcosts", 209, 272, "0", windowFont(15, true), colour::maroon, TextLabel::Anchor::Right);
+    labcostsCaption_ = makeLabel(this, "Label6", 40, 272, QString(), windowFont(15, true));
+    labcosts_ = makeLabel(this, "labcosts", 209, 272, "0", windowFont(15, true), QColor(), TextLabel::Anchor::Right);
     QPushButton *land = btnbuyland_ = makeButton(this, "btnbuyland", {32, 344, 75, 25}, QString(), windowFont());
     QPushButton *buy = btnletsbuy_ = makeButton(this, "btnletsbuy", {128, 344, 75, 25}, QString(), windowFont());
     QPushButton *cancel = btncancel_ = makeButton(this, "btncancel", {80, 384, 75, 25}, QString(), windowFont());
@@ -61,13 +61,24 @@ PurchaseOrder PurchasePanel::counts() const { return countsIn(entries_); }
 
 void PurchasePanel::setCounts(const PurchaseOrder &counts) { putCountsIn(entries_, counts); }
 
-void PurchasePanel::showTotal() { labcosts_->setCaption(QString::number(purchaseTotal(counts()))); }
+void PurchasePanel::showTotal()
+{
+    shownTotal_ = purchaseTotal(counts());
+    showCost(labcosts_, shownTotal_, gold_);
+}
+
+void PurchasePanel::setGold(int32_t gold)
+{
+    gold_ = gold;
+    showCost(labcosts_, shownTotal_, gold_);
+}
 
 void PurchasePanel::reset()
 {
     for (QLineEdit *e : entries_)
         e->setText("0");
-    labcosts_->setCaption("0");
+    shownTotal_ = 0;
+    showCost(labcosts_, 0, gold_);
 }
 
 void PurchasePanel::purchaseEntryChange()

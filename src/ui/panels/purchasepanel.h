@@ -6,6 +6,7 @@
 #include "ui/widgets/framewidgets.h"
 
 #include <array>
+#include <cstdint>
 
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,8 @@ public:
     PurchaseOrder counts() const;
     // labcosts := the total of the entries.
     void showTotal();
+    // The player's gold, which the total is measured against.
+    void setGold(int32_t gold);
     // Every entry and the total back to 0.
     void reset();
     // The panel closes with its entries at 0.
@@ -62,6 +65,8 @@ private:
     std::array<QLineEdit *, 5> entries_{};
     TextLabel *labcostsCaption_ = nullptr, *labcosts_ = nullptr;
     QPushButton *btnbuyland_ = nullptr, *btnletsbuy_ = nullptr, *btncancel_ = nullptr;
+    int64_t shownTotal_ = 0;
+    int32_t gold_ = INT32_MAX;
 };
 
 } // namespace gw

@@ -30,9 +30,8 @@ void RecordLines::showStatistics(const MapRecord &record, int32_t level)
                                                  .arg(record.losses)
                                                  .arg(record.fewestRounds)
                                            : tr("Siege: %1 · Niederlagen: %2 · Rekord: –").arg(record.wins).arg(record.losses);
-    if (level > 0)
-        line = tr("%1 (%2)").arg(line, Texts::levelName(level));
-    labstats_->setCaption(line);
+    // The level always, so a switch back to "Leicht" says whose figures these are.
+    labstats_->setCaption(tr("%1 (%2)").arg(line, Texts::levelName(level)));
 }
 
 void RecordLines::showSavedGame(const std::string &mapName, int32_t rounds, int32_t level, bool twoPlayers)

@@ -21,8 +21,8 @@ class RecordLines : public QObject {
 public:
     explicit RecordLines(QWidget *skirmishScreen);
 
-    // "Siege: 3 · Niederlagen: 1 · Rekord: 27 Runden", with the opponent's
-    // level when it is not "Leicht": "... (Schwer)".
+    // "Siege: 3 · Niederlagen: 1 · Rekord: 27 Runden (Leicht)", with the
+    // opponent's level the figures were counted at.
     void showStatistics(const MapRecord &record, int32_t level);
     // The button and "Mittelmeer, Runde 27" beside it, with the level when
     // it is not "Leicht": "Mittelmeer, Runde 27, Schwer"; a game of two

@@ -28,12 +28,12 @@ constexpr int kResultBottom = 241;
 
 ReportPanel::ReportPanel(QWidget *gameScreen)
     // Placed and sized to its lines each time it is shown.
-    : Panel(gameScreen, "panreport", {120, 110, kReportWidth, 230}, colour::gray)
+    : Panel(gameScreen, "panreport", {120, 110, kReportWidth, 230}, look::panelFace)
 {
     title_ = makeLabel(this, "labreporttitle", kMargin, 8, QString(), windowFont(15, true));
     for (std::size_t i = 0; i < headings_.size(); ++i) {
         const QString n = QString::number(i + 1);
-        headings_[i] = makeLabel(this, "labreporthead" + n, kMargin, 0, QString(), windowFont(13, true), colour::navy);
+        headings_[i] = makeLabel(this, "labreporthead" + n, kMargin, 0, QString(), windowFont(13, true), look::goldLight);
         auto *body = new QLabel(this);
         body->setObjectName("labreport" + n);
         body->setFont(windowFont(12));

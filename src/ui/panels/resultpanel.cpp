@@ -15,7 +15,7 @@ ResultPanel::ResultPanel(QWidget *gameScreen, Result result)
       result_(result)
 {
     const bool victory = result == Result::Victory;
-    label_ = makeLabel(this, victory ? "labwin" : "lablose", 16, 16, QString(), windowFont(25, true));
+    label_ = makeLabel(this, victory ? "labwin" : "lablose", 16, 16, QString(), windowFont(25, true), colour::white);
     button_ = makeButton(this, victory ? "btnwin" : "btnlose", {192, 56, 75, 25}, QString(), windowFont());
     connect(button_, &QPushButton::clicked, this, &ResultPanel::confirmClicked);
     // The victory's note beside the button; a defeat has none.

@@ -4,6 +4,7 @@
 #include "ui/texts.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/layoutkit.h"
+#include "ui/widgets/phrasewrap.h"
 
 namespace gw {
 
@@ -26,18 +27,22 @@ struct StatusRow {
 
 // Pixels the status strip's text is raised within its labels.
 constexpr int kStripRaise = 3;
+// The figures' columns, far enough right of the longest caption ("Scharf-
+// schützengewehre:", "Sondereinheiten:") that the two never meet, also where
+// the text is drawn larger.
+constexpr int kEquipmentValues = 176, kUnitValues = 392;
 
 const StatusRow kStatusRows[] = {
-    {"labscash", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Gold:", ""), colour::yellow, 8, "labcash", 168, 456, CounterLabel::Cash},
-    {"labsrecruits", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Rekruten:", ""), colour::red, 8, "labrecruits", 168, 480, CounterLabel::Recruits},
-    {"labsmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Maschinengewehre:", ""), colour::skyBlue, 8, "labmg", 168, 504, CounterLabel::Mgs},
-    {"labssniper", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützengewehre:", ""), colour::skyBlue, 8, "labsniper", 168, 528, CounterLabel::Rifles},
-    {"labsmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the equipment"), colour::skyBlue, 8, "labmorse", 168, 552, CounterLabel::Mortars},
-    {"labsspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Spezialausrüstung:", ""), colour::skyBlue, 8, "labspecial", 168, 576, CounterLabel::Specpacks},
-    {"labssmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Infanteristen:", ""), colour::skyBlue, 272, "labmgs", 384, 504, CounterLabel::Infantry},
-    {"la", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützen:", ""), colour::skyBlue, 272, "labsnipers", 384, 528, CounterLabel::Snipers},
-    {"labssmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the units"), colour::skyBlue, 272, "labmorses", 384, 552, CounterLabel::Mortarcrews},
-    {"labssspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Sondereinheiten:", ""), colour::skyBlue, 272, "labspecials", 384, 576, CounterLabel::Specialunits},
+    {"labscash", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Gold:", ""), colour::yellow, 8, "labcash", kEquipmentValues, 456, CounterLabel::Cash},
+    {"labsrecruits", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Rekruten:", ""), colour::red, 8, "labrecruits", kEquipmentValues, 480, CounterLabel::Recruits},
+    {"labsmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Maschinengewehre:", ""), colour::skyBlue, 8, "labmg", kEquipmentValues, 504, CounterLabel::Mgs},
+    {"labssniper", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützengewehre:", ""), colour::skyBlue, 8, "labsniper", kEquipmentValues, 528, CounterLabel::Rifles},
+    {"labsmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the equipment"), colour::skyBlue, 8, "labmorse", kEquipmentValues, 552, CounterLabel::Mortars},
+    {"labsspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Spezialausrüstung:", ""), colour::skyBlue, 8, "labspecial", kEquipmentValues, 576, CounterLabel::Specpacks},
+    {"labssmg", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Infanteristen:", ""), colour::skyBlue, 272, "labmgs", kUnitValues, 504, CounterLabel::Infantry},
+    {"la", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Scharfschützen:", ""), colour::skyBlue, 272, "labsnipers", kUnitValues, 528, CounterLabel::Snipers},
+    {"labssmorse", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Mörser:", "the units"), colour::skyBlue, 272, "labmorses", kUnitValues, 552, CounterLabel::Mortarcrews},
+    {"labssspecial", QT_TRANSLATE_NOOP3("gw::StatusStrip", "Sondereinheiten:", ""), colour::skyBlue, 272, "labspecials", kUnitValues, 576, CounterLabel::Specialunits},
 };
 
 } // namespace
@@ -66,8 +71,8 @@ StatusStrip::StatusStrip(QWidget *gameScreen) : QObject(gameScreen)
         strip("labtaxes", 696, 512, "0", windowFont(15, true), colour::moneyGreen);
 
     // What the opponent did in the last round end, between the tax line
-    // and "Information"; the longest texts take two lines.
-    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 236, 33}, QString(), windowFont(12), colour::moneyGreen);
+    // and "Information", left of the round; the longest texts take two lines.
+    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 230, 33}, QString(), windowFont(12), colour::moneyGreen);
     lablastmove_->setWordWrap(true);
     // The opponent's level, small, in the room between "Information" and
     // "Beenden".
@@ -125,15 +130,33 @@ void StatusStrip::showTwoPlayers()
 
 void StatusStrip::showLine()
 {
-    if (fieldMode_ == 1 || fieldMode_ == 2) {
-        setTextColour(lablastmove_, colour::yellow);
-        lablastmove_->setText(fieldMode_ == 1             ? tr("Land kaufen: Klicken Sie auf ein freies Feld.")
-                              : target_ == Side::Blue ? tr("Angriff: Klicken Sie auf die blaue Basis.")
-                                                      : tr("Angriff: Klicken Sie auf die rote Basis."));
-        return;
-    }
-    setTextColour(lablastmove_, colour::moneyGreen);
-    lablastmove_->setText(lastMove_ ? Texts::lastMove(*lastMove_) : QString());
+    if (fieldMode_ == 1 || fieldMode_ == 2)
+        setLine(fieldMode_ == 1             ? tr("Land kaufen: Klicken Sie auf ein freies Feld.")
+                : target_ == Side::Blue ? tr("Angriff: Klicken Sie auf die blaue Basis.")
+                                        : tr("Angriff: Klicken Sie auf die rote Basis."),
+                colour::yellow);
+    else if (!hint_.isEmpty())
+        setLine(hint_, look::goldLight);
+    else
+        setLine(lastMove_ ? Texts::lastMove(*lastMove_) : QString(), colour::moneyGreen);
+}
+
+void StatusStrip::setLine(const QString &text, const QColor &colour)
+{
+    setTextColour(lablastmove_, colour);
+    lablastmove_->setText(phraseWrapped(text, QFontMetrics(lablastmove_->font()), lablastmove_->contentsRect().width()));
+}
+
+void StatusStrip::showHint(const QString &hint)
+{
+    hint_ = hint;
+    showLine();
+}
+
+void StatusStrip::clearHint()
+{
+    hint_.clear();
+    showLine();
 }
 
 void StatusStrip::showFieldMode(int32_t mode, Side target)
@@ -146,6 +169,8 @@ void StatusStrip::showFieldMode(int32_t mode, Side target)
 void StatusStrip::showCounter(CounterLabel label, int32_t value)
 {
     counters_[static_cast<std::size_t>(label)]->setCaption(QString::number(value));
+    if (label == CounterLabel::Cash)
+        emit goldShown(value);
 }
 
 void StatusStrip::showLastMove(const EnemyTurnResult &turn)

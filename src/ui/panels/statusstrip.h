@@ -5,14 +5,15 @@
 #include "rules/screen.h"
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <utility>
 
+class QColor;
 class QLabel;
-class QString;
 
 namespace gw {
 
@@ -35,6 +36,12 @@ public:
     // `target`), the line says so instead of the last move; 0 shows the
     // last move again.
     void showFieldMode(int32_t mode, Side target = Side::Blue);
+    // A hint for a new player takes the line above "Information" until it
+    // is cleared; a field mode's line still comes first. The hint is shown as
+    // it is given, "Tipp: ..." included.
+    void showHint(const QString &hint);
+    void clearHint();
+    const QString &hint() const { return hint_; }
     // The opponent's level of the game, between "Information" and "Beenden".
     void showLevel(int32_t level);
     // Instead of the level, in a game of two: the round and the side on
@@ -45,6 +52,10 @@ public:
 
     // Every caption and the last-move line in the current language.
     void retranslate();
+
+signals:
+    // The gold as labcash now shows it.
+    void goldShown(int32_t gold);
 
 private:
     std::array<TextLabel *, 12> captions_{}; // the status rows', then the tax line's
@@ -58,8 +69,11 @@ private:
     std::optional<EnemyTurnResult> lastMove_;
     int32_t fieldMode_ = 0;
     Side target_ = Side::Blue;
-    // The line's text for the mode and the last move.
+    QString hint_;
+    // The line's text for the mode, the hint or the last move, broken
+    // between phrases.
     void showLine();
+    void setLine(const QString &text, const QColor &colour);
 };
 
 } // namespace gw

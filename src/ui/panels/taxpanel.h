@@ -10,7 +10,8 @@ namespace gw {
 class TextLabel;
 
 // "Felderkosten und - steuern": every terrain with its price and its tax,
-// from the land table.
+// from the land table; the prices and taxes in one column right of the
+// longest name in the language shown.
 class TaxPanel : public Panel {
     Q_OBJECT
 public:

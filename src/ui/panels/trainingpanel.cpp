@@ -25,13 +25,13 @@ const OrderRow kTrainingRows[] = {
 };
 } // namespace
 
-TrainingPanel::TrainingPanel(QWidget *gameScreen) : Panel(gameScreen, "pantrain", {544, 16, 241, 417}, colour::gray)
+TrainingPanel::TrainingPanel(QWidget *gameScreen) : Panel(gameScreen, "pantrain", {544, 16, 241, 417}, look::panelFace)
 {
     rows_ = buildOrderRows(this, kTrainingRows, 168);
     entries_ = rows_.entries;
-    labcostsCaption_ = makeLabel(this, "Label20", 32, 296, QString(), windowFont(15, true), colour::navy);
+    labcostsCaption_ = makeLabel(this, "Label20", 32, 296, QString(), windowFont(15, true));
     labtraincosts_ =
-        makeLabel(this, "labtraincosts", 217, 296, "0", windowFont(15, true), colour::maroon, TextLabel::Anchor::Right);
+        makeLabel(this, "labtraincosts", 217, 296, "0", windowFont(15, true), QColor(), TextLabel::Anchor::Right);
     QPushButton *cancel = btntraincancel_ = makeButton(this, "btntraincancel", {32, 352, 81, 25}, QString(), windowFont());
     QPushButton *train = btntrain_ = makeButton(this, "btntrain", {136, 352, 83, 25}, QString(), windowFont());
     stackWindowedOnTop(this);
@@ -62,7 +62,17 @@ TrainingOrder TrainingPanel::counts() const { return countsIn(entries_); }
 
 void TrainingPanel::setCounts(const TrainingOrder &counts) { putCountsIn(entries_, counts); }
 
-void TrainingPanel::showTotal() { labtraincosts_->setCaption(QString::number(trainingTotal(counts()))); }
+void TrainingPanel::showTotal()
+{
+    shownTotal_ = trainingTotal(counts());
+    showCost(labtraincosts_, shownTotal_, gold_);
+}
+
+void TrainingPanel::setGold(int32_t gold)
+{
+    gold_ = gold;
+    showCost(labtraincosts_, shownTotal_, gold_);
+}
 
 void TrainingPanel::clearEntry(int kind) { entries_.at(static_cast<std::size_t>(kind))->setText("0"); }
 
@@ -70,7 +80,8 @@ void TrainingPanel::reset()
 {
     for (QLineEdit *e : entries_)
         e->setText("0");
-    labtraincosts_->setCaption("0");
+    shownTotal_ = 0;
+    showCost(labtraincosts_, 0, gold_);
 }
 
 void TrainingPanel::btntraincancelClick()

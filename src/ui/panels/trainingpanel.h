@@ -6,6 +6,7 @@
 #include "ui/widgets/framewidgets.h"
 
 #include <array>
+#include <cstdint>
 
 class QLineEdit;
 class QPushButton;
@@ -26,6 +27,8 @@ public:
     TrainingOrder counts() const;
     // labtraincosts := the total of the entries.
     void showTotal();
+    // The player's gold, which the total is measured against.
+    void setGold(int32_t gold);
     // One entry back to 0 (which reports that change in turn).
     void clearEntry(int kind);
     // Every entry and the total back to 0.
@@ -54,6 +57,8 @@ private:
     std::array<QLineEdit *, 4> entries_{};
     TextLabel *labcostsCaption_ = nullptr, *labtraincosts_ = nullptr;
     QPushButton *btntraincancel_ = nullptr, *btntrain_ = nullptr;
+    int64_t shownTotal_ = 0;
+    int32_t gold_ = INT32_MAX;
 };
 
 } // namespace gw

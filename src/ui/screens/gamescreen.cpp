@@ -4,6 +4,7 @@
 #include "ui/panels/attackpanel.h"
 #include "ui/panels/constructionpanel.h"
 #include "ui/panels/fieldpanel.h"
+#include "ui/panels/glancerow.h"
 #include "ui/panels/infopanel.h"
 #include "ui/panels/purchasepanel.h"
 #include "ui/panels/replaybar.h"
@@ -40,6 +41,7 @@ GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 6
 {
     // The order of creation is the order of stacking.
     strip_ = new StatusStrip(this);
+    glance_ = new GlanceRow(this);
     field_ = new FieldPanel(this, window->palette().color(QPalette::Highlight));
 
     QPushButton *buyzone = btnbuyzone_ = makeGlyphButton(this, "btnbuyzone", {272, 456, 137, 41}, "btn_buy.bmp");
@@ -74,6 +76,9 @@ GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 6
     connect(endgame, &QPushButton::clicked, this, &GameScreen::leaveClicked);
     connect(endtry, &QPushButton::clicked, this, &GameScreen::endtryClicked);
     connect(info, &QPushButton::clicked, this, &GameScreen::infoClicked);
+    // The order panels' totals turn red when the gold does not reach them.
+    connect(strip_, &StatusStrip::goldShown, panbuy_, &PurchasePanel::setGold);
+    connect(strip_, &StatusStrip::goldShown, pantrain_, &TrainingPanel::setGold);
     connect(paninfo_, &InfoPanel::fieldInfoClicked, this, &GameScreen::btnfieldinfoClick);
     connect(paninfo_, &InfoPanel::enemyInfoClicked, this, &GameScreen::btnenemyinfoClick);
     connect(paninfo_, &InfoPanel::closeClicked, this, &GameScreen::btncloseinfoClick);
@@ -92,6 +97,7 @@ void GameScreen::retranslate()
     btnendtry_->setToolTip(tr("Runde beenden"));
     btninfo_->setText(tr("Information"));
     strip_->retranslate();
+    glance_->retranslate();
 }
 
 void GameScreen::open(Opened panel)
@@ -161,7 +167,7 @@ void GameScreen::closeTopPanel()
     else if (open(panreport_))
         panreport_->btnclosereportClick();
     else if (open(panfight_))
-        panfight_->hide();
+        panfight_->btncancelfightClick();
     else if (open(panbuild_))
         panbuild_->btncancelbuildClick();
     else if (open(pantrain_))

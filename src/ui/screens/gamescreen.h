@@ -11,6 +11,7 @@ class AttackPanel;
 class ConstructionPanel;
 class EnemyInfoPanel;
 class FieldPanel;
+class GlanceRow;
 class InfoPanel;
 class PurchasePanel;
 class ReplayBar;
@@ -49,6 +50,7 @@ public:
     void closeTopPanel();
 
     StatusStrip &strip() { return *strip_; }
+    GlanceRow &glance() { return *glance_; }
     FieldPanel &field() { return *field_; }
     PurchasePanel &purchase() { return *panbuy_; }
     TrainingPanel &training() { return *pantrain_; }
@@ -90,6 +92,7 @@ signals:
 private:
     QPushButton *btnbuyzone_, *btntraining_, *btnfight_, *btnbuild_, *btnendgame_, *btnendtry_, *btninfo_;
     StatusStrip *strip_;
+    GlanceRow *glance_;
     FieldPanel *field_;
     PurchasePanel *panbuy_;
     TrainingPanel *pantrain_;

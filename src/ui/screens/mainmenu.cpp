@@ -20,7 +20,7 @@ MainMenu::MainMenu(QWidget *window) : QObject(window)
     btnskirmish_ = entry("btnskirmish", {0, 0, 300, 188});
     btnoptions_ = entry("btnoptions", {0, 192, 300, 198});
     btnend_ = entry("btnend", {0, 392, 300, 201});
-    labversion_ = makeFixedLabel(window, "labversion", {728, 576, 53, 13}, QString(), windowFont(), colour::maroon);
+    labversion_ = makeFixedLabel(window, "labversion", {728, 576, 53, 13}, QString(), windowFont(), look::text);
     connect(btnskirmish_, &PictureBox::clicked, this, &MainMenu::skirmishClicked);
     connect(btnoptions_, &PictureBox::clicked, this, &MainMenu::optionsClicked);
     connect(btnend_, &PictureBox::clicked, this, &MainMenu::endClicked);

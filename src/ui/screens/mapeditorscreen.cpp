@@ -99,7 +99,16 @@ void MapEditorScreen::showBrush(const QString &text)
 void MapEditorScreen::showUnsaved(bool unsaved)
 {
     unsaved_ = unsaved;
-    labstatus_->setCaption(unsaved ? tr("Nicht gespeichert") : QString());
+    if (unsaved)
+        saved_ = false;
+    setTextColour(labstatus_, saved_ ? colour::moneyGreen : colour::yellow);
+    labstatus_->setCaption(unsaved ? tr("Nicht gespeichert") : saved_ ? tr("Gespeichert.") : QString());
+}
+
+void MapEditorScreen::showSaved(bool saved)
+{
+    saved_ = saved;
+    showUnsaved(unsaved_ && !saved);
 }
 
 void MapEditorScreen::setDeleteEnabled(bool enabled) { delete_->setEnabled(enabled); }

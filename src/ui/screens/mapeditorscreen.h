@@ -37,8 +37,11 @@ public:
     void setOpenableMaps(const QStringList &texts, int chosen);
     int openableChoice() const;
     void showBrush(const QString &text);
-    // The line that says whether the map has changes not yet saved.
+    // The line that says whether the map has changes not yet saved, or
+    // "Gespeichert." right after a save until the next change (or another
+    // map).
     void showUnsaved(bool unsaved);
+    void showSaved(bool saved);
     void setDeleteEnabled(bool enabled);
 
 signals:
@@ -63,7 +66,7 @@ private:
     QComboBox *maps_;
     QPushButton *open_, *new_, *delete_, *save_, *play_, *back_;
     QString brush_;
-    bool unsaved_ = false;
+    bool unsaved_ = false, saved_ = false;
 };
 
 } // namespace gw

@@ -12,19 +12,19 @@
 
 namespace gw {
 
-OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184, 128, 425, 357}, colour::black)
+OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184, 128, 425, 405}, colour::black)
 {
-    labmusic_ = makeFixedLabel(this, "labmusic", {112, 56, 72, 22}, QString(), decorativeFont(18), colour::green);
-    labsound_ = makeFixedLabel(this, "labsound", {104, 104, 81, 22}, QString(), decorativeFont(18), colour::green);
+    labmusic_ = makeFixedLabel(this, "labmusic", {112, 56, 72, 22}, QString(), decorativeFont(18), colour::captionGreen);
+    labsound_ = makeFixedLabel(this, "labsound", {104, 104, 81, 22}, QString(), decorativeFont(18), colour::captionGreen);
     // The back button below the rows.
-    back_ = makePicture(this, "btnoptionsback", {24, 296, 192, 51});
+    back_ = makePicture(this, "btnoptionsback", {24, 344, 192, 51});
     btnmusic_ = makeButton(this, "btnmusic", {200, 56, 113, 25}, QString(), windowFont(15));
     btnsound_ = makeButton(this, "btnsound", {200, 104, 113, 25}, QString(), windowFont(15));
     // The language below the two switches, in their style.
-    lablanguage_ = makeFixedLabel(this, "lablanguage", {104, 152, 95, 22}, QString(), decorativeFont(18), colour::green);
+    lablanguage_ = makeFixedLabel(this, "lablanguage", {104, 152, 95, 22}, QString(), decorativeFont(18), colour::captionGreen);
     btnlanguage_ = makeButton(this, "btnlanguage", {200, 152, 113, 25}, QString(), windowFont(15));
     // The opponent's level below the language.
-    lablevel_ = makeFixedLabel(this, "lablevel", {104, 200, 95, 22}, QString(), decorativeFont(18), colour::green);
+    lablevel_ = makeFixedLabel(this, "lablevel", {104, 200, 95, 22}, QString(), decorativeFont(18), colour::captionGreen);
     btnlevel_ = makeButton(this, "btnlevel", {200, 200, 113, 25}, QString(), windowFont(15));
     // The volumes beside the switches they belong to.
     trkmusicvolume_ = makeVolumeControl("trkmusicvolume", {320, 56, 64, 25}, labmusicvolume_,
@@ -32,14 +32,18 @@ OptionsScreen::OptionsScreen(QWidget *window) : Panel(window, "panoptions", {184
     trkeffectsvolume_ = makeVolumeControl("trkeffectsvolume", {320, 104, 64, 25}, labeffectsvolume_,
                                           &OptionsScreen::effectsVolumeChanged);
     // The window's size below the level.
-    labwindow_ = makeFixedLabel(this, "labwindow", {104, 248, 95, 22}, QString(), decorativeFont(18), colour::green);
+    labwindow_ = makeFixedLabel(this, "labwindow", {104, 248, 95, 22}, QString(), decorativeFont(18), colour::captionGreen);
     btnwindow_ = makeButton(this, "btnwindow", {200, 248, 113, 25}, QString(), windowFont(15));
+    // The hints for a new player below the window's size.
+    labhints_ = makeFixedLabel(this, "labhints", {104, 296, 95, 22}, QString(), decorativeFont(18), colour::captionGreen);
+    btnhints_ = makeButton(this, "btnhints", {200, 296, 113, 25}, QString(), windowFont(15));
     connect(back_, &PictureBox::clicked, this, &OptionsScreen::backClicked);
     connect(btnmusic_, &QPushButton::clicked, this, &OptionsScreen::musicClicked);
     connect(btnsound_, &QPushButton::clicked, this, &OptionsScreen::soundClicked);
     connect(btnlanguage_, &QPushButton::clicked, this, &OptionsScreen::languageClicked);
     connect(btnlevel_, &QPushButton::clicked, this, &OptionsScreen::levelClicked);
     connect(btnwindow_, &QPushButton::clicked, this, &OptionsScreen::windowClicked);
+    connect(btnhints_, &QPushButton::clicked, this, &OptionsScreen::hintsClicked);
     stackWindowedOnTop(this);
     retranslate();
 }
@@ -93,12 +97,20 @@ void OptionsScreen::retranslate()
     trkeffectsvolume_->setAccessibleName(tr("Effekt-Lautstärke"));
     showVolumes(trkmusicvolume_->value(), trkeffectsvolume_->value());
     labwindow_->setCaption(tr("Fenster:"));
+    labhints_->setCaption(tr("Tipps:"));
     back_->setPicture(withTransparentBottomLeft(wordPicture("back.bmp")));
     showMusicSwitch(musicon_);
     showSoundSwitch(soundon_);
     showLanguage();
     showLevel(level_);
     showWindowSize(windowSize_);
+    showHints(hints_);
+}
+
+void OptionsScreen::showHints(bool on)
+{
+    hints_ = on;
+    btnhints_->setText(on ? tr("* Eingeschaltet *") : tr("* Ausgeschaltet *"));
 }
 
 void OptionsScreen::showMusicSwitch(int32_t musicon)

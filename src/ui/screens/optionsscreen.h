@@ -15,7 +15,8 @@ class PictureBox;
 class TextLabel;
 
 // The options screen: the music and sound switches, the language, the
-// opponent's level, the window's size, and the way back.
+// opponent's level, the window's size, the hints for a new player, and the
+// way back.
 class OptionsScreen : public Panel {
     Q_OBJECT
 public:
@@ -33,6 +34,8 @@ public:
     void showVolumes(int music, int effects);
     // "* 100 % *", "* 150 % *", "* 200 % *" or "* Vollbild *".
     void showWindowSize(WindowSize size);
+    // The hints' switch: "* Eingeschaltet *" or "* Ausgeschaltet *".
+    void showHints(bool on);
 
 signals:
     void musicClicked();
@@ -43,6 +46,7 @@ signals:
     void musicVolumeChanged(int percent);
     void effectsVolumeChanged(int percent);
     void windowClicked();
+    void hintsClicked();
     void backClicked();
 
 protected:
@@ -52,13 +56,14 @@ private:
     QSlider *makeVolumeControl(const QString &name, const QRect &place, TextLabel *&percentLabel,
                                void (OptionsScreen::*changed)(int));
 
-    TextLabel *labmusic_, *labsound_, *lablanguage_, *lablevel_, *labwindow_;
+    TextLabel *labmusic_, *labsound_, *lablanguage_, *lablevel_, *labwindow_, *labhints_;
     QSlider *trkmusicvolume_, *trkeffectsvolume_;
     TextLabel *labmusicvolume_, *labeffectsvolume_;
     PictureBox *back_;
-    QPushButton *btnmusic_, *btnsound_, *btnlanguage_, *btnlevel_, *btnwindow_;
+    QPushButton *btnmusic_, *btnsound_, *btnlanguage_, *btnlevel_, *btnwindow_, *btnhints_;
     int32_t musicon_ = 1, soundon_ = 1, level_ = 0;
     WindowSize windowSize_ = WindowSize::Normal;
+    bool hints_ = true;
 };
 
 } // namespace gw

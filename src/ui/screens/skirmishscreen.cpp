@@ -41,7 +41,7 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
     auto *frame = new Bevel(this, Bevel::Shape::Frame);
     frame->setObjectName("mappreviewframe");
     frame->setGeometry(176, 56, 281, 177);
-    labmap_ = makeFixedLabel(this, "labmap", {112, 296, 79, 24}, QString(), decorativeFont(20, true), colour::green);
+    labmap_ = makeFixedLabel(this, "labmap", {112, 296, 79, 24}, QString(), decorativeFont(20, true), colour::captionGreen);
 
     back_ = makePicture(this, "btnskirmishback", {8, 392, 192, 51});
     start_ = makePicture(this, "btnskirmishstart", {400, 392, 192, 51});

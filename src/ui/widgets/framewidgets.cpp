@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/widgets/framewidgets.h"
 
+#include "ui/widgets/gamestyle.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -15,6 +17,9 @@ Panel::Panel(QWidget *parent, const QColor &colour) : QFrame(parent)
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
+    // On the game's own dark face the text is light.
+    if (colour == look::panelFace)
+        p.setColor(QPalette::WindowText, look::panelText);
     setPalette(p);
 }
 

@@ -8,6 +8,7 @@
 namespace gw {
 
 // A filled rectangle with a raised one-pixel edge that holds other widgets.
+// On the game's own face (look::panelFace) its text is light.
 class Panel : public QFrame {
     Q_OBJECT
 public:

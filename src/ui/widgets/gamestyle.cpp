@@ -181,6 +181,16 @@ void GameStyle::drawControl(ControlElement element, const QStyleOption *option, 
         QProxyStyle::drawControl(CE_PushButtonLabel, &label, painter, widget);
         return;
     }
+    // A list's choice on its plate reads like a button's caption.
+    if (const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option);
+        combo && element == CE_ComboBoxLabel && !combo->editable) {
+        QStyleOptionComboBox label(*combo);
+        const QColor text = combo->state & State_Enabled ? look::text : look::textDisabled;
+        label.palette.setColor(QPalette::ButtonText, text);
+        label.palette.setColor(QPalette::Text, text);
+        QProxyStyle::drawControl(element, &label, painter, widget);
+        return;
+    }
     if (element == CE_ShapedFrame) {
         if (const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option)) {
             const bool sunken = frame->state & State_Sunken;
@@ -211,6 +221,14 @@ void GameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
             drawArrow(painter, tool->rect, tool->arrowType, p);
             return;
         }
+    }
+    if (const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option);
+        combo && control == CC_ComboBox && !combo->editable) {
+        // The arrow in the caption's colour.
+        QStyleOptionComboBox plate(*combo);
+        plate.palette.setColor(QPalette::ButtonText, combo->state & State_Enabled ? look::text : look::textDisabled);
+        QProxyStyle::drawComplexControl(control, &plate, painter, widget);
+        return;
     }
     if (control == CC_Slider) {
         const auto *slider = qstyleoption_cast<const QStyleOptionSlider *>(option);

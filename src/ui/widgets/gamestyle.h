@@ -20,13 +20,19 @@ const QColor bronze(0x5e, 0x43, 0x17);
 const QColor text(0xf2, 0xd7, 0x95);
 const QColor textDisabled(0x8c, 0x82, 0x70);
 const QColor focus(0xff, 0xf2, 0xc4);
+// The face of the panels over the field, and their text on it.
+const QColor panelFace(0x24, 0x20, 0x1b);
+const QColor panelText = text;
+// A figure the player cannot afford, legible on the panels' face.
+const QColor warning(0xff, 0x55, 0x55);
 } // namespace look
 
 // What the toolkit draws, in the game's own look: push buttons and picture
 // buttons as dark plates with a gold rim and gold text, the spin buttons'
 // arrows and the volume sliders to match, and the edges of panels and bevels
-// in gold and bronze. Every colour, font, place and size of the layout stays
-// as it is; only faces, edges and states are drawn differently. A pressed
+// in gold and bronze, and a list's choice on its plate in the captions'
+// gold. Every colour, font, place and size of the layout stays as it is;
+// only faces, edges and states are drawn differently. A pressed
 // plate is lit from below and its caption moves down by a pixel, the plate
 // under the mouse has a light rim, and the one with the keyboard focus a
 // light ring inside its rim. Everything else (entries, lists, scroll bars)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/widgets/framewidgets.h"
+#include "ui/widgets/gamestyle.h"
 #include "ui/widgets/picturebox.h"
 
 #include <QColor>
@@ -27,6 +28,9 @@ const QColor red(0xFF, 0x00, 0x00);
 const QColor yellow(0xFF, 0xFF, 0x00);
 const QColor moneyGreen(0xC0, 0xDC, 0xC0);
 const QColor skyBlue(0xA6, 0xCA, 0xF0);
+const QColor white(0xFF, 0xFF, 0xFF);
+// The menu screens' captions: a green light enough to read on black.
+const QColor captionGreen(0x40, 0xB0, 0x40);
 } // namespace colour
 
 // The colour of a widget's text; an invalid colour changes nothing.
