@@ -59,6 +59,8 @@ struct Entry {
     // A name added after the first files were written: read as this value
     // when the file does not have it.
     const char *fallback = nullptr;
+    // Left out of the file while it holds its fallback value.
+    bool optional = false;
 };
 
 // A value the text-to-integer rule takes and that lies in [low, high].
@@ -92,6 +94,32 @@ Entry switchEntry(const std::string &name, std::function<bool &(SavedGame &)> fi
                 const SaveFault fault = readInt(text, 0, 1, value);
                 field(g) = value == 1;
                 return fault;
+            }};
+}
+
+// Five counts from 0 to 999, one blank between them.
+Entry countsEntry(const std::string &name, std::function<std::array<int32_t, 5> &(SavedGame &)> field)
+{
+    return {name,
+            [field](const SavedGame &g) {
+                std::string text;
+                for (int32_t n : field(const_cast<SavedGame &>(g)))
+                    text += (text.empty() ? "" : " ") + std::to_string(n);
+                return text;
+            },
+            [field](SavedGame &g, const std::string &text) {
+                std::array<int32_t, 5> counts{};
+                std::size_t at = 0;
+                for (std::size_t k = 0; k < counts.size(); ++k) {
+                    const std::size_t end = k + 1 < counts.size() ? text.find(' ', at) : text.size();
+                    if (end == std::string::npos)
+                        return SaveFault::BadValue;
+                    if (const SaveFault f = readInt(text.substr(at, end - at), 0, 999, counts[k]); f != SaveFault::None)
+                        return f;
+                    at = end + 1;
+                }
+                field(g) = counts;
+                return SaveFault::None;
             }};
 }
 
@@ -152,6 +180,11 @@ const std::vector<Entry> &entries()
         Entry troops = switchEntry("lastmove.troops", [](SavedGame &g) -> bool & { return g.lastMove.troops; });
         troops.fallback = "1";
         t.push_back(troops);
+        // Added with the orders of several kinds.
+        Entry counts = countsEntry("lastmove.counts", [](SavedGame &g) -> std::array<int32_t, 5> & { return g.lastMove.counts; });
+        counts.fallback = "0 0 0 0 0";
+        counts.optional = true;
+        t.push_back(counts);
         return t;
     }();
     return table;
@@ -194,8 +227,11 @@ std::string saveText(const SavedGame &game)
 {
     std::vector<std::string> lines;
     lines.push_back(kHeader + " " + std::to_string(kSaveFormatVersion));
-    for (const Entry &e : entries())
-        lines.push_back(e.name + " " + e.write(game));
+    for (const Entry &e : entries()) {
+        const std::string value = e.write(game);
+        if (!(e.optional && value == e.fallback))
+            lines.push_back(e.name + " " + value);
+    }
     lines.emplace_back(kCellsLine);
     for (int n = 1; n <= kCells; ++n)
         lines.push_back(game.state.memgame.line(static_cast<std::size_t>(n)));

@@ -3,6 +3,7 @@
 
 #include "core/gamestate.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,7 +19,8 @@ namespace gw {
 //   cash 1250                 every counter of the record by name, ...
 //   cellstate None_Grass      ... the last cell clicked ...
 //   enemylevel 2              ... the opponent's level (0 when missing) ...
-//   lastmove 1                ... and the opponent's last move (lastmove.*)
+//   lastmove 1                ... and the opponent's last move (lastmove.*;
+//   lastmove.counts 120 3 0 0 0   its order's counts by kind)
 //   cells                     then the 220 cells, one state a line
 //   Red_Farm
 //   ...
@@ -42,6 +44,11 @@ struct SavedMove {
     bool cellTaken = false;
     std::string cell;     // the state of the cell it went for ("" or a cell state)
     bool troops = true;   // the attack had troops to attack with
+    // Actions 1..9: the count of each kind the order bought (recruits, then
+    // the four kinds of equipment) or the training trained (the first four:
+    // infantry, snipers, mortar crews, special units); all 0 in files
+    // written before orders of several kinds.
+    std::array<int32_t, 5> counts{};
 };
 
 struct SavedGame {
