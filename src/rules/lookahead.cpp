@@ -7,6 +7,7 @@
 #include "rules/actions.h"
 #include "rules/battle.h"
 #include "rules/forecast.h"
+#include "rules/lookaheadvalue.h"
 #include "rules/side.h"
 
 #include <algorithm>
@@ -18,39 +19,17 @@ namespace gw {
 
 namespace {
 
-// What a trained unit costs in all: the recruit, the equipment and the fee.
-constexpr std::array<int32_t, 5> kForceCost = {10, 85, 160, 460, 810};
 // Gold a purchase of recruits can spend in one order.
 constexpr int32_t kRecruitOrderGold = 10 * kMaxOrderCount;
 // A defence holds when the attack is expected to deal at most this.
 constexpr double kHoldDamage = 0.5;
 
-Forces forcesOf(const GameState &s, Side side)
-{
-    const SideCounters &c = countersOf(side);
-    return {s.*c.recruits, s.*c.infantry, s.*c.snipers, s.*c.mortarcrews, s.*c.specialunits};
-}
-
-Defenders defendersOf(const GameState &s, Side side)
-{
-    const SideCounters &c = countersOf(side);
-    return {s.*c.recruits, s.*c.infantry, s.*c.snipers, s.*c.mortarcrews,
-            s.*c.specialunits, s.*c.towers,  s.*c.bunkers, s.*c.minefields};
-}
-
-bool armed(const GameState &s, Side side)
-{
-    for (int32_t f : forcesOf(s, side)) {
-        if (f > 0)
-            return true;
-    }
-    return false;
-}
-
-int32_t positive(int32_t v) { return std::max<int32_t>(0, v); }
-
-// The recruits the side's gold buys in one order.
-int32_t recruitsFor(int32_t gold) { return std::min<int32_t>(kMaxOrderCount, positive(gold) / kPurchasePrices[0]); }
+using ahead::armed;
+using ahead::defendersOf;
+using ahead::forcesOf;
+using ahead::positive;
+using ahead::recruitsFor;
+using ahead::training;
 
 struct Cell {
     int32_t number, price, tax;
@@ -258,31 +237,6 @@ private:
         return p;
     }
 
-    // A training of every kind from the equipment in store, as many as the
-    // gold and the recruits allow (keeping `keep` recruits), or only one
-    // of each kind still missing.
-    static TrainingOrder training(const GameState &s, Side side, bool missingOnly, int32_t keep)
-    {
-        const SideCounters &c = countersOf(side);
-        TrainingOrder t{};
-        int64_t recruits = positive(s.*c.recruits) - keep;
-        int64_t gold = positive(s.*c.cash);
-        // The dearest kinds first: they add the most per recruit.
-        for (int k = 3; k >= 0; --k) {
-            const auto i = static_cast<std::size_t>(k);
-            if (missingOnly && s.*c.units(k) > 0)
-                continue;
-            int64_t n = std::min<int64_t>({positive(s.*c.equipment(k)), kMaxOrderCount, recruits,
-                                           gold / kTrainingFees[i]});
-            if (missingOnly)
-                n = std::min<int64_t>(n, 1);
-            t[i] = static_cast<int32_t>(std::max<int64_t>(0, n));
-            recruits -= t[i];
-            gold -= int64_t{t[i]} * kTrainingFees[i];
-        }
-        return t;
-    }
-
     // ---- The moves tried -------------------------------------------------
 
     std::vector<Move> candidates(const Node &n) const
@@ -401,90 +355,7 @@ private:
         return out;
     }
 
-    // ---- The value of a position, the player to move -----------------------
-
-    double hpValue(int32_t hp, double hpGold) const
-    {
-        const double h = std::clamp<double>(hp, 0, 100);
-        return hpGold * (h - w_.lowHp * (100 - h) * (100 - h) / 200.0);
-    }
-
-    double goldValue(int32_t gold) const
-    {
-        const double g = positive(gold);
-        return std::min(g, w_.goldCap) + w_.idleGold * std::max(0.0, g - w_.goldCap);
-    }
-
-    double armyValue(const GameState &s, Side side, double hpGold) const
-    {
-        const SideCounters &c = countersOf(side);
-        const Forces f = forcesOf(s, side);
-        double v = 0;
-        int kinds = 0;
-        for (std::size_t i = 0; i < 5; ++i)
-            v += double(positive(f[i])) * kForceCost[i];
-        for (int k = 0; k < 4; ++k) {
-            const int32_t kit = positive(s.*c.equipment(k));
-            v += double(kit) * kPurchasePrices[static_cast<std::size_t>(k + 1)];
-            if (s.*c.units(k) > 0)
-                kinds += 2;
-            else if (kit > 0)
-                kinds += 1;
-        }
-        v += 0.5 * (double(positive(s.*c.towers)) * buildingPrice(Building::Tower)
-                    + double(positive(s.*c.bunkers)) * buildingPrice(Building::Bunker)
-                    + double(positive(s.*c.minefields)) * buildingPrice(Building::Minefield));
-        return v + w_.kindShare * kStageDamage * hpGold * kinds / 2.0;
-    }
-
-    // The player's forces after its best one move to strengthen them: all
-    // its gold in recruits, or a training of all its equipment.
-    Forces improved(const GameState &s) const
-    {
-        Forces bought = forcesOf(s, Side::Red);
-        bought[0] = satAdd(positive(bought[0]), recruitsFor(s.cash));
-        Forces trained = forcesOf(s, Side::Red);
-        const TrainingOrder t = training(s, Side::Red, false, 0);
-        for (std::size_t k = 0; k < 4; ++k) {
-            trained[k + 1] = satAdd(positive(trained[k + 1]), t[k]);
-            trained[0] = satSub(trained[0], t[k]);
-        }
-        return trainingTotal(t) > 0 && forecastBattle(trained, Defenders{}).damage > forecastBattle(bought, Defenders{}).damage
-                   ? trained
-                   : bought;
-    }
-
-    double value(const Node &n) const
-    {
-        const GameState &s = n.s;
-        const double incomes = positive(s.taxes) + positive(s.enemytaxes);
-        const double hpGold = w_.hpGold + w_.hpPerIncome * incomes;
-        // A long game makes the own base's hit points cheaper, so a
-        // stand-off between two armies that answer each other ends.
-        const double late = std::clamp((s.rounds - w_.lateFrom) / 100.0, 0.0, 1.0);
-        const double ownHpGold = hpGold * (1 - w_.lateDiscount * late);
-        double v = w_.winGold * 100 * (n.fallen[0] - n.fallen[1]);
-        v += hpValue(s.enemybasehp, ownHpGold) - hpValue(s.basehp, hpGold);
-        v += w_.incomeRounds * (double(s.enemytaxes) - s.taxes);
-        v += goldValue(s.enemycash) - goldValue(s.cash);
-        v += armyValue(s, Side::Blue, hpGold) - armyValue(s, Side::Red, hpGold);
-        auto harm = [&](const BattleForecast &f, int32_t hp) { return hpGold * f.damage + w_.winGold * f.chanceOfAtLeast(hp); };
-        auto ownHarm = [&](const BattleForecast &f) {
-            return ownHpGold * f.damage + w_.winGold * f.chanceOfAtLeast(s.enemybasehp);
-        };
-        // The player moves next: its attack is there to be made.
-        v -= w_.threatShare * ownHarm(forecastBattle(forcesOf(s, Side::Red), defendersOf(s, Side::Blue)));
-        // Blue's attack after the player answered it with all its gold.
-        Defenders answer = defendersOf(s, Side::Red);
-        answer[0] = satAdd(positive(answer[0]), recruitsFor(s.cash));
-        v += w_.strikeShare * harm(forecastBattle(forcesOf(s, Side::Blue), answer), s.basehp);
-        // The player's attack after its best move to strengthen it and
-        // Blue's answer with all its gold.
-        Defenders answered = defendersOf(s, Side::Blue);
-        answered[0] = satAdd(positive(answered[0]), recruitsFor(s.enemycash));
-        v -= w_.threat2Share * ownHarm(forecastBattle(improved(s), answered));
-        return v;
-    }
+    double value(const Node &n) const { return ahead::positionValue(n.s, n.fallen, w_); }
 
     const LookaheadWeights &w_;
     std::vector<Cell> free_;
@@ -492,23 +363,6 @@ private:
 };
 
 } // namespace
-
-double &LookaheadWeights::operator[](std::size_t i)
-{
-    double *const fields[kCount] = {&incomeRounds, &hpGold,   &hpPerIncome, &lowHp,   &threatShare,
-                                    &strikeShare,  &threat2Share, &kindShare, &goldCap, &idleGold,
-                                    &winGold,      &strikeClear, &caution,   &lateFrom, &lateDiscount};
-    return *fields[i];
-}
-
-const char *LookaheadWeights::name(std::size_t i)
-{
-    static const char *const names[kCount] = {"incomeRounds", "hpGold",     "hpPerIncome", "lowHp",
-                                              "threatShare",  "strikeShare", "threat2Share", "kindShare",
-                                              "goldCap",      "idleGold",   "winGold",     "strikeClear",
-                                              "caution",      "lateFrom",   "lateDiscount"};
-    return i < kCount ? names[i] : "";
-}
 
 Move lookaheadMove(const GameState &state, const LookaheadWeights &weights)
 {
