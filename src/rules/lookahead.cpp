@@ -304,6 +304,13 @@ private:
             if (trainingTotal(t) > 0)
                 add(Move::train(t));
         }
+        // A building, when the player's forces are there to be held.
+        if (armed(s, Side::Red)) {
+            for (Building b : {Building::Tower, Building::Bunker, Building::Minefield}) {
+                if (s.enemycash >= buildingPrice(b))
+                    add(Move::construction(b));
+            }
+        }
         return out;
     }
 

@@ -15,19 +15,19 @@ struct GameState;
 // were tuned by playing strong reference players (bench/tune.cpp).
 struct LookaheadWeights {
     double incomeRounds = 28;  // rounds of income a point of tax is worth
-    double hpGold = 31.5;       // gold a hit point of a base is worth ...
-    double hpPerIncome = 0.35;  // ... plus this much per gold of both incomes together
+    double hpGold = 31.5;      // gold a hit point of a base is worth ...
+    double hpPerIncome = 0.105; // ... plus this much per gold of both incomes together
     double lowHp = 0.7;        // a hit point near the end is worth (1 + lowHp) times one at the start
     double threatShare = 1.0;  // share of the harm the player's attack would do now
-    double strikeShare = 0.21;  // share of the harm of the own attack after the player's answer
+    double strikeShare = 0.273; // share of the harm of the own attack after the player's answer
     double threat2Share = 0.0; // share of the harm of the player's attack after its best move and the answer
     double kindShare = 0.3;    // a trained kind in the field, as a share of its stage's damage
                                // (half of it for its equipment in store)
     double goldCap = 12000;    // gold up to this counts in full ...
-    double idleGold = 0.7;   // ... gold beyond it this much (one order cannot spend it)
-    double winGold = 125000;   // a base that falls
+    double idleGold = 0.7;     // ... gold beyond it this much (one order cannot spend it)
+    double winGold = 87500;    // a base that falls
     double strikeClear = 0.8;  // a strike is tried when it clears the defence this surely
-    double caution = 0.3;      // a move's value: this share of its worst reply, the rest the average
+    double caution = 0.39;     // a move's value: this share of its worst reply, the rest the average
     double lateFrom = 120;     // from this round on ...
     double lateDiscount = 0.5; // ... the own hit points lose this share of their worth over 100 rounds
     double armyShare = 1.0;    // forces, equipment and buildings count this share of their cost

@@ -92,9 +92,9 @@ double armyValue(const GameState &s, Side side, double hpGold, const LookaheadWe
         else if (kit > 0)
             kinds += 1;
     }
-    v += 0.5 * (double(positive(s.*c.towers)) * buildingPrice(Building::Tower)
-                + double(positive(s.*c.bunkers)) * buildingPrice(Building::Bunker)
-                + double(positive(s.*c.minefields)) * buildingPrice(Building::Minefield));
+    v += double(positive(s.*c.towers)) * buildingPrice(Building::Tower)
+         + double(positive(s.*c.bunkers)) * buildingPrice(Building::Bunker)
+         + double(positive(s.*c.minefields)) * buildingPrice(Building::Minefield);
     // Gold can still become anything; an army is worth a little less
     // than it cost unless it is needed (the threats below say when).
     return w_.armyShare * v + w_.kindShare * kStageDamage * hpGold * kinds / 2.0;
@@ -146,7 +146,8 @@ double positionValue(const GameState &s, const std::array<double, 2> &fallen, co
     // Blue's answer with all its gold.
     Defenders answered = defendersOf(s, Side::Blue);
     answered[0] = satAdd(positive(answered[0]), recruitsFor(s.enemycash));
-    v -= w_.threat2Share * ownHarm(forecastBattle(improved(s), answered));
+    if (w_.threat2Share != 0)
+        v -= w_.threat2Share * ownHarm(forecastBattle(improved(s), answered));
     // Everything either side could field in the end: its forces and all
     // its gold in recruits, without the limit of one order. The side
     // that keeps more gold back wins the long race.

@@ -90,10 +90,14 @@ TEST(SchwerLand, TakesTheBestFreeCellWhileThePlayerHasNoArmy)
 
 // An army of every kind that would walk through the empty base is answered
 // at once, and in the same order the equipment of the kinds the opponent
-// lacks; afterwards the army no longer gets through in real battles.
+// lacks; afterwards the army no longer gets through in real battles. (With
+// a skyscraper still free this early, Schwer may take the land and the
+// blow instead: the weights say which is worth more.)
 TEST(SchwerDefence, AnswersAnArmyThatWouldGetThroughWithAMixedOrder)
 {
     GameState s = opening();
+    for (std::size_t cell : {40u, 41u, 42u})
+        s.memgame.setLine(cell, "Red_Sand");
     s.rounds = 12;
     s.recruits = 400;
     s.infantry = s.snipers = s.mortarcrews = s.specialunits = 1;
