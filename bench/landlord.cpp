@@ -4,12 +4,10 @@
 // forces, bought together with the equipment of every trained kind it
 // still lacks; all missing kinds fielded with one training; a strike only
 // when it clears the defence even after the opponent's largest answer; and
-// gold beyond what 999 recruits cost turned into trained units. It keeps
-// gold back to answer what the opponent's gold could buy in one turn.
+// gold beyond what 999 recruits cost turned into trained units.
 #include "referenceplayers.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace arena {
 
@@ -22,8 +20,6 @@ constexpr int64_t kCapGold = int64_t{gw::kMaxOrderCount} * 10;
 
 class Landlord : public Player {
 public:
-    explicit Landlord(double reserveShare) : reserveShare_(reserveShare) {}
-
     void newGame() override { watch_.reset(); }
 
     Order play(const Sight &s) override
@@ -187,19 +183,10 @@ private:
         return true;
     }
 
-    // The best cell whose price leaves gold to answer what the opponent's
-    // gold buys in one turn.
-    bool land(const Sight &s, Order &o) const
+    // The best cell its gold reaches.
+    static bool land(const Sight &s, Order &o)
     {
-        gw::Forces grown = s.enemyforces;
-        grown[0] += static_cast<int32_t>(std::min<int64_t>(gw::kMaxOrderCount, watch_.gold() / 10));
-        const int32_t need = recruitsToHold(s, grown, gw::kMaxOrderCount);
-        const int64_t reserve =
-            static_cast<int64_t>(std::llround(reserveShare_ * std::min<int32_t>(need, gw::kMaxOrderCount) * 10.0))
-            - s.taxes;
-        Sight spare = s;
-        spare.cash = static_cast<int32_t>(std::max<int64_t>(0, s.cash - std::max<int64_t>(0, reserve)));
-        if (const int cell = bestLand(spare)) {
+        if (const int cell = bestLand(s)) {
             o = Order::land(cell);
             return true;
         }
@@ -219,12 +206,11 @@ private:
         return true;
     }
 
-    double reserveShare_;
     GoldWatch watch_;
 };
 
 } // namespace
 
-std::unique_ptr<Player> makeLandlord() { return std::make_unique<Landlord>(0.0); }
+std::unique_ptr<Player> makeLandlord() { return std::make_unique<Landlord>(); }
 
 } // namespace arena

@@ -67,7 +67,8 @@ StatusStrip::StatusStrip(QWidget *gameScreen) : QObject(gameScreen)
 
     // What the opponent did in the last round end, between the tax line
     // and "Information"; the longest texts take two lines.
-    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 236, 33}, QString(), windowFont(12), colour::moneyGreen);
+    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 236, 33}, QString(), windowFont(kLineFontSize),
+                                  colour::moneyGreen);
     lablastmove_->setWordWrap(true);
     // The opponent's level, small, in the room between "Information" and
     // "Beenden".
@@ -103,12 +104,25 @@ void StatusStrip::showLine()
 {
     if (fieldMode_ == 1 || fieldMode_ == 2) {
         setTextColour(lablastmove_, colour::yellow);
-        lablastmove_->setText(fieldMode_ == 1 ? tr("Land kaufen: Klicken Sie auf ein freies Feld.")
-                                              : tr("Angriff: Klicken Sie auf die blaue Basis."));
+        setLineText(fieldMode_ == 1 ? tr("Land kaufen: Klicken Sie auf ein freies Feld.")
+                                    : tr("Angriff: Klicken Sie auf die blaue Basis."));
         return;
     }
     setTextColour(lablastmove_, colour::moneyGreen);
-    lablastmove_->setText(lastMove_ ? Texts::lastMove(*lastMove_) : QString());
+    setLineText(lastMove_ ? Texts::lastMove(*lastMove_) : QString());
+}
+
+void StatusStrip::setLineText(const QString &text)
+{
+    // An order of several kinds may not fit the two lines at the usual
+    // size: it is drawn smaller until it does, and the whole text is the
+    // line's tooltip as well.
+    int size = kLineFontSize;
+    lablastmove_->setFont(windowFont(size));
+    lablastmove_->setText(text);
+    while (size > kSmallestLineFontSize && lablastmove_->heightForWidth(lablastmove_->width()) > lablastmove_->height())
+        lablastmove_->setFont(windowFont(--size));
+    lablastmove_->setToolTip(size < kLineFontSize ? text : QString());
 }
 
 void StatusStrip::showFieldMode(int32_t mode)

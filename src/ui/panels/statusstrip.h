@@ -49,6 +49,10 @@ private:
     int32_t fieldMode_ = 0;
     // The line's text for the mode and the last move.
     void showLine();
+    void setLineText(const QString &text);
+
+    static constexpr int kLineFontSize = 12;
+    static constexpr int kSmallestLineFontSize = 8;
 };
 
 } // namespace gw
