@@ -179,32 +179,22 @@ TEST(SavedGame, EverythingTheGameCanHoldReadsBack)
         EXPECT_EQ(read.game.state.memgame.line(10 + i), odd[i]);
 }
 
-// The counts of an order of several kinds come back; a file without them
-// (written before such orders, or after any other move) reads as none, and
-// counts the shop's entries cannot hold are refused.
+// An order's counts by kind come back, are none without them, and must fit the entries.
 TEST(SavedGame, TheLastOrdersCountsByKindReadBack)
 {
     gw::SavedGame game = sampleGame();
     game.lastMove = {true, 1, 1, 123, 0, false, "", true, {120, 3, 0, 0, 999}};
     const Lines lines = gw::splitLines(gw::saveText(game));
-    ASSERT_NE(std::find(lines.begin(), lines.end(), "lastmove.counts 120 3 0 0 999"), lines.end());
-    const gw::SaveReadResult read = gw::readSaveText(gw::joinLines(lines));
-    ASSERT_EQ(read.fault, SaveFault::None) << read.line << ": " << read.text;
-    EXPECT_EQ(read.game.lastMove.counts, (std::array<int32_t, 5>{120, 3, 0, 0, 999}));
-
-    const Lines without = gw::splitLines(gw::saveText(sampleGame()));
-    EXPECT_EQ(std::count_if(without.begin(), without.end(),
-                            [](const std::string &l) { return l.rfind("lastmove.counts", 0) == 0; }),
-              0);
-    EXPECT_EQ(gw::readSaveText(gw::joinLines(without)).game.lastMove.counts, (std::array<int32_t, 5>{}));
-
+    const std::string written = "lastmove.counts 120 3 0 0 999";
+    ASSERT_NE(std::find(lines.begin(), lines.end(), written), lines.end());
+    EXPECT_EQ(gw::readSaveText(gw::joinLines(lines)).game.lastMove.counts, game.lastMove.counts);
+    const std::string older = gw::saveText(sampleGame()); // no order: no counts written
+    EXPECT_TRUE(older.find("lastmove.counts") == std::string::npos
+                && gw::readSaveText(older).game.lastMove.counts == (std::array<int32_t, 5>{}));
     for (const char *bad : {"120 3 0 0", "120 3 0 0 1000", "120 3 0 0 -1", "120 3 0 0 0 0", "120  3 0 0 0"}) {
-        SCOPED_TRACE(bad);
         Lines damaged = lines;
-        std::replace(damaged.begin(), damaged.end(), std::string("lastmove.counts 120 3 0 0 999"),
-                     std::string("lastmove.counts ") + bad);
-        const gw::SaveReadResult r = gw::readSaveText(gw::joinLines(damaged));
-        EXPECT_TRUE(r.fault == SaveFault::BadValue || r.fault == SaveFault::BadNumber);
+        std::replace(damaged.begin(), damaged.end(), written, std::string("lastmove.counts ") + bad);
+        EXPECT_NE(gw::readSaveText(gw::joinLines(damaged)).fault, SaveFault::None) << bad;
     }
 }
 
