@@ -17,19 +17,6 @@ namespace arena {
 
 namespace {
 
-int32_t opponentIncome(const Sight &s)
-{
-    int32_t income = 0;
-    for (int n = 1; n <= gw::kCells; ++n) {
-        const std::string &cell = s.field->line(static_cast<std::size_t>(n));
-        if (cell.compare(0, 5, "Blue_") == 0) {
-            if (const gw::Terrain *t = gw::terrainOf(cell))
-                income += t->tax;
-        }
-    }
-    return income;
-}
-
 class Best : public Player {
 public:
     void newGame() override

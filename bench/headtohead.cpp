@@ -7,6 +7,8 @@
 // way, seeing the mirrored record as it would see its own.
 #include "headtohead.h"
 
+#include "games.h"
+
 #include "referenceplayers.h"
 
 #include "core/gamestate.h"
@@ -30,32 +32,6 @@ namespace {
 
 const char *const kLevelNames[] = {"Leicht", "Mittel", "Schwer"};
 
-// What a reference player sees of the record as Red does.
-Sight sightOf(const gw::GameState &s)
-{
-    Sight v;
-    v.rounds = s.rounds;
-    v.cash = s.cash;
-    v.taxes = s.taxes;
-    v.basehp = s.basehp;
-    v.recruits = s.recruits;
-    v.mgs = s.mgs;
-    v.rifles = s.rifles;
-    v.mortars = s.mortars;
-    v.specpacks = s.specpacks;
-    v.infantry = s.infantry;
-    v.snipers = s.snipers;
-    v.mortarcrews = s.mortarcrews;
-    v.specialunits = s.specialunits;
-    v.towers = s.towers;
-    v.bunkers = s.bunkers;
-    v.minefields = s.minefields;
-    v.enemyforces = {s.enemyrecruits, s.enemyinfantry, s.enemysnipers, s.enemymortarcrews, s.enemyspecialunits};
-    v.enemybasehp = s.enemybasehp;
-    v.field = &s.memgame;
-    return v;
-}
-
 // One side of a game: a level of the computer opponent or a reference player.
 struct Contestant {
     std::string name;
@@ -72,8 +48,10 @@ public:
         if (player_)
             player_->newGame();
     }
-    // Carries out the side's move; returns what it did.
-    gw::MoveResult move(gw::GameState &s, gw::Side side, gw::Random &random, gw::Screen &screen)
+    // Carries out the side's move; returns what it did. A reference player
+    // sees the other side's last move as the last-move line tells it.
+    gw::MoveResult move(gw::GameState &s, gw::Side side, gw::Random &random, gw::Screen &screen,
+                        const std::optional<gw::EnemyTurnResult> &otherLast)
     {
         // Red's chair: the record as it is for Red, mirrored for Blue.
         std::optional<gw::GameState> mirror;
@@ -81,24 +59,29 @@ public:
             // A level chooses as Blue, so for Red it chooses on the mirror.
             if (side == gw::Side::Red)
                 mirror = gw::mirrored(s);
-            const gw::Move m = gw::opponentFor(c_.level).choose(mirror ? *mirror : s, random);
-            return gw::applyMove(s, side, m, random, screen);
+            last_ = gw::opponentFor(c_.level).choose(mirror ? *mirror : s, random);
+            return gw::applyMove(s, side, last_, random, screen);
         }
         if (side == gw::Side::Blue)
             mirror = gw::mirrored(s);
         // A player may name a move the rules refuse; three tries, as in the arena.
         gw::MoveResult r;
         for (int attempt = 0; attempt < 3; ++attempt) {
-            r = gw::applyMove(s, side, player_->play(sightOf(mirror ? *mirror : s)), random, screen);
+            last_ = player_->play(sightOf(mirror ? *mirror : s, otherLast ? &*otherLast : nullptr));
+            r = gw::applyMove(s, side, last_, random, screen);
             if (r)
                 break;
         }
         return r;
     }
 
+    // The move last named.
+    const gw::Move &last() const { return last_; }
+
 private:
     const Contestant &c_;
     std::unique_ptr<Player> player_;
+    gw::Move last_;
 };
 
 enum class Winner { Red, Blue, None };
@@ -119,13 +102,16 @@ Game play(const gw::LoadedMap &map, Mover &red, Mover &blue, uint32_t seed, int3
     red.newGame();
     blue.newGame();
     Game g;
+    std::optional<gw::EnemyTurnResult> redLast, blueLast;
     while (s.rounds < limit && g.winner == Winner::None) {
-        const gw::MoveResult r = red.move(s, gw::Side::Red, random, screen);
+        const gw::MoveResult r = red.move(s, gw::Side::Red, random, screen, blueLast);
+        redLast = gw::turnResult(red.last(), r);
         const bool blueBeaten = r.battle && r.battle->baseDestroyed();
         gw::openSecondHalf(s, screen);
         bool redBeaten = false;
         if (!blueBeaten) {
-            const gw::MoveResult b = blue.move(s, gw::Side::Blue, random, screen);
+            const gw::MoveResult b = blue.move(s, gw::Side::Blue, random, screen, redLast);
+            blueLast = gw::turnResult(blue.last(), b);
             redBeaten = b.battle && b.battle->baseDestroyed();
         }
         gw::closeRound(s, screen);
@@ -133,17 +119,6 @@ Game play(const gw::LoadedMap &map, Mover &red, Mover &blue, uint32_t seed, int3
     }
     g.rounds = s.rounds;
     return g;
-}
-
-std::string median(std::vector<int32_t> v)
-{
-    if (v.empty())
-        return "-";
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0);
-    return buf;
 }
 
 double percent(long part, long whole) { return whole > 0 ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0; }
@@ -190,7 +165,7 @@ void runPair(const HeadToHeadOptions &o, const Contestant &a, const Contestant &
     const long asBlue = o.games - asRed;
     std::printf("%-8s %-8s %-16s %6ld %7.1f %7.1f %7.1f %7.1f %6.1f %8s\n", a.name.c_str(), b.name.c_str(),
                 mapName.c_str(), o.games, percent(aRed + aBlue, o.games), percent(aRed, asRed), percent(aBlue, asBlue),
-                percent(bWins, o.games), percent(cut, o.games), median(decided).c_str());
+                percent(bWins, o.games), percent(cut, o.games), medianText(decided).c_str());
     std::fflush(stdout);
 }
 

@@ -6,6 +6,8 @@
 
 #include "core/linelist.h"
 #include "rules/actions.h"
+#include "rules/enemyturn.h"
+#include "rules/forecast.h"
 #include "rules/move.h"
 
 #include <cstdint>
@@ -27,6 +29,9 @@ struct Sight {
     std::array<int32_t, 5> enemyforces{};
     int32_t enemybasehp = 0;
     const gw::LineList *field = nullptr;
+    // The last-move line: what the opponent did in its last turn, and so
+    // the gold it spent (nullptr before the first round end).
+    const gw::EnemyTurnResult *lastmove = nullptr;
 };
 
 // One action of a turn: a move of the rules library, carried out for Red.
@@ -40,7 +45,7 @@ public:
     virtual Order play(const Sight &sight) = 0;
 };
 
-// passive, rush, army, land, best
+// passive, rush, rebuy, army, land, newcomer, best, landlord
 const std::vector<std::string> &playerNames();
 std::unique_ptr<Player> makePlayer(const std::string &name);
 
@@ -50,6 +55,34 @@ int blueBaseCell(const Sight &s);
 // among equals), 0 when none.
 int bestLand(const Sight &s);
 
+// The player's own forces, its defence and the opponent's defence as far
+// as the screen shows it (its five forces; its buildings are not shown).
+gw::Forces forcesOf(const Sight &s);
+gw::Defenders defenceOf(const Sight &s);
+gw::Defenders enemyDefence(const Sight &s);
+// The opponent's income: the taxes of its blue cells.
+int32_t opponentIncome(const Sight &s);
+// Missing trained kinds (0..3) with and without equipment in store.
+bool missingKind(const Sight &s, int kind);
+std::array<int32_t, 4> unitsOf(const Sight &s);
+std::array<int32_t, 4> kitsOf(const Sight &s);
+
+// The opponent's gold as a player can follow it: its income from the blue
+// land every round, less what the last-move line says it spent (or, when
+// the line is missing, what its visible forces cost when they grew).
+class GoldWatch {
+public:
+    void reset();
+    void observe(const Sight &s);
+    int64_t gold() const { return gold_; }
+
+private:
+    int64_t gold_ = 1000;
+    std::array<int32_t, 5> seen_{};
+    bool started_ = false;
+};
+
 std::unique_ptr<Player> makeBestPlayer();
+std::unique_ptr<Player> makeLandlord();
 
 } // namespace arena

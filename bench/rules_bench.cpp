@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the rules: one round end per opponent action, one decision
-// of the opponent per level, battles of large armies, and reading and
-// applying a map.
+// of the opponent per level, Schwer's decisions in the middle of real games
+// on every map, battles of large armies, and reading and applying a map.
+#include "games.h"
+#include "referenceplayers.h"
+
 #include "core/gamestate.h"
 #include "core/random.h"
 #include "core/textfile.h"
+#include "rules/lookahead.h"
 #include "map/mapfile.h"
 #include "rules/battle.h"
 #include "rules/enemyturn.h"
@@ -14,7 +18,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <ctime>
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -102,6 +111,64 @@ void BM_OpponentDecision(benchmark::State &st)
         benchmark::DoNotOptimize(opponent.choose(s, rng));
 }
 BENCHMARK(BM_OpponentDecision)->ArgsProduct({{0, 1, 2}, {0, 1, 2}})->ArgNames({"level", "position"});
+
+// Schwer's decisions in the positions of real games: the records it decided
+// on from round 10 to 150 of seeded games of the strongest reference players
+// against it, on one map. Reports the mean and the longest decision.
+const std::vector<gw::GameState> &midGamePositions(const std::string &map)
+{
+    static std::map<std::string, std::vector<gw::GameState>> cache;
+    auto &positions = cache[map];
+    if (!positions.empty())
+        return positions;
+    std::filesystem::current_path(dataDir());
+    const gw::LoadedMap loaded = gw::readMap(map);
+    const gw::LookaheadOpponent schwer;
+    for (const char *name : {"landlord", "best", "newcomer"}) {
+        for (uint32_t seed = 1; seed <= 2; ++seed) {
+            std::unique_ptr<arena::Player> player = arena::makePlayer(name);
+            arena::playGame(loaded, 2, *player, seed, 150, &schwer, arena::Trace::None, nullptr,
+                            [&](const gw::GameState &s) {
+                                if (s.rounds >= 10) {
+                                    positions.push_back(s);
+                                    positions.back().memtemp = gw::LineList();
+                                }
+                            });
+        }
+    }
+    return positions;
+}
+
+void BM_SchwerMidGame(benchmark::State &st, const std::string &map)
+{
+    const std::vector<gw::GameState> &positions = midGamePositions(map);
+    const gw::Opponent &schwer = gw::opponentFor(2);
+    gw::Random rng(1);
+    double longest = 0, total = 0;
+    long decisions = 0;
+    std::size_t i = 0;
+    // The thread's own CPU time, so a busy machine does not count.
+    auto cpuMicros = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
+    };
+    for (auto _ : st) {
+        const double start = cpuMicros();
+        benchmark::DoNotOptimize(schwer.choose(positions[i], rng));
+        const double us = cpuMicros() - start;
+        longest = std::max(longest, us);
+        total += us;
+        ++decisions;
+        i = (i + 1) % positions.size();
+    }
+    st.counters["positions"] = static_cast<double>(positions.size());
+    st.counters["mean_cpu_us"] = total / static_cast<double>(std::max(1L, decisions));
+    st.counters["max_cpu_us"] = longest;
+}
+BENCHMARK_CAPTURE(BM_SchwerMidGame, Mittelmeer, std::string("Mittelmeer"));
+BENCHMARK_CAPTURE(BM_SchwerMidGame, BigCityCrisis, std::string("Big City Crisis"));
+BENCHMARK_CAPTURE(BM_SchwerMidGame, Gestrandet, std::string("Gestrandet"));
 
 void BM_BattleLargeArmies(benchmark::State &st)
 {

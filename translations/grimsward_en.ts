@@ -1032,28 +1032,28 @@
         <translation>Easy</translation>
     </message>
     <message>
-        <source>%1: In etwa jeder dritten Runde wählt er die Aktion, die ihm am meisten nützt; sonst lost er wie auf Leicht.</source>
-        <translation>%1: in about one round in three it works out the action that helps it most; otherwise it draws one, as on Easy.</translation>
-    </message>
-    <message>
         <source>Mittel</source>
         <translation>Normal</translation>
-    </message>
-    <message>
-        <source>%1: Er wählt jede Aktion mit Blick auf das ganze Spielfeld: Er verteidigt sich gegen Ihre Truppen, greift an, wenn er durchkommt, und besetzt das beste freie Feld, das sein Gold erreicht.</source>
-        <translation>%1: it chooses every action looking at the whole board: it defends against your troops, attacks when it will get through, and takes the best free field its gold reaches.</translation>
     </message>
     <message>
         <source>Schwer</source>
         <translation>Hard</translation>
     </message>
     <message>
-        <source>Auf Leicht und Mittel hängt, wie viel er kauft oder ausbildet, in drei Stufen von seinem Gold ab; zum Ausbilden braucht er Rekruten und so viel Ausrüstung, wie er Einheiten ausbildet, verbraucht die Ausrüstung aber nicht. Auf Schwer kauft er wie Sie im Laden bis zu 999 Stück einer Sorte zu den Ladenpreisen und bildet bis zu 999 Einheiten zu den Ausbildungsgebühren aus; dabei verbraucht er wie Sie je Einheit einen Rekruten und ein Stück Ausrüstung.</source>
-        <translation>On Easy and Normal, how much it buys or trains depends on its gold, in three steps; to train, it needs recruits and as much equipment as it trains units, but it does not use the equipment up. On Hard it buys like you in the shop, up to 999 of one kind at the shop&apos;s prices, and trains up to 999 units at the training fees, using up one recruit and one piece of equipment per unit, as you do.</translation>
-    </message>
-    <message>
         <source>Er baut das teuerste Gebäude, das sein Gold erreicht, zu Ihren Preisen. Zum Besetzen zieht er auf Leicht ein zufälliges Feld: Ist es frei und reicht sein Gold an den Landpreis heran, gehört es ihm, ohne dass er zahlt, und seine Steuern steigen. Fehlt ihm für eine Aktion das Gold (beim Ausbilden auch Rekruten oder Ausrüstung), tut er in dieser Runde nichts. Auf keiner Stufe bekommt er Gold, Truppen oder Lebenspunkte geschenkt.</source>
         <translation>It builds the dearest building its gold reaches, at your prices. To take a field on Easy it draws one at random: if the field is free and its gold reaches the land price, the field is its own without paying, and its taxes rise. If it lacks the gold for an action (or, for training, the recruits or equipment), it does nothing that round. At no level is it given gold, troops or hit points.</translation>
+    </message>
+    <message>
+        <source>%1: In etwa jeder zweiten Runde wählt er die Aktion, die ihm am meisten nützt; sonst lost er wie auf Leicht.</source>
+        <translation>%1: in about every second round it works out the action that helps it most; otherwise it draws one, as on Easy.</translation>
+    </message>
+    <message>
+        <source>%1: Er spielt jeden Zug, den er erwägt, gegen Ihre stärksten Antworten durch und wählt den, der ihm danach am meisten lässt: Er besetzt Land, verteidigt sich rechtzeitig gegen Ihre Truppen und greift an, wenn er auch nach Ihrer besten Antwort durchkommt.</source>
+        <translation>%1: it plays every move it considers against your strongest replies and chooses the one that leaves it best off: it takes land, defends against your troops in time, and attacks when it gets through even after your best answer.</translation>
+    </message>
+    <message>
+        <source>Auf Leicht und Mittel hängt, wie viel er kauft oder ausbildet, in drei Stufen von seinem Gold ab; zum Ausbilden braucht er Rekruten und so viel Ausrüstung, wie er Einheiten ausbildet, verbraucht die Ausrüstung aber nicht. Auf Schwer bestellt er wie Sie im Laden: eine Bestellung von bis zu 999 Stück jeder der fünf Sorten zu den Ladenpreisen, und eine Ausbildung von bis zu 999 Einheiten jeder der vier Arten zu den Ausbildungsgebühren; dabei verbraucht er wie Sie je Einheit einen Rekruten und ein Stück Ausrüstung.</source>
+        <translation>On Easy and Normal, how much it buys or trains depends on its gold, in three steps; to train, it needs recruits and as much equipment as it trains units, but it does not use the equipment up. On Hard it orders like you in the shop: one order of up to 999 of each of the five kinds at the shop&apos;s prices, and one training of up to 999 units of each of the four kinds at the training fees, using up one recruit and one piece of equipment per unit, as you do.</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1585,94 @@
     <message>
         <source>Angriff von Blau auf die rote Basis</source>
         <translation>Blue&apos;s attack on the red base</translation>
+    </message>
+    <message>
+        <source>1 Rekruten</source>
+        <translation>1 recruit</translation>
+    </message>
+    <message>
+        <source>%1 Rekruten</source>
+        <translation>%1 recruits</translation>
+    </message>
+    <message>
+        <source>1 MG</source>
+        <translation>1 machine gun</translation>
+    </message>
+    <message>
+        <source>%1 MGs</source>
+        <translation>%1 machine guns</translation>
+    </message>
+    <message>
+        <source>1 Scharfschützengewehr</source>
+        <translation>1 sniper rifle</translation>
+    </message>
+    <message>
+        <source>%1 Scharfschützengewehre</source>
+        <translation>%1 sniper rifles</translation>
+    </message>
+    <message>
+        <source>1 Mörser</source>
+        <translation>1 mortar</translation>
+    </message>
+    <message>
+        <source>%1 Mörser</source>
+        <translation>%1 mortars</translation>
+    </message>
+    <message>
+        <source>1 Spezialausrüstung</source>
+        <translation>1 special pack</translation>
+    </message>
+    <message>
+        <source>%1 Spezialausrüstungen</source>
+        <translation>%1 special packs</translation>
+    </message>
+    <message>
+        <source>1 Infanteristen</source>
+        <translation>1 infantryman</translation>
+    </message>
+    <message>
+        <source>%1 Infanteristen</source>
+        <translation>%1 infantrymen</translation>
+    </message>
+    <message>
+        <source>1 Scharfschützen</source>
+        <translation>1 sniper</translation>
+    </message>
+    <message>
+        <source>%1 Scharfschützen</source>
+        <translation>%1 snipers</translation>
+    </message>
+    <message>
+        <source>1 Mörsertrupp</source>
+        <translation>1 mortar crew</translation>
+    </message>
+    <message>
+        <source>%1 Mörsertrupps</source>
+        <translation>%1 mortar crews</translation>
+    </message>
+    <message>
+        <source>1 Sondereinheit</source>
+        <translation>1 special unit</translation>
+    </message>
+    <message>
+        <source>%1 Sondereinheiten</source>
+        <translation>%1 special units</translation>
+    </message>
+    <message>
+        <source>%1 und %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Der Gegner hat %1 gekauft.</source>
+        <translation>The enemy bought %1.</translation>
+    </message>
+    <message>
+        <source>Der Gegner hat %1 ausgebildet.</source>
+        <translation>The enemy trained %1.</translation>
     </message>
 </context>
 <context>

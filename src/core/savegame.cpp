@@ -99,6 +99,32 @@ Entry switchEntry(const std::string &name, std::function<bool &(SavedGame &)> fi
             }};
 }
 
+// Five counts from 0 to 999, one blank between them.
+Entry countsEntry(const std::string &name, std::function<std::array<int32_t, 5> &(SavedGame &)> field)
+{
+    return {name,
+            [field](const SavedGame &g) {
+                std::string text;
+                for (int32_t n : field(const_cast<SavedGame &>(g)))
+                    text += (text.empty() ? "" : " ") + std::to_string(n);
+                return text;
+            },
+            [field](SavedGame &g, const std::string &text) {
+                std::array<int32_t, 5> counts{};
+                std::size_t at = 0;
+                for (std::size_t k = 0; k < counts.size(); ++k) {
+                    const std::size_t end = k + 1 < counts.size() ? text.find(' ', at) : text.size();
+                    if (end == std::string::npos)
+                        return SaveFault::BadValue;
+                    if (const SaveFault f = readInt(text.substr(at, end - at), 0, 999, counts[k]); f != SaveFault::None)
+                        return f;
+                    at = end + 1;
+                }
+                field(g) = counts;
+                return SaveFault::None;
+            }};
+}
+
 // The state of a cell as the field list held it: whatever a map gave the
 // cell (the picture check comes when the game is continued), or nothing.
 Entry stateEntry(const std::string &name, std::function<std::string &(SavedGame &)> field)
@@ -172,6 +198,11 @@ const std::vector<Entry> &entries()
                    "0"};
         turn.onlyWhenSet = true;
         t.push_back(turn);
+        // Added with the orders of several kinds.
+        Entry counts = countsEntry("lastmove.counts", [](SavedGame &g) -> std::array<int32_t, 5> & { return g.lastMove.counts; });
+        counts.fallback = "0 0 0 0 0";
+        counts.onlyWhenSet = true;
+        t.push_back(counts);
         return t;
     }();
     return table;

@@ -4,6 +4,7 @@
 #include "core/gamestate.h"
 #include "core/side.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -20,7 +21,8 @@ namespace gw {
 //   cash 1250                 every counter of the record by name, ...
 //   cellstate None_Grass      ... the last cell clicked ...
 //   enemylevel 2              ... the opponent's level (0 when missing) ...
-//   lastmove 1                ... and the opponent's last move (lastmove.*)
+//   lastmove 1                ... and the opponent's last move (lastmove.*;
+//   lastmove.counts 120 3 0 0 0   its order's counts by kind, only after an order)
 //   players 2                 two players at one screen (only then written)
 //   turn 1                    Blue is on turn (only then written)
 //   log grimsward-replay 1    the game's move log, one "log" line for each
@@ -48,6 +50,11 @@ struct SavedMove {
     bool cellTaken = false;
     std::string cell;     // the state of the cell it went for ("" or a cell state)
     bool troops = true;   // the attack had troops to attack with
+    // Actions 1..9: the count of each kind the order bought (recruits, then
+    // the four kinds of equipment) or the training trained (the first four:
+    // infantry, snipers, mortar crews, special units); all 0 in files
+    // written before orders of several kinds.
+    std::array<int32_t, 5> counts{};
 };
 
 struct SavedGame {

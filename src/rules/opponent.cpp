@@ -21,7 +21,7 @@ public:
     EnemyRules rules() const override { return EnemyRules::Tiers; }
 };
 
-// Mittel and Schwer: the planner's choice. Mittel draws first whether to
+// Mittel: the planner's choice. Mittel draws first whether to
 // think at all this round; when it does not, it draws as Leicht does.
 class ChoosingOpponent : public Opponent {
 public:
@@ -42,11 +42,13 @@ private:
 
 } // namespace
 
+Move LookaheadOpponent::choose(const GameState &state, Random &) const { return lookaheadMove(state, weights_); }
+
 const Opponent &opponentFor(int32_t level)
 {
     static const DrawingOpponent leicht;
     static const ChoosingOpponent mittel(EnemyRules::Tiers, kMittelThinksPerMille);
-    static const ChoosingOpponent schwer(EnemyRules::Shop, 1000);
+    static const LookaheadOpponent schwer;
     if (level <= static_cast<int32_t>(EnemyLevel::Leicht))
         return leicht;
     if (level == static_cast<int32_t>(EnemyLevel::Mittel))

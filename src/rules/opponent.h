@@ -2,6 +2,7 @@
 #pragma once
 
 #include "rules/enemyturn.h"
+#include "rules/lookahead.h"
 
 #include <cstdint>
 
@@ -14,7 +15,7 @@ struct GameState;
 enum class EnemyLevel : int32_t {
     Leicht = 0, // draws one of its twelve actions
     Mittel = 1, // chooses, by the tiers, and often draws instead
-    Schwer = 2, // chooses, by the player's shop and training panel
+    Schwer = 2, // looks a move ahead, and books orders and trainings as the player does
 };
 constexpr int32_t kEnemyLevelCount = 3;
 
@@ -29,6 +30,18 @@ public:
     virtual Move choose(const GameState &state, Random &random) const = 0;
     // How the opponent's purchases and trainings are measured.
     virtual EnemyRules rules() const = 0;
+};
+
+// Schwer: the looking-ahead opponent (rules/lookahead.h), here with
+// weights of its own; the level plays it with the tuned ones.
+class LookaheadOpponent : public Opponent {
+public:
+    explicit LookaheadOpponent(const LookaheadWeights &weights = {}) : weights_(weights) {}
+    Move choose(const GameState &state, Random &random) const override;
+    EnemyRules rules() const override { return EnemyRules::Shop; }
+
+private:
+    LookaheadWeights weights_;
 };
 
 // The opponent of a level; a value below 0 counts as Leicht, above 2 as Schwer.

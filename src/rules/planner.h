@@ -10,9 +10,9 @@ namespace gw {
 class LineList;
 struct GameState;
 
-// How often, in thousandths, the Mittel opponent thinks; in the other
-// rounds it draws its action as Leicht does.
-constexpr int32_t kMittelThinksPerMille = 350;
+// How often, in thousandths, the Mittel opponent thinks (about every second
+// round); in the other rounds it draws its action as Leicht does.
+constexpr int32_t kMittelThinksPerMille = 500;
 
 // The move the thinking opponent makes in this position under these rules.
 // It looks at the whole record and tries moves on copies of it through the

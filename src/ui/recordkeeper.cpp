@@ -44,6 +44,10 @@ SavedMove savedMove(const EnemyTurnResult &turn)
     m.troops = turn.battle && turn.battle->hadAttackers();
     m.cellTaken = turn.cellTaken;
     m.cell = turn.newState;
+    if (turn.move.kind == Move::Kind::Purchase)
+        m.counts = turn.move.purchase;
+    else if (turn.move.kind == Move::Kind::Training)
+        std::copy(turn.move.training.begin(), turn.move.training.end(), m.counts.begin());
     return m;
 }
 
@@ -57,6 +61,14 @@ std::optional<EnemyTurnResult> lastMoveOf(const SavedMove &m)
     turn.amount = m.amount;
     turn.cellTaken = m.cellTaken;
     turn.newState = m.cell;
+    // An order or training of several kinds, as far as the file keeps it.
+    if (m.action >= 1 && m.action <= 5) {
+        turn.move = Move::order(m.counts);
+    } else if (m.action >= 6 && m.action <= 9) {
+        TrainingOrder t{};
+        std::copy(m.counts.begin(), m.counts.begin() + t.size(), t.begin());
+        turn.move = Move::train(t);
+    }
     if (m.action == 11) {
         // As much of the battle as the line tells: the damage, and whether
         // any troops attacked.

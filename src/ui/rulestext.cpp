@@ -154,18 +154,20 @@ QString RulesText::html()
     h += "<ul>"
          + item(tr("%1: Er lost jede Runde eine der zwölf Aktionen aus, jede gleich wahrscheinlich.")
                     .arg(bold(tr("Leicht"))))
-         + item(tr("%1: In etwa jeder dritten Runde wählt er die Aktion, die ihm am meisten nützt; sonst lost er "
+         + item(tr("%1: In etwa jeder zweiten Runde wählt er die Aktion, die ihm am meisten nützt; sonst lost er "
                    "wie auf Leicht.")
                     .arg(bold(tr("Mittel"))))
-         + item(tr("%1: Er wählt jede Aktion mit Blick auf das ganze Spielfeld: Er verteidigt sich gegen Ihre "
-                   "Truppen, greift an, wenn er durchkommt, und besetzt das beste freie Feld, das sein Gold erreicht.")
+         + item(tr("%1: Er spielt jeden Zug, den er erwägt, gegen Ihre stärksten Antworten durch und wählt den, "
+                   "der ihm danach am meisten lässt: Er besetzt Land, verteidigt sich rechtzeitig gegen Ihre Truppen "
+                   "und greift an, wenn er auch nach Ihrer besten Antwort durchkommt.")
                     .arg(bold(tr("Schwer"))))
          + "</ul>";
     h += paragraph(tr("Auf Leicht und Mittel hängt, wie viel er kauft oder ausbildet, in drei Stufen von seinem Gold ab; "
                       "zum Ausbilden braucht er Rekruten und so viel Ausrüstung, wie er Einheiten ausbildet, verbraucht "
-                      "die Ausrüstung aber nicht. Auf Schwer kauft er wie Sie im Laden bis zu 999 Stück einer Sorte zu "
-                      "den Ladenpreisen und bildet bis zu 999 Einheiten zu den Ausbildungsgebühren aus; dabei "
-                      "verbraucht er wie Sie je Einheit einen Rekruten und ein Stück Ausrüstung."));
+                      "die Ausrüstung aber nicht. Auf Schwer bestellt er wie Sie im Laden: eine Bestellung von bis zu 999 "
+                      "Stück jeder der fünf Sorten zu den Ladenpreisen, und eine Ausbildung von bis zu 999 Einheiten "
+                      "jeder der vier Arten zu den Ausbildungsgebühren; dabei verbraucht er wie Sie je Einheit einen "
+                      "Rekruten und ein Stück Ausrüstung."));
     h += paragraph(tr("Er baut das teuerste Gebäude, das sein Gold erreicht, zu Ihren Preisen. Zum Besetzen zieht er "
                       "auf Leicht ein zufälliges Feld: Ist es frei und reicht sein Gold an den Landpreis heran, gehört "
                       "es ihm, ohne dass er zahlt, und seine Steuern steigen. Fehlt ihm für eine Aktion das Gold (beim "

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace gw {
 
@@ -41,6 +43,38 @@ const Counted kGoods[] = {
     {QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat 1 Sondereinheit ausgebildet."),
      QT_TRANSLATE_NOOP("gw::Texts", "Der Gegner hat %1 Sondereinheiten ausgebildet.")},
 };
+
+// The same goods as parts of a list, for an order of several kinds.
+const Counted kGoodsInOrder[] = {
+    {QT_TRANSLATE_NOOP("gw::Texts", "1 Rekruten"), QT_TRANSLATE_NOOP("gw::Texts", "%1 Rekruten")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "1 MG"), QT_TRANSLATE_NOOP("gw::Texts", "%1 MGs")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "1 Scharfschützengewehr"), QT_TRANSLATE_NOOP("gw::Texts", "%1 Scharfschützengewehre")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "1 Mörser"), QT_TRANSLATE_NOOP("gw::Texts", "%1 Mörser")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "1 Spezialausrüstung"), QT_TRANSLATE_NOOP("gw::Texts", "%1 Spezialausrüstungen")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "1 Infanteristen"), QT_TRANSLATE_NOOP("gw::Texts", "%1 Infanteristen")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "1 Scharfschützen"), QT_TRANSLATE_NOOP("gw::Texts", "%1 Scharfschützen")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "1 Mörsertrupp"), QT_TRANSLATE_NOOP("gw::Texts", "%1 Mörsertrupps")},
+    {QT_TRANSLATE_NOOP("gw::Texts", "1 Sondereinheit"), QT_TRANSLATE_NOOP("gw::Texts", "%1 Sondereinheiten")},
+};
+
+// The kinds of an order that name a count, as the goods 0..8 (a training's
+// kinds follow the five of the shop); empty for any other move.
+std::vector<std::pair<int, int32_t>> orderedGoods(const Move &move)
+{
+    std::vector<std::pair<int, int32_t>> goods;
+    if (move.kind == Move::Kind::Purchase) {
+        for (std::size_t k = 0; k < move.purchase.size(); ++k) {
+            if (move.purchase[k] > 0)
+                goods.emplace_back(static_cast<int>(k), move.purchase[k]);
+        }
+    } else if (move.kind == Move::Kind::Training) {
+        for (std::size_t k = 0; k < move.training.size(); ++k) {
+            if (move.training[k] > 0)
+                goods.emplace_back(5 + static_cast<int>(k), move.training[k]);
+        }
+    }
+    return goods;
+}
 } // namespace
 
 QString Texts::error(const std::exception &e)
@@ -120,6 +154,19 @@ QString Texts::lastMove(const EnemyTurnResult &turn)
     const int a = turn.action;
     if (a >= 1 && a <= 10 && turn.tier == 0)
         return tr("Der Gegner hat nichts getan.");
+    // An order or a training of several kinds at once names them all.
+    const std::vector<std::pair<int, int32_t>> goods = orderedGoods(turn.move);
+    if (a >= 1 && a <= 9 && goods.size() > 1) {
+        QStringList parts;
+        for (const auto &[good, count] : goods) {
+            const Counted &c = kGoodsInOrder[good];
+            parts << (count == 1 ? tr(c.one) : tr(c.many).arg(count));
+        }
+        const QString last = parts.takeLast();
+        const QString list = tr("%1 und %2").arg(parts.join(tr(", ")), last);
+        return turn.move.kind == Move::Kind::Purchase ? tr("Der Gegner hat %1 gekauft.").arg(list)
+                                                      : tr("Der Gegner hat %1 ausgebildet.").arg(list);
+    }
     if (a >= 1 && a <= 9) {
         const Counted &goods = kGoods[a - 1];
         return turn.amount == 1 ? tr(goods.one) : tr(goods.many).arg(turn.amount);

@@ -118,6 +118,25 @@ TEST(SavedGame, EverythingTheGameCanHoldReadsBack)
         EXPECT_EQ(read.game.state.memgame.line(10 + i), odd[i]);
 }
 
+// An order's counts by kind come back, are none without them, and must fit the entries.
+TEST(SavedGame, TheLastOrdersCountsByKindReadBack)
+{
+    gw::SavedGame game = sampleGame();
+    game.lastMove = {true, 1, 1, 123, 0, false, "", true, {120, 3, 0, 0, 999}};
+    const Lines lines = gw::splitLines(gw::saveText(game));
+    const std::string written = "lastmove.counts 120 3 0 0 999";
+    ASSERT_NE(std::find(lines.begin(), lines.end(), written), lines.end());
+    EXPECT_EQ(gw::readSaveText(gw::joinLines(lines)).game.lastMove.counts, game.lastMove.counts);
+    const std::string older = gw::saveText(sampleGame()); // no order: no counts written
+    EXPECT_TRUE(older.find("lastmove.counts") == std::string::npos
+                && gw::readSaveText(older).game.lastMove.counts == (std::array<int32_t, 5>{}));
+    for (const char *bad : {"120 3 0 0", "120 3 0 0 1000", "120 3 0 0 -1", "120 3 0 0 0 0", "120  3 0 0 0"}) {
+        Lines damaged = lines;
+        std::replace(damaged.begin(), damaged.end(), written, std::string("lastmove.counts ") + bad);
+        EXPECT_NE(gw::readSaveText(gw::joinLines(damaged)).fault, SaveFault::None) << bad;
+    }
+}
+
 TEST(SavedGame, EveryKindOfDamageIsNamedWithItsLine)
 {
     const Lines good = gw::splitLines(gw::saveText(sampleGame()));

@@ -233,4 +233,34 @@ TEST(LastMove, TheLineBreaksBetweenPhrasesAndNeverBeforeALoneWordInBothLanguages
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
+// Schwer's largest order, every kind 999, fits the line in either
+// language: drawn smaller, with the whole text as the line's tooltip; a
+// short line keeps the usual size and has no tooltip.
+TEST(LastMove, AWholeOrderOfEveryKindFitsTheLine)
+{
+    Harness h;
+    startGame(h);
+    auto *strip = h.gw->findChild<gw::StatusStrip *>();
+    ASSERT_NE(strip, nullptr);
+    auto *line = h.find<QLabel>("lablastmove");
+    const int usual = line->font().pixelSize();
+    for (const QString language : {QStringLiteral("de"), QStringLiteral("en")}) {
+        gw::setLanguage(language);
+        for (const gw::Move &move : {gw::Move::order({999, 999, 999, 999, 999}), gw::Move::train({999, 999, 999, 999})}) {
+            gw::EnemyTurnResult r = gw::turnResult(move, gw::MoveResult{});
+            strip->showLastMove(r);
+            SCOPED_TRACE(line->text().toStdString());
+            EXPECT_EQ(line->text().split('\n').join(' '), gw::Texts::lastMove(r));
+            EXPECT_LE(line->heightForWidth(line->width()), line->height());
+            EXPECT_EQ(line->toolTip(), gw::Texts::lastMove(r));
+        }
+    }
+    gw::setLanguage("de");
+    gw::EnemyTurnResult shortOrder = gw::turnResult(gw::Move::order({120, 3, 0, 0, 0}), gw::MoveResult{});
+    strip->showLastMove(shortOrder);
+    EXPECT_EQ(line->text().split('\n').join(' '), "Der Gegner hat 120 Rekruten und 3 MGs gekauft.");
+    EXPECT_EQ(line->font().pixelSize(), usual);
+    EXPECT_TRUE(line->toolTip().isEmpty());
+}
+
 } // namespace

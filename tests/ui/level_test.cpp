@@ -83,6 +83,39 @@ TEST(Level, AGameKeepsTheLevelItBeganWithThroughASaveAndAChangedOption)
     EXPECT_EQ(textOf(h, "labenemylevel"), "Gegner: Leicht");
 }
 
+// Schwer answers an army that would walk through its empty base with one
+// order of recruits and the equipment it lacks; the last-move line names the
+// whole order, and says it again after "Fortsetzen".
+TEST(Level, SchwersWholeOrderIsToldAndToldAgainAfterContinuing)
+{
+    Harness h;
+    h.dir.writeOptions({"Mittelmeer", "0", "0", "de", "hints=0"});
+    h.start();
+    chooseLevel(h, 2);
+    h.startSkirmish();
+    gw::GameState &s = h.gw->state();
+    for (int n = 1; n <= gw::kCells; ++n) {
+        if (gw::freeTerrain(s.memgame.line(static_cast<std::size_t>(n))))
+            s.memgame.setLine(static_cast<std::size_t>(n), "Red_Sand");
+    }
+    s.recruits = 400;
+    s.infantry = s.snipers = s.mortarcrews = s.specialunits = 1;
+    s.enemycash = 9000;
+    h.click("btnendtry");
+    const QString told = textOf(h, "lablastmove").replace('\n', ' ');
+    EXPECT_TRUE(told.startsWith("Der Gegner hat ") && told.contains(" und ") && told.endsWith(" gekauft."))
+        << told.toStdString();
+    EXPECT_GT(s.enemyrecruits, 400);
+
+    h.click("btnendgame");
+    h.gw.reset();
+    h.start();
+    h.click("btnskirmish");
+    h.click("btncontinue");
+    EXPECT_EQ(h.gw->state().enemylevel, 2);
+    EXPECT_EQ(textOf(h, "lablastmove").replace('\n', ' '), told);
+}
+
 TEST(Level, TheStatisticsAreCountedPerLevelAndShownForTheLevelSet)
 {
     Harness h;

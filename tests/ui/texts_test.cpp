@@ -6,6 +6,7 @@
 #include "rules/battle.h"
 #include "rules/enemyturn.h"
 #include "rules/recording_screen.h"
+#include "ui/language.h"
 #include "ui/texts.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,30 @@ TEST(LastMove, TellsTheDamageOfAnAttack)
     s.recruits = 0;
     s.enemyrecruits = 1; // the player has no defenders: stage 1 deals 5
     EXPECT_EQ(moveOf(s, 11), "Der Gegner hat angegriffen. Ihre Basis verlor 5 HP.");
+}
+
+// An order or a training of several kinds (Schwer books them as the player
+// does) names every kind with its count, in the shop's order; one kind
+// keeps the words of a single purchase.
+TEST(LastMove, NamesEveryKindOfAWholeOrder)
+{
+    auto line = [](const gw::Move &move, int32_t amount) {
+        gw::EnemyTurnResult r = gw::turnResult(move, gw::MoveResult{});
+        r.amount = amount;
+        return gw::Texts::lastMove(r).toStdString();
+    };
+    EXPECT_EQ(line(gw::Move::order({120, 3, 0, 0, 0}), 123), "Der Gegner hat 120 Rekruten und 3 MGs gekauft.");
+    EXPECT_EQ(line(gw::Move::order({0, 1, 1, 1, 1}), 4),
+              "Der Gegner hat 1 MG, 1 Scharfschützengewehr, 1 Mörser und 1 Spezialausrüstung gekauft.");
+    EXPECT_EQ(line(gw::Move::train({1, 0, 2, 999}), 1002),
+              "Der Gegner hat 1 Infanteristen, 2 Mörsertrupps und 999 Sondereinheiten ausgebildet.");
+    EXPECT_EQ(line(gw::Move::order({0, 0, 7, 0, 0}), 7), "Der Gegner hat 7 Scharfschützengewehre gekauft.");
+
+    gw::setLanguage("en");
+    EXPECT_EQ(line(gw::Move::order({120, 3, 0, 0, 1}), 124),
+              "The enemy bought 120 recruits, 3 machine guns and 1 special pack.");
+    EXPECT_EQ(line(gw::Move::train({5, 1, 0, 0}), 6), "The enemy trained 5 infantrymen and 1 sniper.");
+    gw::setLanguage("de");
 }
 
 TEST(BattleReport, LinesFollowTheBattleResult)

@@ -72,7 +72,8 @@ StatusStrip::StatusStrip(QWidget *gameScreen) : QObject(gameScreen)
 
     // What the opponent did in the last round end, between the tax line
     // and "Information", left of the round; the longest texts take two lines.
-    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 230, 33}, QString(), windowFont(12), colour::moneyGreen);
+    lablastmove_ = makeFixedLabel(p, "lablastmove", {504, 535, 230, 33}, QString(), windowFont(kLineFontSize),
+                                  colour::moneyGreen);
     lablastmove_->setWordWrap(true);
     // The opponent's level, small, in the room between "Information" and
     // "Beenden".
@@ -144,7 +145,19 @@ void StatusStrip::showLine()
 void StatusStrip::setLine(const QString &text, const QColor &colour)
 {
     setTextColour(lablastmove_, colour);
-    lablastmove_->setText(phraseWrapped(text, QFontMetrics(lablastmove_->font()), lablastmove_->contentsRect().width()));
+    // An order of several kinds may not fit the two lines at the usual
+    // size: it is drawn smaller until it does, and the whole text is the
+    // line's tooltip as well.
+    int size = kLineFontSize;
+    for (;; --size) {
+        lablastmove_->setFont(windowFont(size));
+        lablastmove_->setText(
+            phraseWrapped(text, QFontMetrics(lablastmove_->font()), lablastmove_->contentsRect().width()));
+        if (size <= kSmallestLineFontSize
+            || lablastmove_->heightForWidth(lablastmove_->width()) <= lablastmove_->height())
+            break;
+    }
+    lablastmove_->setToolTip(size < kLineFontSize ? text : QString());
 }
 
 void StatusStrip::showHint(const QString &hint)

@@ -74,6 +74,9 @@ private:
     // between phrases.
     void showLine();
     void setLine(const QString &text, const QColor &colour);
+
+    static constexpr int kLineFontSize = 12;
+    static constexpr int kSmallestLineFontSize = 8;
 };
 
 } // namespace gw
