@@ -132,8 +132,19 @@ void StatusStrip::showLine()
                                                       : tr("Angriff: Klicken Sie auf die rote Basis."));
         return;
     }
+    if (waiting_) {
+        setTextColour(lablastmove_, Texts::sideColour(*waiting_));
+        lablastmove_->setText(*waiting_ == Side::Red ? tr("Rot ist am Zug …") : tr("Blau ist am Zug …"));
+        return;
+    }
     setTextColour(lablastmove_, colour::moneyGreen);
     lablastmove_->setText(lastMove_ ? Texts::lastMove(*lastMove_) : QString());
+}
+
+void StatusStrip::showWaiting(std::optional<Side> onTurn)
+{
+    waiting_ = onTurn;
+    showLine();
 }
 
 void StatusStrip::showFieldMode(int32_t mode, Side target)
