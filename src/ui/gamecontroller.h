@@ -55,6 +55,7 @@ public:
     void setStartLevel(int32_t level) { startLevel_ = level; }
     // Who plays Blue in the games a skirmish start begins.
     void setStartPlayers(Players players) { startPlayers_ = players; }
+    Players startPlayers() const { return startPlayers_; }
     // Who plays Blue in the game, and the side whose move it awaits (always
     // Red against the computer).
     Players players() const { return players_; }

@@ -24,8 +24,8 @@ void SideScreen::showTurn(Side viewer, Side onTurn, Players players, bool decide
         screen_.strip().showCounter(label, counterValue(state_, label, viewer));
     if (players == Players::Computer)
         screen_.strip().showLevel(state_.enemylevel);
-    else // the round is counted between Red's half and Blue's
-        screen_.strip().showTurn(onTurn, onTurn == Side::Red ? state_.rounds + 1 : state_.rounds);
+    else // the round is counted between Red's half and Blue's, and a decided one is over
+        screen_.strip().showTurn(onTurn, onTurn == Side::Red && !decided ? state_.rounds + 1 : state_.rounds);
     const bool waiting = viewer != onTurn && !decided;
     screen_.strip().showWaiting(waiting ? std::optional<Side>(onTurn) : std::nullopt);
     screen_.setTurnCommandsEnabled(!waiting);

@@ -26,7 +26,8 @@ public:
     // computer's level, or the round and the side on turn), the attack
     // prompt and the field mode. While the other side is on turn (a network
     // game) the last-move line says so ("Blau ist am Zug …") and the turn's
-    // commands are off, unless a result has decided the game.
+    // commands are off, unless a result has decided the game; a decided
+    // game shows the round it was decided in.
     void showTurn(Side viewer, Side onTurn, Players players, bool decided = false) const;
     // What the field awaits while a mode holds: the strip's line and the
     // pointer over the cells that take the click (free land to buy, the

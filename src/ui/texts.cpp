@@ -120,6 +120,10 @@ QString Texts::lastMove(const EnemyTurnResult &turn)
     const int a = turn.action;
     if (a >= 1 && a <= 10 && turn.tier == 0)
         return tr("Der Gegner hat nichts getan.");
+    // A purchase of which only the recruits are told (a network game's
+    // other side), when it bought none.
+    if (a >= 1 && a <= 5 && turn.amount == 0)
+        return tr("Der Gegner hat eingekauft.");
     if (a >= 1 && a <= 9) {
         const Counted &goods = kGoods[a - 1];
         return turn.amount == 1 ? tr(goods.one) : tr(goods.many).arg(turn.amount);
