@@ -73,6 +73,10 @@
         <source>Gegner: %1</source>
         <translation>Opponent: %1</translation>
     </message>
+    <message>
+        <source>Der Gastgeber hat das Spiel gespeichert. Eröffnet er es wieder, treten Sie mit dem neuen Code bei.</source>
+        <translation>The host has saved the game. When the host hosts it again, join with the new code.</translation>
+    </message>
 </context>
 <context>
     <name>gw::ConstructionPanel</name>

@@ -72,8 +72,11 @@ void ConnectionPanel::retranslate()
                                                      : tr("Adressen: %1").arg(addressList_.join(QStringLiteral(", "))));
         hint_->setText(tr("Ihr Mitspieler wählt Gefecht, Netzwerkspiel und Beitreten und gibt dort die Adresse, "
                           "den Port und diesen Spielcode ein. Er spielt Blau; das Spiel geht weiter, wo es steht."));
-    } else {
+    } else if (rejoin_) {
         hint_->setText(tr("Solange der Gastgeber wartet, geht das Spiel mit demselben Code weiter, wo es stand."));
+    } else {
+        hint_->setText(tr("Der Gastgeber hat das Spiel gespeichert. Eröffnet er es wieder, treten Sie mit dem neuen "
+                          "Code bei."));
     }
     btncomputer_->setText(tr("Gegen den Computer weiterspielen"));
     btnrejoin_->setText(tr("Erneut beitreten"));
@@ -96,6 +99,7 @@ void ConnectionPanel::showHostWaiting(const QString &title, const QString &code,
         w->show();
     btnrejoin_->hide();
     retranslate();
+    note_->hide();
     show();
     raise();
 }
@@ -107,9 +111,11 @@ void ConnectionPanel::showGuestLost(const QString &title, bool canRejoin)
     status_->clear();
     for (QWidget *w : std::initializer_list<QWidget *>{code_, addresses_, btncomputer_, btnlevel_})
         w->hide();
+    rejoin_ = canRejoin;
     btnrejoin_->setVisible(canRejoin);
-    hint_->setVisible(canRejoin);
+    hint_->show();
     retranslate();
+    note_->hide();
     show();
     raise();
 }

@@ -56,6 +56,7 @@ private:
     QTimer *noteTimer_;
     QPushButton *btncomputer_, *btnlevel_, *btnleave_, *btnrejoin_;
     bool host_ = true;
+    bool rejoin_ = true;
     int32_t level_ = 0;
     QString codeText_;
     QStringList addressList_;

@@ -3,6 +3,7 @@
 
 #include "ui/texts.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/gamestyle.h"
 #include "ui/widgets/layoutkit.h"
 
 #include <QComboBox>
@@ -62,6 +63,10 @@ NetworkPanel::NetworkPanel(QWidget *skirmishScreen)
     gamelist_->setObjectName("netgamelist");
     gamelist_->setGeometry(88, 161, 196, 23);
     gamelist_->setFont(field);
+    // Its entry in the gold of the buttons' captions, not the style's grey.
+    QPalette gold = gamelist_->palette();
+    gold.setColor(QPalette::ButtonText, look::text);
+    gamelist_->setPalette(gold);
     hostPortLabel_ = makeFixedLabel(this, "labnethostport", {24, 198, 64, 20}, QString(), field, colour::moneyGreen);
     hostport_ = portEntry(this, "ednethostport", {88, 195, 70, 23});
     btnhost_ = makeButton(this, "btnnethost", {88, 236, 150, 27}, QString(), field);
