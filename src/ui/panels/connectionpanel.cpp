@@ -90,6 +90,8 @@ void ConnectionPanel::showHostWaiting(const QString &title, const QString &code,
                                       int32_t level)
 {
     host_ = true;
+    hint_->move(16, 124);
+    status_->move(16, 166);
     codeText_ = code;
     addressList_ = addresses;
     level_ = level;
@@ -107,6 +109,9 @@ void ConnectionPanel::showHostWaiting(const QString &title, const QString &code,
 void ConnectionPanel::showGuestLost(const QString &title, bool canRejoin)
 {
     host_ = false;
+    // No code and no addresses: the lines move up into their room.
+    hint_->move(16, 44);
+    status_->move(16, 86);
     title_->setText(title);
     status_->clear();
     for (QWidget *w : std::initializer_list<QWidget *>{code_, addresses_, btncomputer_, btnlevel_})

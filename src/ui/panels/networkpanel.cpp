@@ -143,7 +143,8 @@ void NetworkPanel::open(const QString &savedGame, const std::vector<std::string>
             gamelist_->addItem(Texts::mapName(name));
         const auto it = std::find(maps_.begin(), maps_.end(), chosen);
         const int index = it == maps_.end() ? 0 : static_cast<int>(it - maps_.begin());
-        gamelist_->setCurrentIndex(index + (savedGame_ && it != maps_.end() ? 1 : 0));
+        // A saved game of two is most likely the one to go on with.
+        gamelist_->setCurrentIndex(savedGame_ ? 0 : index);
     }
     setJoining(false);
     status_->clear();

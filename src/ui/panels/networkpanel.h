@@ -26,8 +26,8 @@ public:
     explicit NetworkPanel(QWidget *skirmishScreen);
 
     // Opens with what may be hosted: the saved game of two, when there is
-    // one (`savedGame` its line, empty for none), then the maps, the map in
-    // force chosen.
+    // one (`savedGame` its line, empty for none), then the maps. The saved
+    // game is chosen, or else the map in force.
     void open(const QString &savedGame, const std::vector<std::string> &maps, const std::string &chosen);
     // The choice of "Spiel eröffnen": a map's name, or none for the saved game.
     std::optional<std::string> chosenMap() const;
