@@ -14,6 +14,7 @@
 #include "ui/networkcontroller.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -219,3 +220,22 @@ TEST_F(NetworkGame, AGuestThatIsNotLetInIsToldWhyAndTheHostSaysWhomItTurnedAway)
 }
 
 } // namespace
+
+TEST_F(NetworkGame, APortInUseOpensNoGameAndChangesNothing)
+{
+    Harness other;
+    other.dir.writeOptions({"", "0", "0", "de", "hostaddress=127.0.0.1"});
+    other.start();
+    other.click("btnskirmish");
+    const quint16 taken = host.gw->network().host().net().port();
+    EXPECT_FALSE(other.gw->network().host().host(std::string("Mittelmeer"), taken));
+    const QStringList boxes = boxesOver({&host, guest.get(), &other}, other.gw.get());
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].startsWith(QString("Netzwerkspiel: Auf Port %1 kann kein Spiel eröffnet werden: ").arg(taken)))
+        << boxes[0].toStdString();
+    EXPECT_TRUE(shown(other, "panskirmish"));
+    EXPECT_FALSE(shown(other, "pangame"));
+    EXPECT_FALSE(QFile::exists(other.dir.file("savegame.gws")));
+    EXPECT_FALSE(other.gw->game().remoteSide());
+    QDir::setCurrent(host.dir.path());
+}
