@@ -57,7 +57,15 @@ void NetGuestController::welcomed(const wire::GameMap &, const SideView &view)
     const bool first = !playing_;
     game_.setKeptElsewhere(true);
     game_.setRemoteSide(Side::Red);
-    showView(view);
+    sides_ = true;
+    try {
+        showView(view);
+    } catch (...) {
+        // A screen that cannot be drawn (a picture missing here): no game.
+        if (first)
+            gameLeft();
+        throw;
+    }
     playing_ = true;
     panel_.hide();
     if (first)
@@ -184,8 +192,9 @@ void NetGuestController::disconnected(NetReason reason, const QString &detail)
 void NetGuestController::gameLeft()
 {
     net_.leave();
-    if (!playing_)
+    if (!sides_)
         return;
+    sides_ = false;
     playing_ = false;
     resultShown_ = false;
     panel_.hide();

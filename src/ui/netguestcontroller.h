@@ -68,6 +68,8 @@ private:
     QString host_, code_;
     quint16 port_ = 0;
     bool playing_ = false;
+    // The game's sides were set for a game kept at the host.
+    bool sides_ = false;
     bool resultShown_ = false;
     PictureCache pictures_;
 };

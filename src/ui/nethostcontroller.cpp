@@ -105,6 +105,16 @@ bool NetHostController::host(const std::optional<std::string> &map, quint16 port
     starting_ = true;
     opened_ = false;
     const Players startPlayers = game_.startPlayers();
+    const std::string chosen = game_.state().memtemp.line(0);
+    // A start that does not open the game said why (a box, or its error,
+    // which goes on to be shown): nothing listens, nothing changed.
+    const auto giveUp = [&] {
+        starting_ = false;
+        game_.setStartPlayers(startPlayers);
+        net_.close();
+        game_.setRemoteSide(std::nullopt);
+        game_.chooseMap(chosen);
+    };
     try {
         if (map) {
             game_.chooseMap(name);
@@ -114,16 +124,15 @@ bool NetHostController::host(const std::optional<std::string> &map, quint16 port
             record_->btncontinueClick();
         }
     } catch (...) {
-        opened_ = false;
+        giveUp();
+        throw;
+    }
+    if (!opened_) {
+        giveUp();
+        return false;
     }
     starting_ = false;
     game_.setStartPlayers(startPlayers);
-    if (!opened_) {
-        // The start said why (a box, an error): nothing listens, nothing changed.
-        net_.close();
-        game_.setRemoteSide(std::nullopt);
-        return false;
-    }
     hosting_ = true;
     sendView();
     wait(tr("Warte auf Blau …"));
