@@ -84,6 +84,53 @@
     </message>
 </context>
 <context>
+    <name>gw::ConnectionPanel</name>
+    <message>
+        <source>Spielcode: %1</source>
+        <translation>Game code: %1</translation>
+    </message>
+    <message>
+        <source>Adresse: %1</source>
+        <translation>Address: %1</translation>
+    </message>
+    <message>
+        <source>Adressen: %1</source>
+        <translation>Addresses: %1</translation>
+    </message>
+    <message>
+        <source>Ihr Mitspieler wählt Gefecht, Netzwerkspiel und Beitreten und gibt dort die Adresse, den Port und diesen Spielcode ein. Er spielt Blau; das Spiel geht weiter, wo es steht.</source>
+        <translation>Your friend chooses Skirmish, Network game and Join and types in the address, the port and this game code there. Your friend plays Blue; the game goes on where it stands.</translation>
+    </message>
+    <message>
+        <source>Solange der Gastgeber wartet, geht das Spiel mit demselben Code weiter, wo es stand.</source>
+        <translation>While the host waits, the game goes on with the same code where it stood.</translation>
+    </message>
+    <message>
+        <source>Der Gastgeber hat das Spiel gespeichert. Eröffnet er es wieder, treten Sie mit dem neuen Code bei.</source>
+        <translation>The host has saved the game. When the host hosts it again, join with the new code.</translation>
+    </message>
+    <message>
+        <source>Gegen den Computer weiterspielen</source>
+        <translation>Go on against the computer</translation>
+    </message>
+    <message>
+        <source>Erneut beitreten</source>
+        <translation>Join again</translation>
+    </message>
+    <message>
+        <source>Speichern und beenden</source>
+        <translation>Save and leave</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Leave</translation>
+    </message>
+    <message>
+        <source>Gegner: %1</source>
+        <translation>Opponent: %1</translation>
+    </message>
+</context>
+<context>
     <name>gw::ConstructionPanel</name>
     <message>
         <source>Geschützturm</source>
@@ -444,6 +491,237 @@
     <message>
         <source>&amp;Nein</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>gw::NetGuestController</name>
+    <message>
+        <source>Verbinde mit %1 …</source>
+        <translation>Connecting to %1 …</translation>
+    </message>
+    <message>
+        <source>Wieder verbunden: Das Spiel geht weiter.</source>
+        <translation>Connected again: the game goes on.</translation>
+    </message>
+    <message>
+        <source>Rot hat das Spiel verlassen.</source>
+        <translation>Red has left the game.</translation>
+    </message>
+    <message>
+        <source>Grund: %1.</source>
+        <translation>Reason: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::NetHostController</name>
+    <message>
+        <source>Es gibt kein gespeichertes Spiel zu zweit.</source>
+        <translation>There is no saved game of two.</translation>
+    </message>
+    <message>
+        <source>Diese Karte kann nicht über das Netzwerk gespielt werden: Sie hat Felder, die das Spiel nicht zeichnet.</source>
+        <translation>This map cannot be played over the network: it has fields the game does not draw.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (hostaddress= in options.cfg) ist keine IP-Adresse.</source>
+        <translation>&quot;%1&quot; (hostaddress= in options.cfg) is no IP address.</translation>
+    </message>
+    <message>
+        <source>Auf Port %1 kann kein Spiel eröffnet werden: %2</source>
+        <translation>No game can be hosted on port %1: %2</translation>
+    </message>
+    <message>
+        <source>Warte auf Blau …</source>
+        <translation>Waiting for Blue …</translation>
+    </message>
+    <message>
+        <source>Spiel eröffnet: Spielcode %1, Port %2, erreichbar unter %3</source>
+        <translation>Game hosted: game code %1, port %2, reached at %3</translation>
+    </message>
+    <message>
+        <source>Blau ist beigetreten (%1).</source>
+        <translation>Blue has joined (%1).</translation>
+    </message>
+    <message>
+        <source>Blau hat das Spiel verlassen.</source>
+        <translation>Blue has left the game.</translation>
+    </message>
+    <message>
+        <source>Grund: %1.</source>
+        <translation>Reason: %1.</translation>
+    </message>
+    <message>
+        <source>Abgewiesen: %1 (%2).</source>
+        <translation>Turned away: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Das Spiel geht gegen den Computer weiter (%1).</source>
+        <translation>The game goes on against the computer (%1).</translation>
+    </message>
+    <message>
+        <source>Das Spiel ist beendet; Blau wurde benachrichtigt.</source>
+        <translation>The game is over; Blue has been told.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::NetTexts</name>
+    <message>
+        <source>falscher Spielcode</source>
+        <translation>a wrong game code</translation>
+    </message>
+    <message>
+        <source>eine andere Version des Spiels</source>
+        <translation>another version of the game</translation>
+    </message>
+    <message>
+        <source>das Spiel hat schon einen Mitspieler</source>
+        <translation>the game has its second player already</translation>
+    </message>
+    <message>
+        <source>verlassen</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>eine Nachricht, die nicht zu lesen war</source>
+        <translation>a message that could not be read</translation>
+    </message>
+    <message>
+        <source>eine Nachricht über 64 KB</source>
+        <translation>a message over 64 KB</translation>
+    </message>
+    <message>
+        <source>ein Zug außer der Reihe</source>
+        <translation>a move out of turn</translation>
+    </message>
+    <message>
+        <source>ein Zug für die falsche Seite</source>
+        <translation>a move for the wrong side</translation>
+    </message>
+    <message>
+        <source>eine Nachricht zur falschen Zeit</source>
+        <translation>a message at the wrong time</translation>
+    </message>
+    <message>
+        <source>die Gegenseite hat die Verbindung beendet</source>
+        <translation>the other side ended the connection</translation>
+    </message>
+    <message>
+        <source>20 Sekunden ohne Antwort</source>
+        <translation>no answer for 20 seconds</translation>
+    </message>
+    <message>
+        <source>die Verbindung ist abgebrochen</source>
+        <translation>the connection broke</translation>
+    </message>
+    <message>
+        <source>keine Verbindung</source>
+        <translation>no connection</translation>
+    </message>
+    <message>
+        <source>keine Begrüßung</source>
+        <translation>no greeting</translation>
+    </message>
+    <message>
+        <source>Der Spielcode passt nicht zu diesem Spiel. Bitte fragen Sie den Gastgeber nach dem Code.</source>
+        <translation>The game code does not fit this game. Please ask the host for the code.</translation>
+    </message>
+    <message>
+        <source>Der Gastgeber spielt Grimsward %1, Sie spielen Grimsward %2. Zusammen spielen können nur gleiche Versionen.</source>
+        <translation>The host plays Grimsward %1, you play Grimsward %2. Only the same versions can play together.</translation>
+    </message>
+    <message>
+        <source>Dieses Spiel hat schon einen Mitspieler.</source>
+        <translation>This game has its second player already.</translation>
+    </message>
+    <message>
+        <source>Unter %1 ist kein Spiel zu erreichen (%2).</source>
+        <translation>No game can be reached at %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 antwortet nicht.</source>
+        <translation>%1 does not answer.</translation>
+    </message>
+    <message>
+        <source>Unter %1 antwortet kein Spiel von Grimsward: %2.</source>
+        <translation>No game of Grimsward answers at %1: %2.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zu %1 ist unterbrochen.</source>
+        <translation>The connection to %1 is broken.</translation>
+    </message>
+    <message>
+        <source>Ein Spielcode hat sechs Zeichen, Buchstaben und Ziffern ohne 0, O, 1 und I (zum Beispiel K7MZQ4).</source>
+        <translation>A game code has six characters, letters and digits without 0, O, 1 and I (K7MZQ4, for example).</translation>
+    </message>
+    <message>
+        <source>Der Port ist eine Zahl von 1 bis 65535 (das Spiel nimmt sonst 47474).</source>
+        <translation>The port is a number from 1 to 65535 (the game takes 47474 otherwise).</translation>
+    </message>
+    <message>
+        <source>Netzwerkspiel</source>
+        <translation>Network game</translation>
+    </message>
+</context>
+<context>
+    <name>gw::NetworkController</name>
+    <message>
+        <source>Netzwerkspiel: %1</source>
+        <translation>Network game: %1</translation>
+    </message>
+    <message>
+        <source>Gespeichertes Spiel: %1, Runde %2</source>
+        <translation>Saved game: %1, round %2</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den Namen oder die Adresse des Rechners ein, der das Spiel eröffnet hat.</source>
+        <translation>Please type the name or the address of the computer that hosts the game.</translation>
+    </message>
+    <message>
+        <source>Verbinde mit %1:%2 …</source>
+        <translation>Connecting to %1:%2 …</translation>
+    </message>
+</context>
+<context>
+    <name>gw::NetworkPanel</name>
+    <message>
+        <source>Netzwerkspiel</source>
+        <translation>Network game</translation>
+    </message>
+    <message>
+        <source>Spiel eröffnen</source>
+        <translation>Host a game</translation>
+    </message>
+    <message>
+        <source>Sie spielen Rot. Wählen Sie eine Karte oder Ihr gespeichertes Spiel zu zweit; Ihr Mitspieler braucht dann die Adresse, den Port und den Code, die das Spiel zeigt.</source>
+        <translation>You play Red. Choose a map or your saved game of two; your friend then needs the address, the port and the code the game shows.</translation>
+    </message>
+    <message>
+        <source>Spiel:</source>
+        <translation>Game:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Beitreten</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <source>Sie spielen Blau. Geben Sie ein, was Ihnen der Gastgeber nennt: den Namen oder die Adresse seines Rechners, den Port und den Spielcode.</source>
+        <translation>You play Blue. Type in what the host tells you: the name or the address of the host&apos;s computer, the port and the game code.</translation>
+    </message>
+    <message>
+        <source>Rechner:</source>
+        <translation>Computer:</translation>
+    </message>
+    <message>
+        <source>Spielcode:</source>
+        <translation>Game code:</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
@@ -1093,6 +1371,10 @@
         <source>Wiederholung</source>
         <translation>Replay</translation>
     </message>
+    <message>
+        <source>Netzwerkspiel</source>
+        <translation>Network game</translation>
+    </message>
 </context>
 <context>
     <name>gw::StatsKeeper</name>
@@ -1176,6 +1458,14 @@
     <message>
         <source>Angriff: Klicken Sie auf die rote Basis.</source>
         <translation>Attack: click the red base.</translation>
+    </message>
+    <message>
+        <source>Rot ist am Zug …</source>
+        <translation>Red to move …</translation>
+    </message>
+    <message>
+        <source>Blau ist am Zug …</source>
+        <translation>Blue to move …</translation>
     </message>
 </context>
 <context>
@@ -1673,6 +1963,10 @@
     <message>
         <source>Der Gegner hat %1 ausgebildet.</source>
         <translation>The enemy trained %1.</translation>
+    </message>
+    <message>
+        <source>Der Gegner hat eingekauft.</source>
+        <translation>The enemy went shopping.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "map/mapfile.h"
 
+#include "core/cells.h"
 #include "core/gameerror.h"
 #include "core/gamestate.h"
 #include "core/safefile.h"
@@ -20,6 +21,15 @@ const std::string &lineOf(const std::vector<std::string> &lines, std::size_t n)
 const std::string &LoadedMap::cell(int n) const
 {
     return lineOf(lines, static_cast<std::size_t>(n));
+}
+
+bool LoadedMap::hasCell(const std::string &state) const
+{
+    for (int n = 1; n <= kCells; ++n) {
+        if (cell(n) == state)
+            return true;
+    }
+    return false;
 }
 
 std::string mapPath(const std::string &name)

@@ -21,6 +21,8 @@ struct LoadedMap {
 
     // The state of cell n (1..220): line n, "" when the file is shorter.
     const std::string &cell(int n) const;
+    // Whether any of cells 1..220 is in this state ("Red_Base").
+    bool hasCell(const std::string &state) const;
 };
 
 // Each side's gold and base hit points at a skirmish start.

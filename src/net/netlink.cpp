@@ -79,6 +79,9 @@ void NetLink::send(const wire::Message &message)
         return;
     const std::string bytes = wire::encode(message);
     socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // Out at once, not when the event loop next runs: the host's save of
+    // the move that follows a view must not hold it up.
+    socket_->flush();
     sent_ += bytes.size();
     if (ping_.isActive() || silence_.isActive())
         ping_.start(timing_.ping);

@@ -3,6 +3,8 @@
 
 #include "core/cells.h"
 #include "core/gamestate.h"
+#include "core/random.h"
+#include "rules/screen.h"
 #include "rules/tiers.h"
 
 #include <algorithm>
@@ -132,6 +134,14 @@ void writeCounts(std::ostringstream &out, const std::array<int32_t, N> &counts)
 }
 
 } // namespace
+
+MoveResult checkMove(const GameState &state, Side side, const Move &move)
+{
+    GameState trial = state;
+    Random random;
+    SilentScreen silent;
+    return applyMove(trial, side, move, random, silent);
+}
 
 std::string moveText(const Move &m)
 {

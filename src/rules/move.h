@@ -89,6 +89,11 @@ struct MoveResult {
 // expansion without a cell.
 MoveResult applyMove(GameState &state, Side side, const Move &move, Random &random, Screen &screen);
 
+// What the rules would answer to the move of `side` on this record,
+// without changing it: tried on a copy, in silence, drawing from a
+// generator of its own (so a battle's figures are not the real ones).
+MoveResult checkMove(const GameState &state, Side side, const Move &move);
+
 // A move as one line of text and back, for logs and messages:
 // "purchase 100 0 0 0 0", "land 57", "attack 0", "tier 3".
 std::string moveText(const Move &move);

@@ -34,7 +34,7 @@ bool sameBattle(const BattleResult &a, const BattleResult &b)
     for (std::size_t i = 0; i < a.stages.size(); ++i) {
         const BattleStage &s = a.stages[i], &t = b.stages[i];
         if (s.stage != t.stage || s.attackersAtStart != t.attackersAtStart || s.attackersLost != t.attackersLost
-            || s.defendersLost != t.defendersLost || s.rollsAgainst != t.rollsAgainst || s.rolls != t.rolls
+            || s.defendersAtStart != t.defendersAtStart || s.defendersLost != t.defendersLost || s.rollsAgainst != t.rollsAgainst || s.rolls != t.rolls
             || s.damage != t.damage)
             return false;
     }

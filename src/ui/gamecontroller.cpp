@@ -53,20 +53,16 @@ void GameController::wire(Sender *sender, Signal signal, Handler handler, bool t
 {
     connectGuarded(
         sender, signal, this, handler, [this](const QString &text) { emit errorOccurred(text); },
-        [this, turnAction] { return !held_ && !(turnAction && decided_); });
+        [this, turnAction] { return !held_ && !(turnAction && (decided_ || (remote_ && turn_ == *remote_))); });
 }
 
 // ---- Screen ----------------------------------------------------------------
 
 void GameController::showCounter(CounterLabel label, int32_t value)
 {
-    // The rules show Red's figures; on Blue's turn the strip shows Blue's.
-    screen_.strip().showCounter(label, turn_ == Side::Red ? value : counterValue(state_, label, turn_));
+    // The rules show Red's figures; a viewer of Blue sees Blue's.
+    screen_.strip().showCounter(label, viewer() == Side::Red ? value : counterValue(state_, label, viewer()));
 }
-
-void GameController::showCounters(std::initializer_list<CounterLabel> labels) { view_.showCounters(turn_, labels); }
-
-void GameController::showTurn() { view_.showTurn(turn_, players_); }
 
 void GameController::notify(Notice notice)
 {
@@ -106,26 +102,15 @@ void GameController::showDefeat(int32_t rounds)
 
 void GameController::enableRedraw() { redraw_->enable(); }
 
-void GameController::showFieldMode() { view_.showFieldMode(turn_); }
-
 // ---- A skirmish ------------------------------------------------------------
-
-void GameController::chooseMap(const std::string &name) { state_.memtemp.setLine(0, name); }
 
 void GameController::btnskirmishstartClick()
 {
     const std::string chosen = state_.memtemp.line(0);
     const LoadedMap map = readMap(chosen);
     if (startPlayers_ != Players::Computer) {
-        const auto has = [&map](const char *base) {
-            for (int n = 1; n <= kCells; ++n) {
-                if (map.cell(n) == base)
-                    return true;
-            }
-            return false;
-        };
         for (Side side : {Side::Red, Side::Blue}) {
-            if (!has(baseState(side))) {
+            if (!map.hasCell(baseState(side))) {
                 refuse(Texts::noBasesForTwo(side), QStringLiteral("Grimsward"));
                 return;
             }
@@ -164,6 +149,7 @@ void GameController::resumeTurn(Players players, Side turn)
 {
     players_ = players;
     turn_ = players == Players::Computer ? Side::Red : turn;
+    showTurn();
 }
 
 void GameController::leaveGame() { redraw_->stop(); }
@@ -174,6 +160,8 @@ void GameController::roundEnd()
 {
     // An earlier report is out of date once the other side moves again.
     screen_.report().hide();
+    if (keptElsewhere_) // the keeper's answer tells what the move did
+        return;
     if (players_ == Players::Computer)
         computerRoundEnd(playedResult_.battle);
     else
@@ -224,7 +212,7 @@ void GameController::passTurn()
     setPurchaseSlots(state_, screen_.purchase().counts());
     setTrainingSlots(state_, screen_.training().counts());
     // The other side is told what was done; a decided game has no other side to tell.
-    if (!decided_)
+    if (!decided_ && viewer() != moved)
         screen_.strip().showLastMove(told);
     showTurn();
     if (playedResult_.battle)
@@ -244,12 +232,28 @@ void GameController::showReport(std::vector<BattleResult> battles)
 
 MoveResult GameController::play(const Move &move)
 {
+    if (keptElsewhere_) {
+        const MoveResult checked = checkMove(state_, turn_, move);
+        if (checked)
+            emit moveChosen(move);
+        return checked;
+    }
     const MoveResult result = applyMove(state_, turn_, move, random_, *this);
     if (result) {
         played_ = move;
         playedResult_ = result;
         emit movePlayed(turn_, move);
+        emit moveCarriedOut({turn_, move, result});
     }
+    return result;
+}
+
+MoveResult GameController::playRemoteMove(const Move &move)
+{
+    MoveResult result;
+    result.refusal = MoveRefusal::Invalid;
+    if (remote_ && turn_ == *remote_ && !decided_ && !keptElsewhere_ && (result = play(move)))
+        roundEnd();
     return result;
 }
 
@@ -388,7 +392,5 @@ void GameController::construct(Building building)
 }
 
 // ---- Information and Escape ----------------------------------------------------
-
-void GameController::btninfoClick() { view_.showInformation(turn_); }
 
 } // namespace gw

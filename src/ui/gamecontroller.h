@@ -8,7 +8,8 @@
 #include "rules/move.h"
 #include "rules/movelog.h"
 #include "rules/screen.h"
-#include "ui/sideview.h"
+#include "rules/sideview.h"
+#include "ui/sidescreen.h"
 
 #include <QObject>
 #include <QString>
@@ -49,19 +50,39 @@ public:
     void enableRedraw() override;
 
     // The map a skirmish start loads: line 0 of the scratch list.
-    void chooseMap(const std::string &name);
+    void chooseMap(const std::string &name) { state_.memtemp.setLine(0, name); }
     // The opponent's level a skirmish start gives the game (enemylevel).
     void setStartLevel(int32_t level) { startLevel_ = level; }
     // Who plays Blue in the games a skirmish start begins.
     void setStartPlayers(Players players) { startPlayers_ = players; }
+    Players startPlayers() const { return startPlayers_; }
     // Who plays Blue in the game, and the side whose move it awaits (always
     // Red against the computer).
     Players players() const { return players_; }
     Side turn() const { return turn_; }
     // A victory or defeat has decided the game on the screen.
     bool decided() const { return decided_; }
-    // A continued game: who plays Blue and whose turn it is (before openGame).
+    // Who plays Blue and whose turn it is: a continued game (before
+    // openGame), or a network game that goes on with other players. The
+    // screen shows the turn afresh.
     void resumeTurn(Players players, Side turn);
+    // A network game: the side played at the other program (none at one
+    // screen and against the computer). Its turn's actions do nothing here,
+    // and the screen shows the other side's figures throughout.
+    void setRemoteSide(std::optional<Side> side) { remote_ = side; }
+    std::optional<Side> remoteSide() const { return remote_; }
+    // The side whose figures the screen shows: the side on turn at one
+    // screen, the side played here in a network game.
+    Side viewer() const { return remote_ ? otherSide(*remote_) : turn_; }
+    // The game is kept by the other program (a network game's guest): a
+    // move the rules take on the record as this side knows it is handed to
+    // moveChosen instead of being played, and the turn passes until the
+    // keeper's answer shows the game afresh.
+    void setKeptElsewhere(bool elsewhere) { keptElsewhere_ = elsewhere; }
+    // The remote side's move in its turn, carried out and its turn passed
+    // as the handlers do at one screen; a refused one changes nothing and
+    // shows no box. The caller draws the picture of land bought.
+    MoveResult playRemoteMove(const Move &move);
     // While held, no button, cell or entry of the game screen does anything
     // (the cover between two players' halves is up). A game opened is not
     // held.
@@ -92,7 +113,7 @@ public:
     void construct(Building building); // btntowerClick, btnbunkerClick, btnminesClick
     void btnfightClick();
     void btnletsfightClick();
-    void btninfoClick();
+    void btninfoClick() { view_.showInformation(viewer()); }
     void btnendtryClick();
 
 signals:
@@ -103,6 +124,10 @@ signals:
     // A side's move was carried out (a refused one is not reported), the
     // computer's too, before the round end it belongs to is reported.
     void movePlayed(Side side, const Move &move);
+    // The same move with what it did, right after movePlayed.
+    void moveCarriedOut(const gw::PlayedMove &played);
+    // A game kept elsewhere: a move of the side on turn that the rules take.
+    void moveChosen(const gw::Move &move);
     // Two players: one side's half of the round is over and the other's
     // begins (before roundEnded when the round closed). `lastMove` is what
     // the side that moved did, as the last-move line tells the other.
@@ -116,10 +141,10 @@ private:
     // action does nothing once a result has decided the game.
     template <class Sender, class Signal, class Handler>
     void wire(Sender *sender, Signal signal, Handler handler, bool turnAction = false);
-    // The game screen as the side on turn sees it (SideView).
-    void showCounters(std::initializer_list<CounterLabel> labels);
-    void showTurn();
-    void showFieldMode();
+    // The game screen as the viewer sees it (SideScreen).
+    void showCounters(std::initializer_list<CounterLabel> labels) { view_.showCounters(viewer(), labels); }
+    void showTurn() { view_.showTurn(viewer(), turn_, players_, decided_); }
+    void showFieldMode() { view_.showFieldMode(viewer()); }
     // Carries out the move of the side on turn through the rules and
     // reports it.
     MoveResult play(const Move &move);
@@ -140,12 +165,14 @@ private:
     GameState state_;
     Random random_;
     FieldRedraw *redraw_;
-    SideView view_;
+    SideScreen view_;
     // A victory or defeat has been shown: the first result decides the game,
     // and until its panel's button is pressed only "Information" and
     // "Beenden" still work on the game screen (see wire).
     bool decided_ = false;
     bool held_ = false;
+    std::optional<Side> remote_;
+    bool keptElsewhere_ = false;
     int32_t startLevel_ = 0;
     Players startPlayers_ = Players::Computer;
     Players players_ = Players::Computer;

@@ -113,6 +113,10 @@ void HintController::clear()
 void HintController::gameDecided()
 {
     clear();
+    // Only a game against the computer, the one the hints speak to, ends
+    // them; a network game's guest writes nothing at all.
+    if (game_.players() != Players::Computer)
+        return;
     // A finished game ends the hints that were on by default; a failure to
     // keep that in the file is reported like any other.
     runGuarded([this](const QString &text) { emit game_.errorOccurred(text); }, [this] { options_.gameFinished(); });

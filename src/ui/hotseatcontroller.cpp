@@ -15,14 +15,20 @@ HotSeatController::HotSeatController(GameController &game, TurnCover &cover, QOb
 
 void HotSeatController::turnPassed(Side next)
 {
-    if (game_.players() == Players::SameScreen)
+    if (bothHere())
         cover(next);
 }
 
 void HotSeatController::gameContinued()
 {
-    if (game_.players() == Players::SameScreen)
+    if (bothHere())
         cover(game_.turn());
+}
+
+bool HotSeatController::bothHere() const
+{
+    // A network game plays one side at the other program: nothing to hide.
+    return game_.players() == Players::SameScreen && !game_.remoteSide();
 }
 
 void HotSeatController::cover(Side next)

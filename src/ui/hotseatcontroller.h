@@ -27,6 +27,8 @@ public:
     void gameContinued();
 
 private:
+    // Both sides are played at this screen.
+    bool bothHere() const;
     void cover(Side next);
 
     GameController &game_;

@@ -241,7 +241,23 @@ bool RecordKeeper::confirmNewGame()
                     DefaultAnswer::No);
 }
 
+std::optional<SavedGame> RecordKeeper::continuableGame() const
+{
+    SaveCheck check = checkSave();
+    if (!check.usable())
+        return std::nullopt;
+    return std::move(check.game);
+}
+
 // ---- The game ----------------------------------------------------------------
+
+void RecordKeeper::playersChanged()
+{
+    if (!playing_)
+        return;
+    log_.begin(mapName_, game_.players(), game_.random().state(), game_.state());
+    save();
+}
 
 void RecordKeeper::newGame(const std::string &mapName)
 {

@@ -53,6 +53,12 @@ public:
     // new game may take its place ("Nein" is the default and answers
     // Escape). True, without a question, when there is no such save.
     bool confirmNewGame();
+    // The saved game, when it can be continued.
+    std::optional<SavedGame> continuableGame() const;
+    // The game goes on with other players (the computer instead of a
+    // network game's guest): its move log starts afresh from the record as
+    // it stands, since one log holds one kind of game, and it is saved.
+    void playersChanged();
 
 signals:
     // A saved game goes on; the game screen may show.

@@ -167,6 +167,10 @@ QString Texts::lastMove(const EnemyTurnResult &turn)
         return turn.move.kind == Move::Kind::Purchase ? tr("Der Gegner hat %1 gekauft.").arg(list)
                                                       : tr("Der Gegner hat %1 ausgebildet.").arg(list);
     }
+    // A purchase of which only the recruits are told (a network game's
+    // other side), when it bought none.
+    if (a >= 1 && a <= 5 && turn.amount == 0)
+        return tr("Der Gegner hat eingekauft.");
     if (a >= 1 && a <= 9) {
         const Counted &goods = kGoods[a - 1];
         return turn.amount == 1 ? tr(goods.one) : tr(goods.many).arg(turn.amount);

@@ -9,6 +9,7 @@
 #include "ui/keycontroller.h"
 #include "ui/language.h"
 #include "ui/mapeditorcontroller.h"
+#include "ui/networkcontroller.h"
 #include "ui/optionscontroller.h"
 #include "ui/panels/rulespanel.h"
 #include "ui/recordkeeper.h"
@@ -68,9 +69,13 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
                                   *options_, *editor_, show);
     wireScreens();
     auto *hotSeat = new HotSeatController(*game_, pangame_->cover(), this);
+    network_ = new NetworkController(*panskirmish_, *pangame_, *game_, this);
     record_ = new RecordKeeper(*game_, *pangame_, *panskirmish_, *menu_, this);
     screens_->setRecordKeeper(*record_);
+    network_->setRecordKeeper(*record_);
     connect(options_, &OptionsController::levelChanged, record_, &RecordKeeper::levelChosen);
+    connect(options_, &OptionsController::levelChanged, network_, &NetworkController::levelChosen);
+    connect(network_, &NetworkController::errorOccurred, this, &Tgw::showError);
     connect(record_, &RecordKeeper::gameContinued, hotSeat, &HotSeatController::gameContinued);
     new GlanceController(*game_, *pangame_, *record_, this);
     new HintController(*game_, *pangame_, *options_, *record_, this);

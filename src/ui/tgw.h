@@ -17,6 +17,7 @@ class KeyController;
 class MainMenu;
 class MapEditorController;
 class MapEditorScreen;
+class NetworkController;
 class OptionsController;
 class OptionsScreen;
 class RecordKeeper;
@@ -48,6 +49,8 @@ public:
     // The screens' handlers: the menu entries, the back buttons, Escape.
     ScreenSwitcher &screens() { return *screens_; }
     ReplayController &replay() { return *replay_; }
+    // Two players over the network.
+    NetworkController &network() { return *network_; }
     // Draws the window at the size the options give (100 % leaves it a
     // window of its own, as it always was).
     WindowScaler &scaler() { return *scaler_; }
@@ -73,6 +76,7 @@ private:
     ScreenSwitcher *screens_;
     RecordKeeper *record_;
     ReplayController *replay_;
+    NetworkController *network_;
     RulesPanel *rules_;
     KeyController *keys_;
     WindowDrag *drag_;

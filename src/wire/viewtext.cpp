@@ -69,7 +69,8 @@ void writeBattle(std::string &out, const BattleResult &b)
                             + std::to_string(b.basehpAfter));
     for (const BattleStage &s : b.stages) {
         const std::array<int32_t, 5> head = {s.stage, s.attackersAtStart, s.attackersLost, s.rolls, s.damage};
-        line(out, "stage", joined(head) + ' ' + joined(s.defendersLost) + ' ' + joined(s.rollsAgainst));
+        line(out, "stage", joined(head) + ' ' + joined(s.defendersAtStart) + ' ' + joined(s.defendersLost) + ' '
+                               + joined(s.rollsAgainst));
     }
 }
 
@@ -92,9 +93,10 @@ bool readBattle(BodyReader &in, BattleResult &b)
     b.basehpAfter = hp[1];
     for (std::size_t i = 0; i < b.stages.size(); ++i) {
         // stage, attackers at start, attackers lost, rolls, damage, then
-        // eight defenders' losses and eight counts of dice.
-        int32_t v[21] = {};
-        if (!in.numbers("stage", 21, kMin, kMax, v))
+        // the eight defenders at the stage's start, their losses and the
+        // dice rolled against each.
+        int32_t v[29] = {};
+        if (!in.numbers("stage", 29, kMin, kMax, v))
             return false;
         BattleStage &s = b.stages[i];
         if (v[0] != static_cast<int32_t>(i + 1) || v[3] < 0 || v[4] < 0 || v[4] > kStageDamage)
@@ -105,8 +107,9 @@ bool readBattle(BodyReader &in, BattleResult &b)
         s.rolls = v[3];
         s.damage = v[4];
         for (std::size_t d = 0; d < 8; ++d) {
-            s.defendersLost[d] = v[5 + d];
-            s.rollsAgainst[d] = v[13 + d];
+            s.defendersAtStart[d] = v[5 + d];
+            s.defendersLost[d] = v[13 + d];
+            s.rollsAgainst[d] = v[21 + d];
             if (s.rollsAgainst[d] < 0)
                 return in.fail(ReadFault::OutOfRange, "stage");
         }

@@ -27,6 +27,7 @@ inline BattleResult sampleBattle(bool red, int32_t seed)
         s.rolls = 11 * i;
         s.damage = i % 2 == 0 ? 5 : 0;
         for (std::size_t d = 0; d < 8; ++d) {
+            s.defendersAtStart[d] = static_cast<int32_t>(d) * 3 - i;
             s.defendersLost[d] = static_cast<int32_t>(d) * i;
             s.rollsAgainst[d] = static_cast<int32_t>(d + 1) * i;
         }

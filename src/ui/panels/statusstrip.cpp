@@ -138,6 +138,8 @@ void StatusStrip::showLine()
                 colour::yellow);
     else if (!hint_.isEmpty())
         setLine(hint_, look::goldLight);
+    else if (waiting_)
+        setLine(*waiting_ == Side::Red ? tr("Rot ist am Zug …") : tr("Blau ist am Zug …"), Texts::sideColour(*waiting_));
     else
         setLine(lastMove_ ? Texts::lastMove(*lastMove_) : QString(), colour::moneyGreen);
 }
@@ -169,6 +171,12 @@ void StatusStrip::showHint(const QString &hint)
 void StatusStrip::clearHint()
 {
     hint_.clear();
+    showLine();
+}
+
+void StatusStrip::showWaiting(std::optional<Side> onTurn)
+{
+    waiting_ = onTurn;
     showLine();
 }
 

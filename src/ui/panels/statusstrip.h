@@ -47,6 +47,9 @@ public:
     // Instead of the level, in a game of two: the round and the side on
     // turn in its colour ("Runde 4 · Rot ist am Zug").
     void showTurn(Side side, int32_t round);
+    // In a network game, while the other side is on turn: "Blau ist am
+    // Zug …" (or "Rot …") instead of the last move; nullopt shows it again.
+    void showWaiting(std::optional<Side> onTurn);
     // Instead of the level, in the replay of a game of two: "Zu zweit".
     void showTwoPlayers();
 
@@ -67,6 +70,7 @@ private:
     std::optional<std::pair<Side, int32_t>> turn_;
     bool twoPlayers_ = false;
     std::optional<EnemyTurnResult> lastMove_;
+    std::optional<Side> waiting_;
     int32_t fieldMode_ = 0;
     Side target_ = Side::Blue;
     QString hint_;

@@ -73,7 +73,7 @@ GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 6
     connect(training, &QPushButton::clicked, this, &GameScreen::trainingClicked);
     connect(fight, &QPushButton::clicked, this, &GameScreen::fightClicked);
     connect(build, &QPushButton::clicked, this, &GameScreen::buildClicked);
-    connect(endgame, &QPushButton::clicked, this, &GameScreen::leaveClicked);
+    connect(endgame, &QPushButton::clicked, this, &GameScreen::btnendgameClick);
     connect(endtry, &QPushButton::clicked, this, &GameScreen::endtryClicked);
     connect(info, &QPushButton::clicked, this, &GameScreen::infoClicked);
     // The order panels' totals turn red when the gold does not reach them.
@@ -183,6 +183,12 @@ void GameScreen::setReplaying(bool replaying)
     for (QPushButton *b : {btnbuyzone_, btntraining_, btnfight_, btnbuild_, btnendgame_, btnendtry_, btninfo_})
         b->setVisible(!replaying);
     panreplay_->setVisible(replaying);
+}
+
+void GameScreen::setTurnCommandsEnabled(bool enabled)
+{
+    for (QPushButton *b : {btnbuyzone_, btntraining_, btnfight_, btnbuild_, btnendtry_})
+        b->setEnabled(enabled);
 }
 
 void GameScreen::btnfieldinfoClick() { pantax_->setVisible(pantax_->isHidden()); }

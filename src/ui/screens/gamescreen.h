@@ -63,6 +63,10 @@ public:
     ResultPanel &defeat() { return *panlose_; }
     TurnCover &cover() { return *pancover_; }
     ReplayBar &replayBar() { return *panreplay_; }
+    // The commands that spend the turn ("Kaufen", "Ausbilden", "Bauen",
+    // "Angreifen", the round's end) on or off: off while the other side of a
+    // network game is on turn.
+    void setTurnCommandsEnabled(bool enabled);
     // A replay on the screen: the replay's controls instead of the command
     // buttons, "Information" and "Beenden"; false brings them back.
     void setReplaying(bool replaying);
@@ -72,6 +76,8 @@ public:
     void btnfieldinfoClick();
     void btnenemyinfoClick();
     void btncloseinfoClick();
+    // "Beenden": the game is left (leaveClicked).
+    void btnendgameClick() { emit leaveClicked(); }
     // The result panels' buttons: the panel closes and the game is left.
     void btnwinClick();
     void btnloseClick();

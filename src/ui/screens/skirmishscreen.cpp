@@ -93,6 +93,9 @@ SkirmishScreen::SkirmishScreen(QWidget *window) : Panel(window, "panskirmish", {
     btnreplay_ = makeButton(this, "btnreplay", {456, 16, 105, 25}, QString(), windowFont(13));
     btnreplay_->hide();
     connect(btnreplay_, &QPushButton::clicked, this, &SkirmishScreen::replayClicked);
+    // Beside the map list: a game with a friend at another computer.
+    btnnetwork_ = makeButton(this, "btnnetwork", {456, 294, 105, 25}, QString(), windowFont(13));
+    connect(btnnetwork_, &QPushButton::clicked, this, &SkirmishScreen::networkClicked);
     stackWindowedOnTop(this);
     retranslate();
 }
@@ -104,6 +107,7 @@ void SkirmishScreen::retranslate()
     labplayers_->setCaption(tr("Spiel gegen:"));
     btnplayers_->setText(players_ == Players::Computer ? tr("Computer") : tr("Mensch (am selben Bildschirm)"));
     btnreplay_->setText(tr("Wiederholung"));
+    btnnetwork_->setText(tr("Netzwerkspiel"));
     back_->setPicture(withTransparentBottomLeft(wordPicture("back.bmp")));
     start_->setPicture(withTransparentBottomLeft(wordPicture("start.bmp")));
     // The entries in the new language, the map in force in view.

@@ -16,8 +16,8 @@ class PictureBox;
 class TextLabel;
 
 // The skirmish screen: the map list with its preview, back and start, the
-// choice of who plays Blue, the way into the map editor and to the replay
-// of the last game. The list holds the shipped maps, then the player's own
+// choice of who plays Blue, the way into the map editor, to the replay of
+// the last game and to a network game. The list holds the shipped maps, then the player's own
 // maps by name.
 class SkirmishScreen : public Panel {
     Q_OBJECT
@@ -68,6 +68,8 @@ signals:
     void playersChosen(Players players);
     // "Wiederholung".
     void replayClicked();
+    // "Netzwerkspiel".
+    void networkClicked();
 
 private:
     TextLabel *labmap_;
@@ -78,6 +80,7 @@ private:
     QPushButton *btnplayers_;
     Players players_ = Players::Computer;
     QPushButton *btnreplay_;
+    QPushButton *btnnetwork_;
     // What the list offers: the shipped maps, then the own ones.
     std::vector<std::string> names_;
     // The entry of the map list that is in force.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/sideview.h"
+#include "ui/sidescreen.h"
 
 #include "core/cells.h"
 #include "core/gamestate.h"
@@ -12,25 +12,28 @@
 
 namespace gw {
 
-void SideView::showCounters(Side side, std::initializer_list<CounterLabel> labels) const
+void SideScreen::showCounters(Side side, std::initializer_list<CounterLabel> labels) const
 {
     for (CounterLabel l : labels)
         screen_.strip().showCounter(l, counterValue(state_, l, side));
 }
 
-void SideView::showTurn(Side side, Players players) const
+void SideScreen::showTurn(Side viewer, Side onTurn, Players players, bool decided) const
 {
     for (CounterLabel label : kCounterLabels)
-        screen_.strip().showCounter(label, counterValue(state_, label, side));
+        screen_.strip().showCounter(label, counterValue(state_, label, viewer));
     if (players == Players::Computer)
         screen_.strip().showLevel(state_.enemylevel);
-    else // the round is counted between Red's half and Blue's
-        screen_.strip().showTurn(side, side == Side::Red ? state_.rounds + 1 : state_.rounds);
-    screen_.attack().setTarget(otherSide(side));
-    showFieldMode(side);
+    else // the round is counted between Red's half and Blue's, and a decided one is over
+        screen_.strip().showTurn(onTurn, onTurn == Side::Red && !decided ? state_.rounds + 1 : state_.rounds);
+    const bool waiting = viewer != onTurn && !decided;
+    screen_.strip().showWaiting(waiting ? std::optional<Side>(onTurn) : std::nullopt);
+    screen_.setTurnCommandsEnabled(!waiting);
+    screen_.attack().setTarget(otherSide(viewer));
+    showFieldMode(viewer);
 }
 
-void SideView::showFieldMode(Side side) const
+void SideScreen::showFieldMode(Side side) const
 {
     const int32_t mode = state_.fieldmode == 1 || state_.fieldmode == 2 ? state_.fieldmode : 0;
     screen_.strip().showFieldMode(mode, otherSide(side));
@@ -45,7 +48,7 @@ void SideView::showFieldMode(Side side) const
     }
 }
 
-void SideView::showInformation(Side side) const
+void SideScreen::showInformation(Side side) const
 {
     if (side == Side::Red) {
         computeStrength(state_);
