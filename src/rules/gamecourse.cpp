@@ -98,9 +98,11 @@ GameCourse gameCourse(const MoveLog &log)
     course.mapName = log.mapName;
     course.players = log.players;
     course.level = log.start.enemylevel;
+    course.winner = log.winner;
     LogReadResult read;
     read.log = log;
     Replay replay(read);
+    course.endRound = replay.lastRound();
     SilentScreen silent;
     course.points.reserve(log.rounds.size() + 1);
     course.points.push_back(pointOf(replay.state()));
@@ -122,8 +124,6 @@ GameCourse gameCourse(const MoveLog &log)
         countArmies(course, replay.state());
         for (Side side : {Side::Red, Side::Blue})
             land[at(side)] = landHeld(replay.state(), side);
-        if (step.outcome == ReplayStep::Outcome::Finished)
-            course.winner = log.winner;
     }
     // The land of the last round played back whole.
     for (Side side : {Side::Red, Side::Blue})

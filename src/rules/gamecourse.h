@@ -49,7 +49,8 @@ struct GameCourse {
     int32_t level = 0;
     std::vector<CoursePoint> points; // the start, then one a round played back
     std::array<SideTotals, 2> totals{};
-    std::optional<Side> winner; // the game was decided so, and played back to it
+    std::optional<Side> winner; // the log's result: the game was decided so
+    int32_t endRound = 0;       // the log's last round (the deciding one of a decided game)
     // The round at which the log no longer fitted the game (0: none); the
     // course ends before it.
     int32_t partedAt = 0;
