@@ -7,6 +7,7 @@
 #include "core/cells.h"
 #include "core/gamestate.h"
 #include "core/random.h"
+#include "core/savegame.h"
 #include "rules/actions.h"
 #include "rules/enemyturn.h"
 #include "rules/gamecourse.h"
@@ -125,10 +126,11 @@ struct Played {
     GameState end;
 };
 
-Played play(Players players, int32_t level, uint32_t seed)
+Played play(Players players, int32_t level, uint32_t seed, int32_t baseHp = 100)
 {
     Played g;
     GameState s = startRecord(level);
+    s.basehp = s.enemybasehp = baseHp;
     Random random(seed);
     SilentScreen screen;
     std::mt19937 rng(seed);
@@ -149,7 +151,7 @@ Played play(Players players, int32_t level, uint32_t seed)
         g.log.addMove(side, Move::endRound());
         return applyMove(s, side, Move::endRound(), random, screen);
     };
-    while (s.rounds < 600) {
+    while (s.rounds < 500) {
         const MoveResult red = move(Side::Red);
         const bool blueBeaten = red.battle && red.battle->baseDestroyed();
         bool redBeaten = false;
@@ -283,4 +285,21 @@ TEST(GameCourse, ALogThatPartsOrIsNotDecidedGivesTheRoundsItHolds)
     EXPECT_EQ(course.points[1].round, 41);
     EXPECT_EQ(course.points[1].side[0].gold, later.cash);
     EXPECT_EQ(course.partedAt, 0);
+}
+
+TEST(GameCourse, AGameOfFiveHundredRoundsIsReportedWholeAndSavedInUnder100KB)
+{
+    for (int32_t level : {0, 2}) {
+        SCOPED_TRACE(level);
+        const Played g = play(Players::Computer, level, 5, 1'000'000);
+        ASSERT_EQ(g.end.rounds, 500);
+        SavedGame save;
+        save.mapName = "Testkarte";
+        save.state = g.end;
+        save.log = moveLogLines(g.log);
+        EXPECT_LT(saveText(save).size(), 100u * 1024u);
+        const GameCourse course = gameCourse(g.log);
+        EXPECT_EQ(course.partedAt, 0);
+        expectSameFigures(course.points, g.watched.points);
+    }
 }
