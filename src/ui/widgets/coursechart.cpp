@@ -117,9 +117,12 @@ std::vector<int64_t> CourseChart::roundSteps() const
 {
     const int64_t last = firstRound_ + std::max<int64_t>(int64_t(series_[0].size()) - 1, 0);
     const int64_t step = niceStep(last - firstRound_, 5);
-    std::vector<int64_t> steps;
-    for (int64_t r = (firstRound_ + step - 1) / step * step; r <= last; r += step)
-        steps.push_back(r);
+    // The first round, then every round figure far enough from it.
+    std::vector<int64_t> steps = {firstRound_};
+    for (int64_t r = (firstRound_ + step - 1) / step * step; r <= last; r += step) {
+        if (2 * (r - firstRound_) >= step)
+            steps.push_back(r);
+    }
     return steps;
 }
 
@@ -192,11 +195,15 @@ void CourseChart::paintEvent(QPaintEvent *)
     p.fillRect(QRect(plot.left(), plot.bottom(), plot.width(), 1), look::gold);
     const int foot = plot.bottom() + 4;
     p.setPen(look::text);
-    p.drawText(QRect(4, foot, plot.left() - 10, textHeight), Qt::AlignRight | Qt::AlignTop, roundsCaption_);
+    p.drawText(QRect(4, foot, plot.left() - 12, textHeight), Qt::AlignRight | Qt::AlignTop, roundsCaption_);
     for (int64_t round : roundSteps()) {
         const int rx = static_cast<int>(std::lround(xOf(double(round))));
         p.fillRect(QRect(rx, plot.bottom(), 1, 4), look::gold);
-        p.drawText(QRect(rx - 40, foot, 80, textHeight), Qt::AlignHCenter | Qt::AlignTop, QString::number(round));
+        // Under its mark, but never nearer the caption or the edge.
+        const QString figure = QString::number(round);
+        const int w = scaleMetrics.horizontalAdvance(figure);
+        const int left = std::clamp(rx - w / 2, plot.left() - 2, r.width() - 4 - w);
+        p.drawText(QRect(left, foot, w, textHeight), Qt::AlignLeft | Qt::AlignTop, figure);
     }
 
     // The lines, smoothed, kept to the plot.

@@ -34,7 +34,8 @@ public:
     void setRoundsCaption(const QString &caption);
 
     const std::vector<int64_t> &series(int i) const { return series_[static_cast<std::size_t>(i)]; }
-    // The steps of the two scales as drawn: the figures and the rounds.
+    // The steps of the two scales as drawn: the figures, and the rounds
+    // (the first, then round figures).
     std::vector<int64_t> valueSteps() const;
     std::vector<int64_t> roundSteps() const;
 
