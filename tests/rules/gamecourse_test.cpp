@@ -267,24 +267,6 @@ TEST(GameCourse, ALogThatPartsOrIsNotDecidedGivesTheRoundsItHolds)
     EXPECT_EQ(course.lastRound(), 4);
     EXPECT_EQ(course.endRound, g.end.rounds) << "the log still says how long the game went";
     expectSameFigures(course.points, {g.watched.points.begin(), g.watched.points.begin() + 5});
-
-    // A log that begins in a later round: the course begins there.
-    GameState later = startRecord(0);
-    later.rounds = 40;
-    Random random(5);
-    SilentScreen screen;
-    MoveLog continued;
-    continued.begin("Testkarte", Players::Computer, random.state(), later);
-    applyMove(later, Side::Red, Move::endRound(), random, screen);
-    continued.addMove(Side::Red, Move::endRound());
-    continued.addMove(Side::Blue, enemyturn(later, random, screen).move);
-    continued.closeRound(later);
-    course = gameCourse(continued);
-    ASSERT_EQ(course.points.size(), 2u);
-    EXPECT_EQ(course.points[0].round, 40);
-    EXPECT_EQ(course.points[1].round, 41);
-    EXPECT_EQ(course.points[1].side[0].gold, later.cash);
-    EXPECT_EQ(course.partedAt, 0);
 }
 
 TEST(GameCourse, AGameOfFiveHundredRoundsIsReportedWholeAndSavedInUnder100KB)
