@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Replaying a logged game of 500 rounds to its end, without drawing: the
 // computer at each level (its choices made afresh) and two players at one
-// screen; the log's size in bytes is reported beside the time.
+// screen; the log's size in bytes is reported beside the time. And the
+// course of such a game worked out for the game report.
 #include "core/gamestate.h"
 #include "core/random.h"
 #include "core/textfile.h"
 #include "map/mapfile.h"
 #include "rules/enemyturn.h"
+#include "rules/gamecourse.h"
 #include "rules/movelog.h"
 #include "rules/replay.h"
 #include "rules/screen.h"
@@ -93,5 +95,19 @@ BENCHMARK(BM_ReplayAgainstTheComputer)->DenseRange(0, 2)->Unit(benchmark::kMilli
 
 void BM_ReplayTwoPlayers(benchmark::State &st) { replay(st, gw::Players::SameScreen, 0); }
 BENCHMARK(BM_ReplayTwoPlayers)->Unit(benchmark::kMillisecond);
+
+// The course of the same games for the game report: the log played back,
+// both sides' figures after every round, the battles counted.
+void BM_GameCourse(benchmark::State &st)
+{
+    const gw::MoveLog log = gw::readMoveLog(fiveHundredRounds(gw::Players::Computer, int32_t(st.range(0)))).log;
+    for (auto _ : st) {
+        const gw::GameCourse course = gw::gameCourse(log);
+        if (course.points.size() != kRounds + 1)
+            st.SkipWithError("the course does not reach the log's end");
+        benchmark::DoNotOptimize(course);
+    }
+}
+BENCHMARK(BM_GameCourse)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -220,6 +220,81 @@
     </message>
 </context>
 <context>
+    <name>gw::GameReportPanel</name>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Einkommen je Runde</source>
+        <translation>Income per round</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Armeestärke</source>
+        <translation>Army strength</translation>
+    </message>
+    <message>
+        <source>HP der Basis</source>
+        <translation>Base HP</translation>
+    </message>
+    <message>
+        <source>Runde</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Angriffe</source>
+        <translation>Attacks</translation>
+    </message>
+    <message>
+        <source>Kämpfe gewonnen</source>
+        <translation>Battles won</translation>
+    </message>
+    <message>
+        <source>Schaden zugefügt</source>
+        <translation>Damage dealt</translation>
+    </message>
+    <message>
+        <source>Schaden erlitten</source>
+        <translation>Damage taken</translation>
+    </message>
+    <message>
+        <source>Land am Ende (Felder)</source>
+        <translation>Land at the end (fields)</translation>
+    </message>
+    <message>
+        <source>Größte Armee (Soldaten)</source>
+        <translation>Largest army (soldiers)</translation>
+    </message>
+    <message>
+        <source>Sie</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>Gegner</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>Spielbericht: %1 (%2)</source>
+        <translation>Game report: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>zu zweit</source>
+        <translation>two players</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Der Verlauf reicht nur bis Runde %1: danach passt die Aufzeichnung nicht mehr zum Spiel.</source>
+        <translation>The report reaches only to round %1: after it the record no longer matches the game.</translation>
+    </message>
+</context>
+<context>
     <name>gw::GameScreen</name>
     <message>
         <source>Kaufen</source>
@@ -1040,6 +1115,10 @@
         <source>Schliessen</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Spielbericht</source>
+        <translation>Game report</translation>
+    </message>
 </context>
 <context>
     <name>gw::ResultPanel</name>
@@ -1058,6 +1137,10 @@
     <message>
         <source>Schade !</source>
         <translation>Too bad!</translation>
+    </message>
+    <message>
+        <source>Spielbericht</source>
+        <translation>Game report</translation>
     </message>
 </context>
 <context>

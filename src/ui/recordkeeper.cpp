@@ -333,9 +333,9 @@ void RecordKeeper::keepLastGame()
     if (log_.empty())
         return;
     log_.finish(*won);
-    const std::string text = moveLogText(log_);
-    log_ = MoveLog{};
-    writeFileAtomically(kLastGamePath, text);
+    const MoveLog log = std::exchange(log_, MoveLog{});
+    emit gameKept(log);
+    writeFileAtomically(kLastGamePath, moveLogText(log));
 }
 
 void RecordKeeper::leaveGame()

@@ -63,6 +63,9 @@ public:
 signals:
     // A saved game goes on; the game screen may show.
     void gameContinued(const std::string &mapName);
+    // A result decided the game, and this is its whole log (a game
+    // continued from a save has it from its start).
+    void gameKept(const MoveLog &log);
     void errorOccurred(const QString &text);
 
 private:

@@ -3,6 +3,7 @@
 
 #include "core/options.h"
 #include "ui/gamecontroller.h"
+#include "ui/gamereportcontroller.h"
 #include "ui/glancecontroller.h"
 #include "ui/hintcontroller.h"
 #include "ui/hotseatcontroller.h"
@@ -79,6 +80,7 @@ Tgw::Tgw(std::unique_ptr<SoundSystem> sound, QWidget *parent)
     connect(record_, &RecordKeeper::gameContinued, hotSeat, &HotSeatController::gameContinued);
     new GlanceController(*game_, *pangame_, *record_, this);
     new HintController(*game_, *pangame_, *options_, *record_, this);
+    new GameReportController(*game_, *record_, *pangame_, this);
     replay_ = new ReplayController(*game_, *pangame_, this);
     connectGuarded(panskirmish_, &SkirmishScreen::replayClicked, replay_, &ReplayController::btnreplayClick, show);
     connect(replay_, &ReplayController::errorOccurred, this, &Tgw::showError);

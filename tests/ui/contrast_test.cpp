@@ -6,7 +6,9 @@
 #include "gameplay.h"
 
 #include "core/cells.h"
+#include "rules/gamecourse.h"
 #include "ui/gamecontroller.h"
+#include "ui/panels/gamereportpanel.h"
 #include "ui/widgets/framewidgets.h"
 
 #include <QFontMetrics>
@@ -120,6 +122,16 @@ TEST(Contrast, EveryTextOfTheGameScreenIsLegibleWithEachPanelOpen)
     checkLabels(h.widget("panwin"), h.gw.get(), "victory");
     h.widget("panwin")->hide();
     checkLabels(h.widget("panlose"), h.gw.get(), "defeat");
+
+    // The game report, with the note of a record that parted from the game.
+    gw::GameCourse course;
+    course.mapName = "Mittelmeer";
+    course.points.resize(4);
+    course.winner = gw::Side::Red;
+    course.endRound = 12;
+    course.partedAt = 4;
+    h.find<gw::GameReportPanel>("pangamereport")->showCourse(course);
+    EXPECT_GE(checkLabels(h.widget("pangamereport"), h.gw.get(), "game report"), 20);
 }
 
 } // namespace

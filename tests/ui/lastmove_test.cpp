@@ -223,8 +223,9 @@ TEST(LastMove, TheLineBreaksBetweenPhrasesAndNeverBeforeALoneWordInBothLanguages
                 EXPECT_TRUE(lines[1].contains(' ')) << "a lone word on the second line";
                 // Two sentences part where the first one ends.
                 const int stop = text.indexOf(". ");
-                if (stop > 0 && metrics.horizontalAdvance(text.left(stop + 1)) <= line->width())
+                if (stop > 0 && metrics.horizontalAdvance(text.left(stop + 1)) <= line->width()) {
                     EXPECT_EQ(lines[0], text.left(stop + 1));
+                }
             }
         }
     }
@@ -244,7 +245,7 @@ TEST(LastMove, AWholeOrderOfEveryKindFitsTheLine)
     ASSERT_NE(strip, nullptr);
     auto *line = h.find<QLabel>("lablastmove");
     const int usual = line->font().pixelSize();
-    for (const QString language : {QStringLiteral("de"), QStringLiteral("en")}) {
+    for (const QString &language : {QStringLiteral("de"), QStringLiteral("en")}) {
         gw::setLanguage(language);
         for (const gw::Move &move : {gw::Move::order({999, 999, 999, 999, 999}), gw::Move::train({999, 999, 999, 999})}) {
             gw::EnemyTurnResult r = gw::turnResult(move, gw::MoveResult{});

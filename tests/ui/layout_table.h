@@ -120,6 +120,8 @@ inline const Expected kWidgets[] = {
     {"panreport", "pangame", 120, 110, 560, 230, false, nullptr},
     {"panlose", "pangame", 144, 152, 465, 89, false, nullptr},
     {"panwin", "pangame", 144, 152, 465, 89, false, nullptr},
+    // the game report over the whole window
+    {"pangamereport", "pangame", 0, 0, 799, 595, false, nullptr},
     // the field: corners and a middle cell
     {"Image1", "panfield", 0, 8, 35, 35, true, nullptr},
     {"Image20", "panfield", 760, 8, 35, 35, true, nullptr},
@@ -275,5 +277,16 @@ inline const Expected kWidgets[] = {
     {"btnlose", "panlose", 192, 56, 75, 25, true, "Schade !"},
     {"labwin", "panwin", 16, 16, kAuto, kAuto, true, "Sie haben gewonnen."},
     {"btnwin", "panwin", 192, 56, 75, 25, true, "Jippieh !!"},
+    // the game report's buttons, shown once a decided game can be reported
+    {"btnwinreport", "panwin", 339, 56, 110, 25, false, "Spielbericht"},
+    {"btnlosereport", "panlose", 339, 56, 110, 25, false, "Spielbericht"},
+    {"btngamereport", "panreport", kAuto, 0, 110, 25, false, "Spielbericht"},
+    // the game report: its title, the four charts and its button
+    {"labgamereporttitle", "pangamereport", 16, 10, kAuto, kLine, true, nullptr},
+    {"chartincome", "pangamereport", 12, 140, 383, 198, true, nullptr},
+    {"chartgold", "pangamereport", 404, 140, 383, 198, true, nullptr},
+    {"chartarmy", "pangamereport", 12, 346, 383, 198, true, nullptr},
+    {"charthp", "pangamereport", 404, 346, 383, 198, true, nullptr},
+    {"btnclosegamereport", "pangamereport", 708, 558, 75, 25, true, "Schliessen"},
 };
 

@@ -125,6 +125,7 @@ int stackIndex(QWidget *w)
 TEST_F(Layout, PanelsAndButtonsLieAboveLabelsAndLaterPanelsAboveEarlierOnes)
 {
     // Later in the children list means drawn on top.
+    EXPECT_GT(stackIndex(h.widget("pangamereport")), stackIndex(h.widget("panwin")));
     EXPECT_GT(stackIndex(h.widget("panwin")), stackIndex(h.widget("panlose")));
     EXPECT_GT(stackIndex(h.widget("panlose")), stackIndex(h.widget("panreport")));
     EXPECT_GT(stackIndex(h.widget("panreport")), stackIndex(h.widget("pantax")));

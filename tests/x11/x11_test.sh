@@ -9,7 +9,8 @@
 # over the middle of the game, and a click on a cell during an attack gets
 # the cell's answer. At every size pictures of the window show the round,
 # both bases' bars (full at the start, at their figures in a continued game,
-# shorter after an attack) and the forecast in the attack prompt, a drag on
+# shorter after an attack), the forecast in the attack prompt and, once
+# the game is won, the game report with its charts, a drag on
 # the status strip moves the window, and a game of two at one screen covers
 # the counters between the halves (the picture's strip holds none of their
 # green) while each side's purchase lands on its own counters.
@@ -130,14 +131,17 @@ fi
 
 if [ -n "$grabwindow" ]; then
     # What a picture of the window shows at places of the layout: the colour
-    # of a pixel ("X,Y") or a checksum of a rectangle ("X,Y,W,H"), one a line.
+    # of a pixel ("X,Y"), a checksum of a rectangle ("X,Y,W,H") or how many
+    # of its pixels have a colour ("X,Y,W,H,RRGGBB"), one a line.
     look_at() {
         local name=$1 places=() p
         shift
         for p in "$@"; do
             IFS=, read -r -a n <<<"$p"
-            local scaled=()
+            local scaled=() colour=""
+            [ "${#n[@]}" -eq 5 ] && { colour=${n[4]}; n=("${n[@]:0:4}"); }
             for v in "${n[@]}"; do scaled+=("$(at "$v")"); done
+            [ -n "$colour" ] && scaled+=("$colour")
             places+=("$(IFS=,; echo "${scaled[*]}")")
         done
         "$grabwindow" "$main" "$work/$name.png" "${places[@]}" | tail -n +2
@@ -156,13 +160,16 @@ if [ -n "$grabwindow" ]; then
     echo "round and both bars full at the start"
 
     # The saved game made a later one: round 12, the player's base at 35 HP,
-    # the opponent's at 60 without a defender, 50 recruits to attack with.
+    # the opponent's at 60 without a defender, 500 recruits to attack with.
+    # Nothing was played yet, so the move log's start becomes the same, and
+    # the game's report can play the log back.
     click_at $((712 + 37)) $((568 + 12)) # "Beenden" saves the game
     [ -f "$work/savegame.gws" ] || fail "no saved game"
     sed -i -E -e 's/^rounds .*/rounds 12/' -e 's/^basehp .*/basehp 35/' -e 's/^enemybasehp .*/enemybasehp 60/' \
-        -e 's/^recruits .*/recruits 50/' -e 's/^fieldmode .*/fieldmode 0/' \
+        -e 's/^recruits .*/recruits 500/' -e 's/^fieldmode .*/fieldmode 0/' \
         -e 's/^enemy(recruits|infantry|snipers|mortarcrews|specialunits|towers|bunkers|minefields) .*/enemy\1 0/' \
-        "$work/savegame.gws"
+        -e 's/^log rounds .*/log rounds 12/' -e 's/^log basehp .*/log basehp 35 60/' \
+        -e 's/^log recruits .*/log recruits 500 0/' "$work/savegame.gws"
     click_at 150 90                                 # "Gefecht"
     click_at $((120 + 112 + 52)) $((56 + 336 + 12)) # "Fortsetzen"
     sleep 0.5
@@ -192,6 +199,42 @@ if [ -n "$grabwindow" ]; then
     expect "55 of 100 HP: the opponent's bar at 57 %" "${seen[1]}" $trough
     echo "the opponent's bar after the attack"
     xdotool key Escape; sleep 0.3 # the battle report
+
+    # Attacks until the blue base falls; the victory's box, then the result
+    # panel's "Spielbericht": the report covers the result, its chart of the
+    # bases' hit points shows both sides' lines, and Escape brings the result
+    # back.
+    box=""
+    for _ in $(seq 40); do
+        click_at $((680 + 52)) $((456 + 20))
+        click_at $((240 + 72 + 37)) $((86 + 240 + 12))
+        click_at $((40 * ((cell - 1) % 20) + 17)) $((8 + 40 * ((cell - 1) / 20) + 17))
+        for _ in 1 2 3 4 5; do
+            box=$(xdotool search --onlyvisible --name '^Herzlichen' 2>/dev/null | head -n 1) || true
+            [ -n "$box" ] && break
+            sleep 0.2
+        done
+        [ -n "$box" ] && break
+    done
+    [ -n "$box" ] && [ "$(count_windows '^Herzlichen')" -eq 1 ] || fail "no victory after 40 attacks"
+    xdotool windowfocus "$box" 2>/dev/null || true; xdotool key Return; sleep 0.5
+    # Inside the victory panel below its buttons, and between the report's
+    # charts; the plot of the chart of the bases' hit points.
+    panwin=399,238
+    mapfile -t seen < <(look_at victory $panwin)
+    expect "the victory panel" "${seen[0]}" "#008000"
+    click_at $((144 + 339 + 55)) $((152 + 56 + 12)) # "Spielbericht"
+    # The line under the charts that says the log did not replay stays empty.
+    plot=444,376,330,150; note=16,558,600,25
+    mapfile -t seen < <(look_at gamereport $panwin $plot,FF5040 $plot,60A8FF $note,FF5555)
+    expect "the game report over the victory panel" "${seen[0]}" "#24201b"
+    expect "the note that the course is not whole" "${seen[3]}" 0
+    [ "${seen[1]}" -ge "$(at 100)" ] || fail "the red line of the bases' hit points: ${seen[1]} pixels"
+    [ "${seen[2]}" -ge "$(at 100)" ] || fail "the blue line of the bases' hit points: ${seen[2]} pixels"
+    xdotool key Escape; sleep 0.3
+    mapfile -t seen < <(look_at reportclosed $panwin)
+    expect "the victory panel after the report" "${seen[0]}" "#008000"
+    echo "the game report after the victory, both bases' lines in its chart"
 fi
 
 # A drag on the status strip moves the window on the screen.

@@ -21,6 +21,7 @@ constexpr int kMargin = 16;
 constexpr int kFieldHeight = 449;
 constexpr int kWindowHeight = 595;
 constexpr int kCloseWidth = 75, kCloseHeight = 25;
+constexpr int kGameReportWidth = 110, kButtonGap = 12;
 // The lower edge of the victory and defeat panels (152 + 89).
 constexpr int kResultBottom = 241;
 
@@ -46,6 +47,9 @@ ReportPanel::ReportPanel(QWidget *gameScreen)
                                  {(kReportWidth - kCloseWidth) / 2, 0, kCloseWidth, kCloseHeight}, QString(),
                                  windowFont());
     connect(btnclosereport_, &QPushButton::clicked, this, &ReportPanel::btnclosereportClick);
+    btngamereport_ = makeButton(this, "btngamereport", {0, 0, kGameReportWidth, kCloseHeight}, QString(), windowFont());
+    btngamereport_->hide();
+    connect(btngamereport_, &QPushButton::clicked, this, &ReportPanel::gameReportClicked);
     stackWindowedOnTop(this);
     retranslate();
 }
@@ -58,10 +62,18 @@ void ReportPanel::showBattleReport(const std::vector<BattleResult> &battles, boo
     show();
 }
 
+void ReportPanel::setGameReportAvailable(bool available)
+{
+    btngamereport_->setVisible(available);
+    if (!battles_.empty())
+        layOutBattles();
+}
+
 void ReportPanel::retranslate()
 {
     title_->setCaption(tr("Kampfbericht"));
     btnclosereport_->setText(tr("Schliessen"));
+    btngamereport_->setText(tr("Spielbericht"));
     if (!battles_.empty())
         layOutBattles();
 }
@@ -95,7 +107,14 @@ void ReportPanel::layOutBattles()
             body->setGeometry(kMargin, y, width, height);
             y += height + 10;
         }
-        btnclosereport_->move((panelWidth - kCloseWidth) / 2, y);
+        // "Schliessen" in the middle, or beside the game report's button.
+        if (btngamereport_->isHidden()) {
+            btnclosereport_->move((panelWidth - kCloseWidth) / 2, y);
+        } else {
+            const int left = (panelWidth - kGameReportWidth - kButtonGap - kCloseWidth) / 2;
+            btngamereport_->move(left, y);
+            btnclosereport_->move(left + kGameReportWidth + kButtonGap, y);
+        }
         return y + kCloseHeight + 12;
     };
     // Usually it fits over the field at its normal size. Long battles first

@@ -31,6 +31,12 @@ public:
     // Between two players the headings name the sides ("Angriff von Rot
     // ..."), not "Ihr Angriff".
     void nameSides(bool named) { namedSides_ = named; }
+    // The button beside "Schliessen" that opens the game report, shown
+    // once the game is decided and its course can be reported.
+    void setGameReportAvailable(bool available);
+
+signals:
+    void gameReportClicked();
 
 protected:
     void retranslate() override;
@@ -46,6 +52,7 @@ private:
     std::array<TextLabel *, 2> headings_{};
     std::array<QLabel *, 2> bodies_{};
     QPushButton *btnclosereport_;
+    QPushButton *btngamereport_;
 };
 
 } // namespace gw

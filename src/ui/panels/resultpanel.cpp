@@ -18,6 +18,10 @@ ResultPanel::ResultPanel(QWidget *gameScreen, Result result)
     label_ = makeLabel(this, victory ? "labwin" : "lablose", 16, 16, QString(), windowFont(25, true), colour::white);
     button_ = makeButton(this, victory ? "btnwin" : "btnlose", {192, 56, 75, 25}, QString(), windowFont());
     connect(button_, &QPushButton::clicked, this, &ResultPanel::confirmClicked);
+    // The game report, right of the button.
+    report_ = makeButton(this, victory ? "btnwinreport" : "btnlosereport", {339, 56, 110, 25}, QString(), windowFont());
+    report_->hide();
+    connect(report_, &QPushButton::clicked, this, &ResultPanel::reportClicked);
     // The victory's note beside the button; a defeat has none.
     if (victory) {
         note_ = makeLabel(this, "labwinnote", 16, 60, QString(), windowFont(15, true), colour::yellow);
@@ -43,6 +47,8 @@ void ResultPanel::showWinner(Side side, int32_t round)
     show();
 }
 
+void ResultPanel::setReportAvailable(bool available) { report_->setVisible(available); }
+
 void ResultPanel::showNote(const QString &text)
 {
     if (!note_)
@@ -63,6 +69,7 @@ void ResultPanel::retranslate()
         label_->setCaption(victory ? tr("Sie haben gewonnen.") : tr("Sie haben verloren."));
     }
     button_->setText(victory ? tr("Jippieh !!") : tr("Schade !"));
+    report_->setText(tr("Spielbericht"));
 }
 
 } // namespace gw

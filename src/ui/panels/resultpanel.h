@@ -29,9 +29,13 @@ public:
     // Between two players, on the victory panel: "Blau hat gewonnen!" and
     // the round it was won in on the second line ("in Runde 12").
     void showWinner(Side side, int32_t round);
+    // The button that opens the game report, shown once the game's course
+    // can be reported.
+    void setReportAvailable(bool available);
 
 signals:
     void confirmClicked();
+    void reportClicked();
 
 protected:
     void retranslate() override;
@@ -40,6 +44,7 @@ private:
     Result result_;
     TextLabel *label_;
     QPushButton *button_;
+    QPushButton *report_;
     std::optional<int32_t> rounds_;
     std::optional<Side> winner_;
     TextLabel *note_ = nullptr;

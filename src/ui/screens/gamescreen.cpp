@@ -4,6 +4,7 @@
 #include "ui/panels/attackpanel.h"
 #include "ui/panels/constructionpanel.h"
 #include "ui/panels/fieldpanel.h"
+#include "ui/panels/gamereportpanel.h"
 #include "ui/panels/glancerow.h"
 #include "ui/panels/infopanel.h"
 #include "ui/panels/purchasepanel.h"
@@ -63,6 +64,8 @@ GameScreen::GameScreen(QWidget *window) : Panel(window, "pangame", {0, 0, 800, 6
     panreport_ = new ReportPanel(this);
     panlose_ = new ResultPanel(this, ResultPanel::Result::Defeat);
     panwin_ = new ResultPanel(this, ResultPanel::Result::Victory);
+    // The game report over all of them.
+    pangamereport_ = new GameReportPanel(this);
     // In the command row's place during a replay.
     panreplay_ = new ReplayBar(this);
     // Above everything: the cover between two players' halves.
@@ -152,6 +155,7 @@ void GameScreen::resetPanels()
     closePanels();
     panwin_->hide();
     panlose_->hide();
+    pangamereport_->hide();
     pancover_->lift();
     panbuy_->reset();
     pantrain_->reset();
@@ -164,6 +168,8 @@ void GameScreen::closeTopPanel()
         return; // what lies under the cover stays as it is
     if (open(panreplay_))
         panreplay_->btnreplaybackClick();
+    else if (open(pangamereport_))
+        pangamereport_->btnclosegamereportClick();
     else if (open(panreport_))
         panreport_->btnclosereportClick();
     else if (open(panfight_))

@@ -11,6 +11,7 @@ class AttackPanel;
 class ConstructionPanel;
 class EnemyInfoPanel;
 class FieldPanel;
+class GameReportPanel;
 class GlanceRow;
 class InfoPanel;
 class PurchasePanel;
@@ -61,6 +62,7 @@ public:
     ReportPanel &report() { return *panreport_; }
     ResultPanel &victory() { return *panwin_; }
     ResultPanel &defeat() { return *panlose_; }
+    GameReportPanel &gameReport() { return *pangamereport_; }
     TurnCover &cover() { return *pancover_; }
     ReplayBar &replayBar() { return *panreplay_; }
     // The commands that spend the turn ("Kaufen", "Ausbilden", "Bauen",
@@ -110,6 +112,7 @@ private:
     ReportPanel *panreport_;
     ResultPanel *panlose_;
     ResultPanel *panwin_;
+    GameReportPanel *pangamereport_;
     TurnCover *pancover_;
     ReplayBar *panreplay_;
 };
