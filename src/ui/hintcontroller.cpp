@@ -71,6 +71,15 @@ void HintController::gameOpened()
 void HintController::roundEnded(const EnemyTurnResult &turn)
 {
     clear();
+    // What the opponent did speaks of one round alone: a hint on it that did
+    // not fit then would tell of a move that is no longer the last one, so
+    // it waits for the opponent's next move of that kind instead.
+    for (Hint stale : {Hint::Attacked, Hint::Built}) {
+        if (std::find(waiting_.begin(), waiting_.end(), stale) != waiting_.end()) {
+            waiting_.erase(std::remove(waiting_.begin(), waiting_.end(), stale), waiting_.end());
+            given_.erase(stale);
+        }
+    }
     // The most pressing first: what is on the screen now, then the player's
     // own next step, then what the opponent did. What does not fit comes at
     // the next round end.

@@ -80,14 +80,18 @@ TEST(Hints, ShownOnceEachAtTheMomentsANewPlayerIsStuck)
     ASSERT_GT(s.enemytowers + s.enemybunkers + s.enemyminefields, 0);
     EXPECT_EQ(line(h), gw::HintController::text(Hint::Built));
 
-    // The opponent attacks: the battle report's hint first, the attack's at
-    // the next round end.
+    // The opponent attacks: the battle report's hint first; the attack's
+    // never speaks of a round whose move was another, so it waits for the
+    // opponent's next attack.
     s.recruits = 0;
     nextOpponentMove(h, 11);
     h.click("btnendtry");
     ASSERT_FALSE(h.widget("panreport")->isHidden());
     EXPECT_EQ(line(h), gw::HintController::text(Hint::Report));
     nextOpponentMove(h, 1);
+    h.click("btnendtry");
+    EXPECT_TRUE(line(h).startsWith("Der Gegner hat")) << "the opponent's purchase: " << line(h).toStdString();
+    nextOpponentMove(h, 11);
     h.click("btnendtry");
     EXPECT_EQ(line(h), gw::HintController::text(Hint::Attacked));
 
