@@ -82,6 +82,18 @@ Move choose(const SideView &v, Random &random)
     }
 }
 
+// Every view the guest is shown, the first one at its joining included,
+// kept in order; each ends the loop that waits for it.
+void collectViews(NetGuest &guest, std::vector<SideView> &views, QEventLoop &loop)
+{
+    const auto keep = [&views, &loop](const SideView &v) {
+        views.push_back(v);
+        loop.quit();
+    };
+    QObject::connect(&guest, &NetGuest::joined, [keep](const wire::GameMap &, const SideView &v) { keep(v); });
+    QObject::connect(&guest, &NetGuest::viewReceived, keep);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -97,14 +109,7 @@ int main(int argc, char **argv)
         NetGuest guest;
         std::vector<SideView> views;
         QEventLoop loop;
-        QObject::connect(&guest, &NetGuest::joined, [&](const wire::GameMap &, const SideView &v) {
-            views.push_back(v);
-            loop.quit();
-        });
-        QObject::connect(&guest, &NetGuest::viewReceived, [&](const SideView &v) {
-            views.push_back(v);
-            loop.quit();
-        });
+        collectViews(guest, views, loop);
         if (!game.open() || !guest.join(QStringLiteral("127.0.0.1"), host.port(), host.code())
             || !awaitView(views, 0, loop)) {
             std::fprintf(stderr, "the guest could not join\n");
@@ -141,14 +146,7 @@ int main(int argc, char **argv)
         std::vector<SideView> views;
         int refusals = 0;
         QEventLoop loop;
-        QObject::connect(&guest, &NetGuest::joined, [&](const wire::GameMap &, const SideView &v) {
-            views.push_back(v);
-            loop.quit();
-        });
-        QObject::connect(&guest, &NetGuest::viewReceived, [&](const SideView &v) {
-            views.push_back(v);
-            loop.quit();
-        });
+        collectViews(guest, views, loop);
         QObject::connect(&guest, &NetGuest::moveRefused, [&](const Move &, MoveRefusal, int) {
             ++refusals;
             loop.quit();
